@@ -1,0 +1,33 @@
+# make run  - install what is missing, build, start Railvane
+# make test - install what is missing, build, run the whole suite (headless when there is no display)
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build run test clean sanitize
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/railvane
+
+test: build
+	@bash scripts/run-tests.sh $(BUILD)
+
+# One build with AddressSanitizer and UndefinedBehaviorSanitizer, tests included.
+sanitize: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRAILVANE_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	@bash scripts/run-tests.sh build-asan
+
+clean:
+	rm -rf $(BUILD) build-asan
