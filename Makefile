@@ -27,7 +27,8 @@ test: build
 sanitize: deps
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRAILVANE_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j $(JOBS)
-	@bash scripts/run-tests.sh build-asan
+	@ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  bash scripts/run-tests.sh build-asan
 
 clean:
 	rm -rf $(BUILD) build-asan
