@@ -1,0 +1,385 @@
+#include "geometry/geometry.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <numbers>
+
+#include "catalog/track_catalog.h"
+#include "document/layout.h"
+
+double normalizeHeading(double heading) {
+    // A non-finite heading would never leave the loops below.
+    if (!std::isfinite(heading)) {
+        return 0.0;
+    }
+    // fmod first so that a wildly large value does not loop for ages; the loops then settle the
+    // boundaries exactly (fmod(-360, 360) is -0, which the loops leave as 0).
+    if (heading < -3600.0 || heading >= 3600.0) {
+        heading = std::fmod(heading, 360.0);
+    }
+    while (heading < 0.0) {
+        heading += 360.0;
+    }
+    while (heading >= 360.0) {
+        heading -= 360.0;
+    }
+    return heading;
+}
+
+double headingDifference(double a, double b) {
+    double d = std::fmod(std::fabs(a - b), 360.0);
+    if (d > 180.0) {
+        d = 360.0 - d;
+    }
+    return d;
+}
+
+double degToRad(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+double radToDeg(double radians) {
+    return radians * 180.0 / std::numbers::pi;
+}
+
+namespace {
+
+bool jointOpen(const PlacedPiece& piece, int i) {
+    return i < 0 || static_cast<size_t>(i) >= piece.joints.size() || piece.joints[i].isOpen();
+}
+
+// The rotation of a pose, computed once per piece so that the connector loop needs no trig.
+struct Rotation {
+    double c;
+    double s;
+    explicit Rotation(double headingDeg)
+        : c(std::cos(degToRad(headingDeg))), s(std::sin(degToRad(headingDeg))) {}
+};
+
+WorldConnector place(const Pose& pose, const Rotation& rot, const ConnectorDef& cd, int i) {
+    WorldConnector w;
+    w.x = cd.x * rot.c - cd.y * rot.s + pose.x;
+    w.y = cd.x * rot.s + cd.y * rot.c + pose.y;
+    w.heading = normalizeHeading(cd.heading + pose.heading);
+    w.open = true;
+    w.index = i;
+    return w;
+}
+
+bool validIndex(const PieceDef& def, int i) {
+    return i >= 0 && static_cast<size_t>(i) < def.connectors.size();
+}
+
+const PlacedPiece& deref(const PlacedPiece& p) {
+    return p;
+}
+const PlacedPiece& deref(const PlacedPiece* p) {
+    return *p;
+}
+
+// Layouts hold long runs of the same article; comparing against the last article found is much
+// cheaper than hashing every piece's article on every mouse move.
+class DefCache {
+public:
+    explicit DefCache(const TrackCatalog& catalog) : m_catalog(catalog) {}
+    const PieceDef* find(const std::string& article) {
+        if (m_lastKey == nullptr || article != *m_lastKey) {
+            m_last = m_catalog.byArticle(article);
+            m_lastKey = &article;  // the placed pieces outlive the search
+        }
+        return m_last;
+    }
+
+private:
+    const TrackCatalog& m_catalog;
+    const PieceDef* m_last = nullptr;
+    const std::string* m_lastKey = nullptr;
+};
+
+// Connector pairs within the snap distance whose headings differ enough to face each other.
+// The box test spares the square root for the many pairs that are obviously far apart; the
+// exact comparison then uses the true distance so that 25.0 mm is still accepted.
+inline bool withinReach(const WorldConnector& a, const WorldConnector& b, double& d) {
+    const double dx = a.x - b.x;
+    const double dy = a.y - b.y;
+    if (std::fabs(dx) > kSnapDistance || std::fabs(dy) > kSnapDistance) {
+        return false;
+    }
+    d = std::sqrt(dx * dx + dy * dy);
+    if (d > kSnapDistance) {
+        return false;
+    }
+    return headingDifference(a.heading, b.heading) >= kSnapMinHeadingDiff;
+}
+
+// Small fixed buffer for the dragged piece's connectors; turntables (48) are the largest piece.
+struct DraggedConnectors {
+    std::vector<WorldConnector> list;
+    std::vector<uint32_t> systems;
+    DraggedConnectors(const PieceDef& def, const Pose& pose) {
+        const Rotation rot(pose.heading);
+        list.reserve(def.connectors.size());
+        systems.reserve(def.connectors.size());
+        for (size_t j = 0; j < def.connectors.size(); ++j) {
+            list.push_back(place(pose, rot, def.connectors[j], static_cast<int>(j)));
+            systems.push_back(connectorSystem(def, static_cast<int>(j)));
+        }
+    }
+};
+
+template <typename Range>
+SnapResult findSnapIn(const PieceDef& dragged, const Pose& dragPose, const Range& placed,
+                      const TrackCatalog& catalog) {
+    SnapResult best;
+    if (dragged.connectors.empty()) {
+        return best;
+    }
+    const DraggedConnectors own(dragged, dragPose);
+    DefCache defs(catalog);
+    double bestDistance = std::numeric_limits<double>::max();
+    const PlacedPiece* bestPiece = nullptr;
+    WorldConnector bestTarget;
+    int bestOwn = -1;
+
+    for (const auto& entry : placed) {
+        const PlacedPiece& piece = deref(entry);
+        const PieceDef* def = defs.find(piece.article);
+        if (def == nullptr) {
+            continue;
+        }
+        const Pose pose = piece.pose();
+        const Rotation rot(pose.heading);
+        const int n = static_cast<int>(def->connectors.size());
+        for (int i = 0; i < n; ++i) {
+            if (!jointOpen(piece, i)) {
+                continue;
+            }
+            const WorldConnector target = place(pose, rot, def->connectors[i], i);
+            const uint32_t targetSystem = connectorSystem(*def, i);
+            for (size_t j = 0; j < own.list.size(); ++j) {
+                if (own.systems[j] != targetSystem) {
+                    continue;
+                }
+                double d = 0.0;
+                if (!withinReach(target, own.list[j], d)) {
+                    continue;
+                }
+                if (d < bestDistance) {
+                    bestDistance = d;
+                    bestPiece = &piece;
+                    bestTarget = target;
+                    bestOwn = static_cast<int>(j);
+                }
+            }
+        }
+    }
+
+    if (bestPiece != nullptr) {
+        best.snapped = true;
+        best.targetId = bestPiece->id;
+        best.targetConn = bestTarget.index;
+        best.ownConn = bestOwn;
+        best.distance = bestDistance;
+        best.pose = matingPose(dragged, bestOwn, bestTarget);
+    }
+    return best;
+}
+
+template <typename Range>
+SystemConflict findConflictIn(const PieceDef& dropped, const Pose& dropPose, const Range& placed,
+                              const TrackCatalog& catalog) {
+    SystemConflict none;
+    if (dropped.connectors.empty()) {
+        return none;
+    }
+    const DraggedConnectors own(dropped, dropPose);
+    DefCache defs(catalog);
+    for (const auto& entry : placed) {
+        const PlacedPiece& piece = deref(entry);
+        const PieceDef* def = defs.find(piece.article);
+        if (def == nullptr) {
+            continue;
+        }
+        const Pose pose = piece.pose();
+        const Rotation rot(pose.heading);
+        const int n = static_cast<int>(def->connectors.size());
+        for (int i = 0; i < n; ++i) {
+            if (!jointOpen(piece, i)) {
+                continue;
+            }
+            const WorldConnector target = place(pose, rot, def->connectors[i], i);
+            const uint32_t existing = connectorSystem(*def, i);
+            for (size_t j = 0; j < own.list.size(); ++j) {
+                double d = 0.0;
+                if (withinReach(target, own.list[j], d) && own.systems[j] != existing) {
+                    SystemConflict found;
+                    found.conflict = true;
+                    found.newSystem = own.systems[j];
+                    found.existingSystem = existing;
+                    return found;
+                }
+            }
+        }
+    }
+    return none;
+}
+
+}  // namespace
+
+WorldConnector connectorToWorld(const PlacedPiece& piece, const PieceDef& def, int i) {
+    WorldConnector w = connectorToWorld(piece.pose(), def, i);
+    if (w.index >= 0) {
+        w.open = jointOpen(piece, i);
+    }
+    return w;
+}
+
+WorldConnector connectorToWorld(const Pose& pose, const PieceDef& def, int i) {
+    if (!validIndex(def, i)) {
+        return WorldConnector{};
+    }
+    return place(pose, Rotation(pose.heading), def.connectors[i], i);
+}
+
+std::vector<WorldConnector> worldConnectors(const PlacedPiece& piece, const PieceDef& def) {
+    std::vector<WorldConnector> list;
+    list.reserve(def.connectors.size());
+    const Pose pose = piece.pose();
+    const Rotation rot(pose.heading);
+    for (size_t i = 0; i < def.connectors.size(); ++i) {
+        WorldConnector w = place(pose, rot, def.connectors[i], static_cast<int>(i));
+        w.open = jointOpen(piece, static_cast<int>(i));
+        list.push_back(w);
+    }
+    return list;
+}
+
+std::vector<WorldConnector> worldConnectors(const Pose& pose, const PieceDef& def) {
+    std::vector<WorldConnector> list;
+    list.reserve(def.connectors.size());
+    const Rotation rot(pose.heading);
+    for (size_t i = 0; i < def.connectors.size(); ++i) {
+        list.push_back(place(pose, rot, def.connectors[i], static_cast<int>(i)));
+    }
+    return list;
+}
+
+Pose matingPose(const PieceDef& def, int j, const Pose& target) {
+    if (!validIndex(def, j)) {
+        return Pose{};
+    }
+    const ConnectorDef& cd = def.connectors[j];
+    Pose p;
+    p.heading = normalizeHeading(normalizeHeading(target.heading + 180.0) - cd.heading);
+    const Rotation rot(p.heading);
+    p.x = target.x - (cd.x * rot.c - cd.y * rot.s);
+    p.y = target.y - (cd.x * rot.s + cd.y * rot.c);
+    return p;
+}
+
+Pose matingPose(const PieceDef& def, int j, const WorldConnector& target) {
+    return matingPose(def, j, Pose{target.x, target.y, target.heading});
+}
+
+SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
+                    const std::vector<const PlacedPiece*>& placed, const TrackCatalog& catalog) {
+    return findSnapIn(dragged, dragPose, placed, catalog);
+}
+
+SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
+                    const std::vector<PlacedPiece>& placed, const TrackCatalog& catalog) {
+    return findSnapIn(dragged, dragPose, placed, catalog);
+}
+
+SystemConflict findSystemConflict(const PieceDef& dropped, const Pose& dropPose,
+                                  const std::vector<const PlacedPiece*>& placed,
+                                  const TrackCatalog& catalog) {
+    return findConflictIn(dropped, dropPose, placed, catalog);
+}
+
+SystemConflict findSystemConflict(const PieceDef& dropped, const Pose& dropPose,
+                                  const std::vector<PlacedPiece>& placed,
+                                  const TrackCatalog& catalog) {
+    return findConflictIn(dropped, dropPose, placed, catalog);
+}
+
+uint32_t connectorSystem(const PieceDef& def, int i) {
+    if (i >= 0 && static_cast<size_t>(i) < def.connectorSystems.size()) {
+        return def.connectorSystems[i];
+    }
+    return def.system;
+}
+
+namespace {
+double unitFactor(Units units) {
+    switch (units) {
+        case Units::Centimetres:
+            return 10.0;
+        case Units::Inches:
+            return 25.4;
+        case Units::Millimetres:
+            break;
+    }
+    return 1.0;
+}
+}  // namespace
+
+double toDisplay(double mm, Units units) {
+    return mm / unitFactor(units);
+}
+double fromDisplay(double value, Units units) {
+    return value * unitFactor(units);
+}
+
+const char* unitLabel(Units units) {
+    switch (units) {
+        case Units::Centimetres:
+            return "cm";
+        case Units::Inches:
+            return "in";
+        case Units::Millimetres:
+            break;
+    }
+    return "mm";
+}
+
+Units unitsFromInt(int value) {
+    if (value == 1) {
+        return Units::Centimetres;
+    }
+    if (value == 2) {
+        return Units::Inches;
+    }
+    return Units::Millimetres;
+}
+
+namespace {
+// Millimetres are shown whole, centimetres with one decimal, inches with two.
+int decimalsFor(Units units) {
+    switch (units) {
+        case Units::Centimetres:
+            return 1;
+        case Units::Inches:
+            return 2;
+        case Units::Millimetres:
+            break;
+    }
+    return 0;
+}
+}  // namespace
+
+std::string formatCoordinates(double xMm, double yMm, Units units) {
+    char buf[128];
+    const int dec = decimalsFor(units);
+    const char* label = unitLabel(units);
+    std::snprintf(buf, sizeof buf, "%.*f %s,  %.*f %s", dec, toDisplay(xMm, units), label, dec,
+                  toDisplay(yMm, units), label);
+    return buf;
+}
+
+std::string formatDistance(double mm, Units units) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "Distance: %.*f %s", decimalsFor(units), toDisplay(mm, units),
+                  unitLabel(units));
+    return buf;
+}
