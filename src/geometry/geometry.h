@@ -29,7 +29,8 @@ struct Pose {
 };
 
 /// A connector of a placed piece in the layout frame. heading is outward, in [0, 360).
-/// open: no joint recorded on it. index: connector index in the definition, -1 for the empty result.
+/// open: no joint recorded on it. index: connector index in the definition, -1 for the empty
+/// result.
 struct WorldConnector {
     double x = 0.0;
     double y = 0.0;
@@ -62,8 +63,8 @@ enum class Units : int { Millimetres = 0, Centimetres = 1, Inches = 2 };
 inline constexpr double kSnapDistance = 25.0;
 inline constexpr double kSnapMinHeadingDiff = 20.0;
 
-double normalizeHeading(double heading);                  ///< into [0, 360)
-double headingDifference(double a, double b);             ///< in [0, 180]; 180 = facing each other
+double normalizeHeading(double heading);       ///< into [0, 360)
+double headingDifference(double a, double b);  ///< in [0, 180]; 180 = facing each other
 double degToRad(double degrees);
 double radToDeg(double radians);
 
@@ -80,7 +81,8 @@ std::vector<WorldConnector> worldConnectors(const Pose& pose, const PieceDef& de
 Pose matingPose(const PieceDef& def, int j, const Pose& target);
 Pose matingPose(const PieceDef& def, int j, const WorldConnector& target);
 
-/// Nearest compatible open-connector pair within 25 mm whose headings differ by at least 20 degrees.
+/// Nearest compatible open-connector pair within 25 mm whose headings differ by at least 20
+/// degrees.
 SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
                     const std::vector<const PlacedPiece*>& placed, const TrackCatalog& catalog);
 SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
@@ -97,10 +99,10 @@ SystemConflict findSystemConflict(const PieceDef& dropped, const Pose& dropPose,
 /// Per-connector system of an adapter, else the definition's own system.
 uint32_t connectorSystem(const PieceDef& def, int i);
 
-double toDisplay(double mm, Units units);        ///< mm -> shown value
-double fromDisplay(double value, Units units);   ///< typed value -> mm
-const char* unitLabel(Units units);              ///< "mm", "cm", "in"
-Units unitsFromInt(int value);                   ///< 0..2, anything else millimetres
+double toDisplay(double mm, Units units);       ///< mm -> shown value
+double fromDisplay(double value, Units units);  ///< typed value -> mm
+const char* unitLabel(Units units);             ///< "mm", "cm", "in"
+Units unitsFromInt(int value);                  ///< 0..2, anything else millimetres
 /// "%.0f mm,  %.0f mm" and the like: coordinate pair in the user's unit.
 std::string formatCoordinates(double xMm, double yMm, Units units);
 /// "Distance: %.0f mm" and the like.
