@@ -65,8 +65,8 @@ inline constexpr double kSnapMinHeadingDiff = 20.0;
 
 double normalizeHeading(double heading);       ///< into [0, 360)
 double headingDifference(double a, double b);  ///< in [0, 180]; 180 = facing each other
-double degToRad(double degrees);
-double radToDeg(double radians);
+double degToRad(double degrees);               ///< degrees -> radians
+double radToDeg(double radians);               ///< radians -> degrees
 
 /// Connector i of a piece placed at `pose` with `joints`, in the layout frame.
 WorldConnector connectorToWorld(const PlacedPiece& piece, const PieceDef& def, int i);
@@ -82,13 +82,15 @@ Pose matingPose(const PieceDef& def, int j, const Pose& target);
 Pose matingPose(const PieceDef& def, int j, const WorldConnector& target);
 
 /// Nearest compatible open-connector pair within 25 mm whose headings differ by at least 20
-/// degrees.
+/// degrees; ties keep the pair found first in layout order. Placed pieces whose article is not in
+/// `catalog` are skipped. Linear in the placed pieces and allocation-free per piece.
 SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
                     const std::vector<const PlacedPiece*>& placed, const TrackCatalog& catalog);
 SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
                     const std::vector<PlacedPiece>& placed, const TrackCatalog& catalog);
 
-/// First pair that would snap but whose connector systems differ.
+/// First pair that would snap by distance and heading but whose connector systems differ; the
+/// dropped piece's system is reported first.
 SystemConflict findSystemConflict(const PieceDef& dropped, const Pose& dropPose,
                                   const std::vector<const PlacedPiece*>& placed,
                                   const TrackCatalog& catalog);
