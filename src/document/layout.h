@@ -1,7 +1,8 @@
 #pragma once
 // The layout document: every placed object with its defaults, the one identifier counter, the
 // editing state that travels with the document during a run, and undo snapshots.
-// Invariants (checked by checkInvariants): joints are symmetric, and no joint names a missing piece.
+// Invariants (checked by checkInvariants): joints are symmetric, no joint names a missing piece,
+// and object identifiers are unique across every kind of object.
 
 #include <cstdint>
 #include <deque>
@@ -31,18 +32,18 @@ struct PlacedPiece {
     double x = 0.0, y = 0.0;
     double heading = 0.0;
     bool selected = false;
-    double z = 0.0;       ///< height above the ground, mm
-    double grade = 0.0;   ///< degrees, signed; |grade| <= 0.001 counts as level
+    double z = 0.0;      ///< height above the ground, mm
+    double grade = 0.0;  ///< degrees, signed; |grade| <= 0.001 counts as level
     bool rev = false;
     bool hasColor = false;
     Rgb color;
     int32_t level = 1;
     uint32_t helix = kNoId;
-    bool free = false;    ///< left out of tally and cart
+    bool free = false;          ///< left out of tally and cart
     std::vector<Joint> joints;  ///< one per connector; a missing entry counts as open
 
     Pose pose() const { return {x, y, heading}; }
-    /// Joint on connector i, open when the array is shorter.
+    /// Joint on connector i, open when the array is shorter or i is negative.
     Joint jointAt(int i) const;
 };
 
@@ -167,31 +168,60 @@ public:
     std::deque<UndoSnapshot> undoStack;
     std::deque<UndoSnapshot> redoStack;
 
+    /// Returns nextId and increments it; one counter numbers every kind of object.
     uint32_t AllocateId();
+    /// Takes an undo step, then empties the content and grade runs and resets nextId to 1.
+    /// Levels, baseboard and activeLevel are left to the caller.
     void Clear();
+    /// Appends "Level 1" (id 1, colour 180,200,220) when there is no level; else does nothing.
     void EnsureDefaultLevel();
+    /// Selects every piece and scenery item; labels, measurements and shapes are left as they are.
     void SelectAll();
+    /// Clears the selection mark on pieces, scenery, labels, measurements and shapes.
     void DeselectAll();
+    /// Removes the selection in one undo step: a selected turntable takes its joined pieces along,
+    /// grade runs anchored on removed pieces move to a surviving neighbour (or end), joints to
+    /// removed pieces are opened, helices lose their record with an end piece, and selected
+    /// scenery, labels, measurements and shapes go too. Order of the remaining objects is kept.
     void DeleteSelection();
+    /// Stores a copy of the content and grade state; keeps at most kUndoLimit steps and empties
+    /// the redo stack.
     void PushUndo();
+    /// Restores the newest undo step (nothing when there is none). Never lowers nextId.
     void Undo();
+    /// Restores the newest redo step (nothing when there is none). Never lowers nextId.
     void Redo();
+    /// Mirrors the last grade run in the four grade fields, or (false, 0, -1, 1) without runs.
     void SyncGradeState();
     /// Selects every piece of a helix of which one piece is selected.
     void CompleteHelixSelection();
 
+    /// Linear look-ups by identifier; nullptr when absent.
     PlacedPiece* FindPiece(uint32_t id);
     const PlacedPiece* FindPiece(uint32_t id) const;
     SceneryItem* FindScenery(uint32_t id);
+    const SceneryItem* FindScenery(uint32_t id) const;
+    LayoutLabel* FindLabel(uint32_t id);
+    Measurement* FindMeasurement(uint32_t id);
+    FreeShape* FindShape(uint32_t id);
     LayoutLevel* FindLevel(int32_t id);
     const LayoutLevel* FindLevel(int32_t id) const;
     Helix* FindHelix(uint32_t id);
+    const Helix* FindHelix(uint32_t id) const;
     Tunnel* FindTunnel(uint32_t id);
+    const Tunnel* FindTunnel(uint32_t id) const;
 
-    /// Empty when the joints are symmetric and name only existing pieces; else what is wrong.
+    /// Largest object identifier in the content (pieces, scenery, labels, measurements, shapes,
+    /// tunnels, helices), 0 when there is none; unassigned ids (kNoId) are ignored.
+    uint32_t maxObjectId() const;
+
+    /// Empty when the joints are symmetric, name only existing pieces and object ids are unique
+    /// across all kinds; otherwise one line per problem found.
     std::string checkInvariants() const;
 
 private:
     UndoSnapshot snapshot() const;
+    /// Moves the content and grade state out of the document into a snapshot.
+    UndoSnapshot takeSnapshot();
     void restore(UndoSnapshot&& snap);
 };

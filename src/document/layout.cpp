@@ -1,0 +1,491 @@
+#include "document/layout.h"
+
+#include <algorithm>
+#include <numeric>
+#include <sstream>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+namespace {
+
+/// Article number of the turntable, whose attached tracks go with it when it is deleted.
+constexpr const char* kTurntableArticle = "74861";
+
+/// Joint targets are signed on disk and in memory; this maps them onto piece identifiers.
+/// Negative targets are open joints and map to kNoId, which no piece carries.
+uint32_t targetId(const Joint& j) {
+    return j.target < 0 ? kNoId : static_cast<uint32_t>(j.target);
+}
+
+template <typename T, typename Id>
+T* findById(std::vector<T>& items, Id id) {
+    auto it = std::find_if(items.begin(), items.end(), [id](const T& t) { return t.id == id; });
+    return it == items.end() ? nullptr : &*it;
+}
+
+template <typename T, typename Id>
+const T* findById(const std::vector<T>& items, Id id) {
+    auto it = std::find_if(items.begin(), items.end(), [id](const T& t) { return t.id == id; });
+    return it == items.end() ? nullptr : &*it;
+}
+
+/// Minimal union-find over dense indices, used to group removed pieces that are joined together.
+class DisjointSets {
+public:
+    explicit DisjointSets(size_t n) : m_parent(n) {
+        std::iota(m_parent.begin(), m_parent.end(), size_t{0});
+    }
+    size_t find(size_t i) {
+        while (m_parent[i] != i) {
+            m_parent[i] = m_parent[m_parent[i]];  // path halving keeps the trees flat
+            i = m_parent[i];
+        }
+        return i;
+    }
+    void unite(size_t a, size_t b) { m_parent[find(a)] = find(b); }
+
+private:
+    std::vector<size_t> m_parent;
+};
+
+}  // namespace
+
+Joint PlacedPiece::jointAt(int i) const {
+    if (i < 0 || static_cast<size_t>(i) >= joints.size()) {
+        return Joint{};
+    }
+    return joints[static_cast<size_t>(i)];
+}
+
+uint32_t Layout::AllocateId() {
+    return nextId++;
+}
+
+void Layout::Clear() {
+    PushUndo();
+    pieces.clear();
+    scenery.clear();
+    labels.clear();
+    measurements.clear();
+    shapes.clear();
+    tunnels.clear();
+    helices.clear();
+    gradeRuns.clear();
+    nextId = 1;
+    SyncGradeState();
+}
+
+void Layout::EnsureDefaultLevel() {
+    if (!levels.empty()) {
+        return;
+    }
+    LayoutLevel level;
+    level.id = 1;
+    level.name = "Level 1";
+    level.visible = true;
+    level.height = 0.0;
+    level.trackcolor = false;
+    level.r = 180;
+    level.g = 200;
+    level.b = 220;
+    levels.push_back(std::move(level));
+}
+
+void Layout::SelectAll() {
+    for (auto& p : pieces) {
+        p.selected = true;
+    }
+    for (auto& s : scenery) {
+        s.selected = true;
+    }
+}
+
+void Layout::DeselectAll() {
+    for (auto& p : pieces) {
+        p.selected = false;
+    }
+    for (auto& s : scenery) {
+        s.selected = false;
+    }
+    for (auto& l : labels) {
+        l.selected = false;
+    }
+    for (auto& m : measurements) {
+        m.selected = false;
+    }
+    for (auto& s : shapes) {
+        s.selected = false;
+    }
+}
+
+void Layout::DeleteSelection() {
+    PushUndo();
+
+    // A turntable takes its attached tracks with it. Pieces that a tunnel or a helix protects stay:
+    // the delete command refuses those, and taking them here would leave a tunnel or helix naming
+    // a missing piece.
+    std::unordered_set<uint32_t> taken;
+    for (const auto& p : pieces) {
+        if (p.selected && p.article == kTurntableArticle) {
+            for (const auto& j : p.joints) {
+                if (!j.isOpen()) {
+                    taken.insert(targetId(j));
+                }
+            }
+        }
+    }
+    if (!taken.empty()) {
+        std::unordered_set<uint32_t> protectedIds;
+        for (const auto& t : tunnels) {
+            protectedIds.insert(t.covers.begin(), t.covers.end());
+            for (int32_t a : {t.anchorA, t.anchorB}) {
+                if (a >= 0) {
+                    protectedIds.insert(static_cast<uint32_t>(a));
+                }
+            }
+        }
+        for (auto& p : pieces) {
+            if (!p.selected && taken.count(p.id) && p.helix == kNoId && !protectedIds.count(p.id)) {
+                p.selected = true;
+            }
+        }
+    }
+
+    // The removed set, with a dense index per removed piece for the grouping below.
+    std::unordered_map<uint32_t, size_t> removed;
+    for (const auto& p : pieces) {
+        if (p.selected) {
+            removed.emplace(p.id, removed.size());
+        }
+    }
+
+    if (!removed.empty()) {
+        bool anchorRemoved = false;
+        for (const auto& run : gradeRuns) {
+            if (run.anchor >= 0 && removed.count(static_cast<uint32_t>(run.anchor))) {
+                anchorRemoved = true;
+                break;
+            }
+        }
+        if (anchorRemoved) {
+            // A run whose anchor goes moves to the first surviving piece joined to the removed
+            // stretch of track that held the anchor. Grouping removed pieces by their joints keeps
+            // a run from jumping onto track elsewhere when unrelated pieces are deleted together.
+            DisjointSets groups(removed.size());
+            for (const auto& p : pieces) {
+                auto self = removed.find(p.id);
+                if (self == removed.end()) {
+                    continue;
+                }
+                for (const auto& j : p.joints) {
+                    auto other = removed.find(targetId(j));
+                    if (other != removed.end()) {
+                        groups.unite(self->second, other->second);
+                    }
+                }
+            }
+            struct Survivor {
+                int32_t anchor = -1;
+                int32_t conn = 1;
+            };
+            std::unordered_map<size_t, Survivor> firstSurvivor;
+            for (const auto& p : pieces) {
+                if (p.selected) {
+                    continue;
+                }
+                for (size_t i = 0; i < p.joints.size(); ++i) {
+                    auto hit = removed.find(targetId(p.joints[i]));
+                    if (hit == removed.end()) {
+                        continue;
+                    }
+                    // The run continues from the surviving piece's far end.
+                    firstSurvivor.try_emplace(groups.find(hit->second),
+                                              Survivor{static_cast<int32_t>(p.id), i == 0 ? 1 : 0});
+                }
+            }
+            for (auto& run : gradeRuns) {
+                if (run.anchor < 0) {
+                    continue;
+                }
+                auto hit = removed.find(static_cast<uint32_t>(run.anchor));
+                if (hit == removed.end()) {
+                    continue;
+                }
+                auto s = firstSurvivor.find(groups.find(hit->second));
+                if (s == firstSurvivor.end()) {
+                    run.anchor = -1;
+                } else {
+                    run.anchor = s->second.anchor;
+                    run.conn = s->second.conn;
+                }
+            }
+        }
+        // Runs without an anchor (also ones read from a file that way) cannot continue anywhere.
+        std::erase_if(gradeRuns, [](const GradeRun& r) { return r.anchor < 0; });
+        SyncGradeState();
+
+        for (auto& p : pieces) {
+            for (auto& j : p.joints) {
+                if (!j.isOpen() && removed.count(targetId(j))) {
+                    j = Joint{};
+                }
+            }
+        }
+
+        std::erase_if(pieces, [](const PlacedPiece& p) { return p.selected; });
+
+        auto removedEnd = [&removed](int32_t id) {
+            return id >= 0 && removed.count(static_cast<uint32_t>(id)) > 0;
+        };
+        std::unordered_set<uint32_t> goneHelices;
+        std::erase_if(helices, [&](const Helix& h) {
+            const bool gone = removedEnd(h.bottomR1) || removedEnd(h.bottomR2) ||
+                              removedEnd(h.topR1) || removedEnd(h.topR2);
+            if (gone) {
+                goneHelices.insert(h.id);
+            }
+            return gone;
+        });
+        // Pieces left behind by a removed helix would otherwise stay locked as helix track forever.
+        if (!goneHelices.empty()) {
+            for (auto& p : pieces) {
+                if (p.helix != kNoId && goneHelices.count(p.helix)) {
+                    p.helix = kNoId;
+                }
+            }
+        }
+    }
+
+    std::erase_if(scenery, [](const SceneryItem& s) { return s.selected; });
+    std::erase_if(labels, [](const LayoutLabel& l) { return l.selected; });
+    std::erase_if(measurements, [](const Measurement& m) { return m.selected; });
+    std::erase_if(shapes, [](const FreeShape& s) { return s.selected; });
+}
+
+UndoSnapshot Layout::snapshot() const {
+    UndoSnapshot s;
+    s.pieces = pieces;
+    s.scenery = scenery;
+    s.labels = labels;
+    s.measurements = measurements;
+    s.shapes = shapes;
+    s.tunnels = tunnels;
+    s.helices = helices;
+    s.gradeRuns = gradeRuns;
+    s.gradeActive = gradeActive;
+    s.gradeDeg = gradeDeg;
+    s.gradeAnchor = gradeAnchor;
+    s.gradeConn = gradeConn;
+    return s;
+}
+
+UndoSnapshot Layout::takeSnapshot() {
+    // Undo and redo replace the whole content right after saving it, so moving avoids a copy.
+    UndoSnapshot s;
+    s.pieces = std::move(pieces);
+    s.scenery = std::move(scenery);
+    s.labels = std::move(labels);
+    s.measurements = std::move(measurements);
+    s.shapes = std::move(shapes);
+    s.tunnels = std::move(tunnels);
+    s.helices = std::move(helices);
+    s.gradeRuns = std::move(gradeRuns);
+    s.gradeActive = gradeActive;
+    s.gradeDeg = gradeDeg;
+    s.gradeAnchor = gradeAnchor;
+    s.gradeConn = gradeConn;
+    return s;
+}
+
+void Layout::restore(UndoSnapshot&& snap) {
+    pieces = std::move(snap.pieces);
+    scenery = std::move(snap.scenery);
+    labels = std::move(snap.labels);
+    measurements = std::move(snap.measurements);
+    shapes = std::move(snap.shapes);
+    tunnels = std::move(snap.tunnels);
+    helices = std::move(snap.helices);
+    gradeRuns = std::move(snap.gradeRuns);
+    gradeActive = snap.gradeActive;
+    gradeDeg = snap.gradeDeg;
+    gradeAnchor = snap.gradeAnchor;
+    gradeConn = snap.gradeConn;
+    SyncGradeState();
+    // Clear resets the counter, so undoing a New brings back objects numbered at or above it.
+    // Raising the counter past them keeps new objects from taking an identifier already in use;
+    // it never goes down, so an undone object's identifier is not handed out again either.
+    const uint32_t top = maxObjectId();
+    if (top != 0 && top < kNoId - 1 && nextId <= top) {
+        nextId = top + 1;
+    }
+}
+
+void Layout::PushUndo() {
+    undoStack.push_back(snapshot());
+    while (undoStack.size() > kUndoLimit) {
+        undoStack.pop_front();
+    }
+    redoStack.clear();
+}
+
+void Layout::Undo() {
+    if (undoStack.empty()) {
+        return;
+    }
+    redoStack.push_back(takeSnapshot());
+    UndoSnapshot snap = std::move(undoStack.back());
+    undoStack.pop_back();
+    restore(std::move(snap));
+}
+
+void Layout::Redo() {
+    if (redoStack.empty()) {
+        return;
+    }
+    undoStack.push_back(takeSnapshot());
+    UndoSnapshot snap = std::move(redoStack.back());
+    redoStack.pop_back();
+    restore(std::move(snap));
+}
+
+void Layout::SyncGradeState() {
+    if (gradeRuns.empty()) {
+        gradeActive = false;
+        gradeDeg = 0.0;
+        gradeAnchor = -1;
+        gradeConn = 1;
+        return;
+    }
+    const GradeRun& last = gradeRuns.back();
+    gradeActive = true;
+    gradeDeg = last.deg;
+    gradeAnchor = last.anchor;
+    gradeConn = last.conn;
+}
+
+void Layout::CompleteHelixSelection() {
+    std::unordered_set<uint32_t> selectedHelices;
+    for (const auto& p : pieces) {
+        if (p.selected && p.helix != kNoId) {
+            selectedHelices.insert(p.helix);
+        }
+    }
+    if (selectedHelices.empty()) {
+        return;
+    }
+    for (auto& p : pieces) {
+        if (p.helix != kNoId && selectedHelices.count(p.helix)) {
+            p.selected = true;
+        }
+    }
+}
+
+PlacedPiece* Layout::FindPiece(uint32_t id) {
+    return findById(pieces, id);
+}
+const PlacedPiece* Layout::FindPiece(uint32_t id) const {
+    return findById(pieces, id);
+}
+SceneryItem* Layout::FindScenery(uint32_t id) {
+    return findById(scenery, id);
+}
+const SceneryItem* Layout::FindScenery(uint32_t id) const {
+    return findById(scenery, id);
+}
+LayoutLabel* Layout::FindLabel(uint32_t id) {
+    return findById(labels, id);
+}
+Measurement* Layout::FindMeasurement(uint32_t id) {
+    return findById(measurements, id);
+}
+FreeShape* Layout::FindShape(uint32_t id) {
+    return findById(shapes, id);
+}
+LayoutLevel* Layout::FindLevel(int32_t id) {
+    return findById(levels, id);
+}
+const LayoutLevel* Layout::FindLevel(int32_t id) const {
+    return findById(levels, id);
+}
+Helix* Layout::FindHelix(uint32_t id) {
+    return findById(helices, id);
+}
+const Helix* Layout::FindHelix(uint32_t id) const {
+    return findById(helices, id);
+}
+Tunnel* Layout::FindTunnel(uint32_t id) {
+    return findById(tunnels, id);
+}
+const Tunnel* Layout::FindTunnel(uint32_t id) const {
+    return findById(tunnels, id);
+}
+
+uint32_t Layout::maxObjectId() const {
+    uint32_t top = 0;
+    auto take = [&top](const auto& items) {
+        for (const auto& item : items) {
+            if (item.id != kNoId && item.id > top) {
+                top = item.id;
+            }
+        }
+    };
+    take(pieces);
+    take(scenery);
+    take(labels);
+    take(measurements);
+    take(shapes);
+    take(tunnels);
+    take(helices);
+    return top;
+}
+
+std::string Layout::checkInvariants() const {
+    std::ostringstream problems;
+
+    // Identifiers are unique across every kind of object.
+    std::unordered_map<uint32_t, const char*> owners;
+    auto claim = [&](const auto& items, const char* kind) {
+        for (const auto& item : items) {
+            auto [it, fresh] = owners.emplace(item.id, kind);
+            if (!fresh) {
+                problems << "duplicate id " << item.id << " (" << it->second << " and " << kind
+                         << ")\n";
+            }
+        }
+    };
+    claim(pieces, "piece");
+    claim(scenery, "scenery item");
+    claim(labels, "label");
+    claim(measurements, "measurement");
+    claim(shapes, "shape");
+    claim(tunnels, "tunnel");
+    claim(helices, "helix");
+
+    std::unordered_map<uint32_t, const PlacedPiece*> byId;
+    byId.reserve(pieces.size());
+    for (const auto& p : pieces) {
+        byId.emplace(p.id, &p);
+    }
+    for (const auto& p : pieces) {
+        for (size_t i = 0; i < p.joints.size(); ++i) {
+            const Joint& j = p.joints[i];
+            if (j.isOpen()) {
+                continue;
+            }
+            auto other = byId.find(targetId(j));
+            if (other == byId.end()) {
+                problems << "piece " << p.id << " connector " << i << " is joined to missing piece "
+                         << j.target << "\n";
+                continue;
+            }
+            const Joint back = other->second->jointAt(j.tconn);
+            if (back.target != static_cast<int64_t>(p.id) ||
+                back.tconn != static_cast<int32_t>(i)) {
+                problems << "piece " << p.id << " connector " << i << " is joined to piece "
+                         << j.target << " connector " << j.tconn << ", which does not join back\n";
+            }
+        }
+    }
+    return problems.str();
+}
