@@ -1,0 +1,315 @@
+#include "frame/command_table.h"
+
+#include <array>
+
+#include "frame/command_ids.h"
+
+// Rows name only the fields that differ from the defaults; GCC 12 still reports the omitted
+// members of designated initializers, which here is the point rather than a slip.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace {
+
+using K = CommandKind;
+using P = CommandPlace;
+using R = EnableRule;
+namespace Id = CommandId;
+
+constexpr std::string_view kFile = "&File";
+constexpr std::string_view kEdit = "&Edit";
+constexpr std::string_view kView = "&View";
+constexpr std::string_view kLayout = "&Layout";
+constexpr std::string_view kHelp = "&Help";
+constexpr std::string_view kUnits = "Units of Measure";
+
+constexpr CommandEntry menuSeparator(std::string_view menu) {
+    return {.menu = menu, .kind = K::Separator};
+}
+
+constexpr CommandEntry toolSeparator() {
+    return {.place = P::Toolbar, .kind = K::Separator};
+}
+
+// Commands marked `available = false` have their work in parts of the program that are still
+// being written; the builders show them disabled so nobody clicks into a missing handler.
+constexpr std::array kTable = {
+    // File
+    CommandEntry{.id = Id::NewLayout, .menu = kFile, .text = "&New Layout\tCtrl+N"},
+    CommandEntry{
+        .id = Id::OpenLayout, .menu = kFile, .text = "&Open Layout...\tCtrl+O", .available = false},
+    menuSeparator(kFile),
+    CommandEntry{.id = Id::Save, .menu = kFile, .text = "&Save\tCtrl+S"},
+    CommandEntry{.id = Id::SaveAs, .menu = kFile, .text = "Save &As...\tCtrl+Shift+S"},
+    menuSeparator(kFile),
+    CommandEntry{
+        .id = Id::ImportLayout, .menu = kFile, .text = "&Import Layout...", .available = false},
+    CommandEntry{
+        .id = Id::ExportLayout, .menu = kFile, .text = "&Export Layout...", .available = false},
+    menuSeparator(kFile),
+    CommandEntry{.id = Id::CloseLayout, .menu = kFile, .text = "&Close Layout\tCtrl+W"},
+    menuSeparator(kFile),
+    CommandEntry{.id = Id::PageSetup, .menu = kFile, .text = "Page Set&up..."},
+    CommandEntry{
+        .id = Id::PrintPreview, .menu = kFile, .text = "Print Pre&view...", .available = false},
+    CommandEntry{.id = Id::Print, .menu = kFile, .text = "&Print...\tCtrl+P", .available = false},
+    menuSeparator(kFile),
+    CommandEntry{.id = Id::SaveLibraryBlock,
+                 .menu = kFile,
+                 .text = "Save as &Library Block...",
+                 .available = false},
+    menuSeparator(kFile),
+    CommandEntry{.id = Id::Exit, .menu = kFile, .text = "E&xit"},
+
+    // Edit
+    CommandEntry{.id = Id::Undo, .menu = kEdit, .text = "&Undo\tCtrl+Z", .enableRule = R::CanUndo},
+    CommandEntry{.id = Id::Redo, .menu = kEdit, .text = "&Redo\tCtrl+Y", .enableRule = R::CanRedo},
+    menuSeparator(kEdit),
+    CommandEntry{.id = Id::Delete,
+                 .menu = kEdit,
+                 .text = "&Delete\tDel",
+                 .enableRule = R::DeletableSelection},
+    CommandEntry{.id = Id::SelectAll, .menu = kEdit, .text = "Select &All\tCtrl+A"},
+
+    // View
+    CommandEntry{.id = Id::ZoomIn, .menu = kView, .text = "Zoom &In\t+"},
+    CommandEntry{.id = Id::ZoomOut, .menu = kView, .text = "Zoom &Out\t-"},
+    CommandEntry{.id = Id::ZoomFit, .menu = kView, .text = "Zoom to &Fit\tCtrl+0"},
+    menuSeparator(kView),
+    CommandEntry{.id = Id::ShowGrid,
+                 .menu = kView,
+                 .text = "Show &Grid\tCtrl+G",
+                 .kind = K::Check,
+                 .checked = true},
+    CommandEntry{.id = Id::Snap,
+                 .menu = kView,
+                 .text = "&Snap\tCtrl+Shift+G",
+                 .kind = K::Check,
+                 .checked = true},
+    CommandEntry{.id = Id::ShowRails,
+                 .menu = kView,
+                 .text = "Show &Rails",
+                 .kind = K::Check,
+                 .checked = true},
+
+    // Layout
+    CommandEntry{.menu = kLayout, .text = kUnits, .kind = K::Submenu},
+    CommandEntry{.id = Id::UnitsMillimetres,
+                 .menu = kLayout,
+                 .submenu = kUnits,
+                 .text = "Millimetres (mm)",
+                 .kind = K::Radio,
+                 .checked = true},
+    CommandEntry{.id = Id::UnitsCentimetres,
+                 .menu = kLayout,
+                 .submenu = kUnits,
+                 .text = "Centimetres (cm)",
+                 .kind = K::Radio},
+    CommandEntry{.id = Id::UnitsInches,
+                 .menu = kLayout,
+                 .submenu = kUnits,
+                 .text = "Inches (in)",
+                 .kind = K::Radio},
+    menuSeparator(kLayout),
+    CommandEntry{
+        .id = Id::LayoutShape, .menu = kLayout, .text = "Layout &Shape...", .available = false},
+    CommandEntry{.id = Id::LayoutWizard,
+                 .menu = kLayout,
+                 .text = "Layout &Wizard (Experimental)...",
+                 .available = false},
+    CommandEntry{.id = Id::BridgeWizard,
+                 .menu = kLayout,
+                 .text = "&Bridge Wizard (Experimental)...",
+                 .available = false},
+
+    // Help
+    CommandEntry{.id = Id::Help, .menu = kHelp, .text = "&Help\tF1"},
+    CommandEntry{.id = Id::LayoutWizardHelp, .menu = kHelp, .text = "Layout &Wizard Help"},
+    menuSeparator(kHelp),
+    CommandEntry{.id = Id::Options, .menu = kHelp, .text = "&Options..."},
+
+    // Toolbar
+    CommandEntry{.id = Id::Undo, .place = P::Toolbar, .text = "Undo", .enableRule = R::CanUndo},
+    CommandEntry{.id = Id::Redo, .place = P::Toolbar, .text = "Redo", .enableRule = R::CanRedo},
+    toolSeparator(),
+    CommandEntry{.id = Id::Levels,
+                 .place = P::Toolbar,
+                 .text = "Levels",
+                 .tooltip = "Manage layout levels (decks): height, color, and shape",
+                 .available = false},
+    toolSeparator(),
+    CommandEntry{.id = Id::View3D, .place = P::Toolbar, .text = "3D View", .available = false},
+    toolSeparator(),
+    CommandEntry{.id = Id::ZoomFit, .place = P::Toolbar, .text = "Fit"},
+    toolSeparator(),
+    CommandEntry{.id = Id::HideLabels,
+                 .place = P::Toolbar,
+                 .text = "Hide Labels",
+                 .tooltip = "Toggle track labels and join dots",
+                 .kind = K::Check},
+    toolSeparator(),
+    CommandEntry{.id = Id::Tunnel,
+                 .place = P::Toolbar,
+                 .text = "Tunnel",
+                 .tooltip = "Place tunnel portals on the selected chain (or remove if already in "
+                            "a tunnel)",
+                 .startsDisabled = true,
+                 .available = false,
+                 .enableRule = R::TunnelChain},
+    CommandEntry{.id = Id::Measure,
+                 .place = P::Toolbar,
+                 .text = "Measure",
+                 .tooltip = "Measuring tape: click two points on the canvas to lay down a length "
+                            "annotation",
+                 .kind = K::Check,
+                 .available = false},
+    CommandEntry{.id = Id::Polygon,
+                 .place = P::Toolbar,
+                 .text = "Polygon",
+                 .tooltip = "Draw a free-form polygon (access hatch, river, mountain, etc.)",
+                 .kind = K::Check,
+                 .available = false},
+    CommandEntry{.id = Id::Rectangle,
+                 .place = P::Toolbar,
+                 .text = "Rectangle",
+                 .tooltip = "Rectangle",
+                 .statusHelp = "Place a rectangle of an exact size -- easier than drawing one by "
+                               "hand"},
+    CommandEntry{.id = Id::Elevation,
+                 .place = P::Toolbar,
+                 .text = "Elevation",
+                 .tooltip = "Elevation",
+                 .statusHelp = "Open the Elevation Wizard to set up track grades and inclines",
+                 .available = false},
+    toolSeparator(),
+};
+
+}  // namespace
+
+std::span<const CommandEntry> commandTable() {
+    return kTable;
+}
+
+std::vector<std::string_view> menuTitles() {
+    std::vector<std::string_view> titles;
+    for (const CommandEntry& e : kTable) {
+        if (e.place == P::Menu && (titles.empty() || titles.back() != e.menu)) {
+            titles.push_back(e.menu);
+        }
+    }
+    return titles;
+}
+
+std::vector<const CommandEntry*> menuRows(std::string_view menu) {
+    std::vector<const CommandEntry*> rows;
+    for (const CommandEntry& e : kTable) {
+        if (e.place == P::Menu && e.menu == menu) {
+            rows.push_back(&e);
+        }
+    }
+    return rows;
+}
+
+std::vector<const CommandEntry*> toolbarRows() {
+    std::vector<const CommandEntry*> rows;
+    for (const CommandEntry& e : kTable) {
+        if (e.place == P::Toolbar) {
+            rows.push_back(&e);
+        }
+    }
+    return rows;
+}
+
+const CommandEntry* findCommand(int id, CommandPlace place) {
+    if (id == 0) {
+        return nullptr;
+    }
+    for (const CommandEntry& e : kTable) {
+        if (e.id == id && e.place == place) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<CommandPlace> commandPlace(int id) {
+    const bool inMenu = findCommand(id, P::Menu) != nullptr;
+    const bool onToolbar = findCommand(id, P::Toolbar) != nullptr;
+    if (inMenu && onToolbar) {
+        return P::Both;
+    }
+    if (inMenu) {
+        return P::Menu;
+    }
+    if (onToolbar) {
+        return P::Toolbar;
+    }
+    return std::nullopt;
+}
+
+bool isCommandAvailable(int id) {
+    const CommandEntry* e = findCommand(id, P::Menu);
+    if (e == nullptr) {
+        e = findCommand(id, P::Toolbar);
+    }
+    return e != nullptr && e->available;
+}
+
+bool isCommandEnabled(int id, const CommandState& state) {
+    const CommandEntry* e = findCommand(id, P::Menu);
+    if (e == nullptr) {
+        e = findCommand(id, P::Toolbar);
+    }
+    if (e == nullptr || !e->available) {
+        return false;
+    }
+    switch (e->enableRule) {
+        case R::Always:
+            return true;
+        case R::CanUndo:
+            return state.canUndo;
+        case R::CanRedo:
+            return state.canRedo;
+        case R::DeletableSelection:
+            return state.hasDeletableSelection;
+        case R::TunnelChain:
+            return state.selectionIsTunnelChain;
+    }
+    return false;
+}
+
+std::string_view acceleratorOf(std::string_view menuText) {
+    const auto tab = menuText.find('\t');
+    return tab == std::string_view::npos ? std::string_view{} : menuText.substr(tab + 1);
+}
+
+int unitsCommandId(int units) {
+    switch (units) {
+        case 1:
+            return Id::UnitsCentimetres;
+        case 2:
+            return Id::UnitsInches;
+        default:
+            return Id::UnitsMillimetres;
+    }
+}
+
+int unitsForCommand(int id) {
+    switch (id) {
+        case Id::UnitsMillimetres:
+            return 0;
+        case Id::UnitsCentimetres:
+            return 1;
+        case Id::UnitsInches:
+            return 2;
+        default:
+            return -1;
+    }
+}
+
+std::string_view labelsToolLabel(bool labelsShown) {
+    return labelsShown ? "Hide Labels" : "Show Labels";
+}
+
+std::string_view tunnelToolLabel(bool chainIsTunnel) {
+    return chainIsTunnel ? "Remove Tunnel" : "Tunnel";
+}
