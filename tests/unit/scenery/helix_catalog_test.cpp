@@ -1,5 +1,7 @@
 #include "catalog/helix_catalog.h"
 
+#include "catalog/track_catalog.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -95,4 +97,27 @@ TEST(HelixCatalog, UnknownKeysFindNothingAndFallBackToTheDefault) {
     EXPECT_EQ(fallback->key, "proses_2_5_r1r2");
     EXPECT_EQ(helixVariantOrDefault("proses_4_5_r4r5")->key, "proses_4_5_r4r5");
     EXPECT_EQ(kDefaultHelixVariant, "proses_2_5_r1r2");
+}
+
+TEST(HelixCatalog, EveryVariantIsBuiltFromCTrackPiecesOfItsRadii) {
+    // The spiral is laid from 30-degree curves, twelve per turn, so the curve articles must be
+    // 30-degree C-Track curves of exactly the variant's radii, and the stubs a C-Track straight.
+    const TrackCatalog& track = TrackCatalog::instance();
+    for (const HelixVariant& v : helixVariants()) {
+        const PieceDef* straight = track.byArticle(v.straightArticle);
+        const PieceDef* inner = track.byArticle(v.innerCurveArticle);
+        const PieceDef* outer = track.byArticle(v.outerCurveArticle);
+        ASSERT_NE(straight, nullptr) << v.key;
+        ASSERT_NE(inner, nullptr) << v.key;
+        ASSERT_NE(outer, nullptr) << v.key;
+        EXPECT_EQ(straight->system, Systems::CTrack) << v.key;
+        EXPECT_EQ(straight->kind, PieceKind::Straight) << v.key;
+        for (const PieceDef* c : {inner, outer}) {
+            EXPECT_EQ(c->system, Systems::CTrack) << v.key << " " << c->article;
+            EXPECT_EQ(c->kind, PieceKind::Curve) << v.key << " " << c->article;
+            EXPECT_DOUBLE_EQ(c->angle, 30.0) << v.key << " " << c->article;
+        }
+        EXPECT_DOUBLE_EQ(inner->radius, v.innerRadius) << v.key;
+        EXPECT_DOUBLE_EQ(outer->radius, v.outerRadius) << v.key;
+    }
 }
