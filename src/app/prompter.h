@@ -1,0 +1,38 @@
+#pragma once
+// The one way the program talks to the user in message boxes: notices, questions with buttons,
+// and text entry. Windows implement it with toolkit dialogs (wx_prompter.h); tests use
+// ScriptedPrompter, which records every prompt and answers from a queue.
+
+#include <optional>
+#include <string>
+
+/// Standard dialog result codes (the toolkit's identifiers).
+inline constexpr int kIdOk = 5100;
+inline constexpr int kIdCancel = 5101;
+inline constexpr int kIdYes = 5103;
+inline constexpr int kIdNo = 5104;
+
+/// The icon of a message box.
+enum class PromptIcon { Info, Exclamation, Error, Question };
+
+/// The buttons of a question.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    /// A notice with an OK button.
+    virtual void showMessage(const std::string& title, const std::string& text,
+                             PromptIcon icon) = 0;
+
+    /// A question; `defaultButton` is one of the ids of `buttons`. Returns the id of the button
+    /// pressed (kIdOk, kIdCancel, kIdYes or kIdNo); closing the box counts as Cancel, or as No
+    /// when there is no Cancel button.
+    virtual int ask(const std::string& title, const std::string& text, PromptButtons buttons,
+                    int defaultButton, PromptIcon icon) = 0;
+
+    /// A one-line text entry preset with `defaultValue`; empty when the user cancels.
+    virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
+                                               const std::string& defaultValue) = 0;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// The properties panel on the right of the main window: the selection's properties and the piece
+// tally. So far only the empty panel that the main window lays out.
+
+#include <wx/panel.h>
+
+class MainFrame;
+
+class PropertiesPanel : public wxPanel {
+public:
+    /// A child of `parent` that reaches the document through `frame`.
+    PropertiesPanel(wxWindow* parent, MainFrame* frame);
+
+private:
+    MainFrame* m_frame;
+};
