@@ -1,0 +1,189 @@
+#include "app/prefs.h"
+
+#include <gtest/gtest.h>
+
+#include "app/prompter.h"
+#include "temp_folder.h"
+
+namespace {
+
+Prefs parsed(const std::string& text) {
+    Prefs p;
+    parsePrefs(text, p);
+    return p;
+}
+
+}  // namespace
+
+TEST(PrefsParsing, OnlyAUnitsLineGivesInchesAndKeepsTheOtherDefaults) {
+    const Prefs p = parsed("units=2\n");
+    EXPECT_EQ(p.units, 2);
+    EXPECT_TRUE(p.playful);
+    EXPECT_FALSE(p.asked);
+}
+
+TEST(PrefsParsing, UnitsOutsideZeroToTwoOrMissingFallBackToMillimetres) {
+    EXPECT_EQ(parsed("units=7\n").units, 0);
+    EXPECT_EQ(parsed("units=\n").units, 0);
+    EXPECT_EQ(parsed("units=").units, 0);
+    EXPECT_EQ(parsed("units=-1\n").units, 0);
+    EXPECT_EQ(parsed("units=1\n").units, 1);
+    // Only the first character after "=" counts.
+    EXPECT_EQ(parsed("units=12\n").units, 1);
+}
+
+TEST(PrefsParsing, FlagsAreTrueOnlyForALeadingOne) {
+    EXPECT_FALSE(parsed("playful=yes\n").playful);
+    EXPECT_FALSE(parsed("playful=true\n").playful);
+    EXPECT_FALSE(parsed("playful=\n").playful);
+    EXPECT_TRUE(parsed("playful=1\n").playful);
+    EXPECT_TRUE(parsed("playful=10\n").playful);
+    EXPECT_TRUE(parsed("asked=1\n").asked);
+    EXPECT_FALSE(parsed("asked=0\n").asked);
+}
+
+TEST(PrefsParsing, TheLastOfARepeatedKeyWins) {
+    const Prefs p = parsed("units=2\nplayful=0\nunits=1\nplayful=1\nasked=1\nasked=0\n");
+    EXPECT_EQ(p.units, 1);
+    EXPECT_TRUE(p.playful);
+    EXPECT_FALSE(p.asked);
+}
+
+TEST(PrefsParsing, OtherLinesAndIndentedKeysAreIgnored) {
+    Prefs p;
+    p.units = 2;
+    p.playful = false;
+    parsePrefs("# comment\n playful=1\nUNITS=1\nasked =1\n\n", p);
+    EXPECT_EQ(p.units, 2);
+    EXPECT_FALSE(p.playful);
+    EXPECT_FALSE(p.asked);
+}
+
+TEST(PrefsParsing, WindowsLineEndingsStillRead) {
+    const Prefs p = parsed("playful=0\r\nasked=1\r\nunits=2\r\n");
+    EXPECT_FALSE(p.playful);
+    EXPECT_TRUE(p.asked);
+    EXPECT_EQ(p.units, 2);
+}
+
+TEST(PrefsFormat, WritesExactlyThreeLinesInOrder) {
+    Prefs p;
+    p.playful = false;
+    p.asked = true;
+    p.units = 1;
+    EXPECT_EQ(formatPrefs(p), "playful=0\nasked=1\nunits=1\n");
+    EXPECT_EQ(formatPrefs(Prefs{}), "playful=1\nasked=0\nunits=0\n");
+}
+
+TEST(PrefsFormat, WrittenFileReadsBackTheSameValues) {
+    for (int units = 0; units <= 2; ++units) {
+        for (int bits = 0; bits < 4; ++bits) {
+            Prefs p;
+            p.playful = bits & 1;
+            p.asked = bits & 2;
+            p.units = units;
+            Prefs back;
+            back.playful = !p.playful;
+            back.asked = !p.asked;
+            parsePrefs(formatPrefs(p), back);
+            EXPECT_EQ(back.playful, p.playful);
+            EXPECT_EQ(back.asked, p.asked);
+            EXPECT_EQ(back.units, p.units);
+        }
+    }
+}
+
+TEST(ExperienceAnswer, PlayfulOnlyForYesAndAskedAlways) {
+    Prefs p;
+    p.units = 2;
+    applyExperienceResult(kIdNo, p);
+    EXPECT_FALSE(p.playful);
+    EXPECT_TRUE(p.asked);
+    EXPECT_EQ(formatPrefs(p), "playful=0\nasked=1\nunits=2\n");
+
+    applyExperienceResult(kIdYes, p);
+    EXPECT_TRUE(p.playful);
+
+    // The close box ends the dialog with Cancel, which means "Down to Business".
+    applyExperienceResult(kIdCancel, p);
+    EXPECT_FALSE(p.playful);
+    EXPECT_TRUE(p.asked);
+}
+
+TEST(PrefsFile, MissingFileKeepsTheCurrentValues) {
+    TempFolder tmp;
+    Prefs p;
+    p.units = 1;
+    p.playful = false;
+    EXPECT_FALSE(loadPrefsFile(tmp / "prefs.cfg", p));
+    EXPECT_EQ(p.units, 1);
+    EXPECT_FALSE(p.playful);
+    const PrefsLocations where{tmp / "exe" / "prefs.cfg", tmp / "user" / "prefs.cfg"};
+    EXPECT_TRUE(loadPrefs(where, p).empty());
+    EXPECT_EQ(p.units, 1);
+}
+
+TEST(PrefsFile, SavesBesideTheProgramWhenThatFolderIsWritable) {
+    TempFolder tmp;
+    std::filesystem::create_directories(tmp / "exe");
+    const PrefsLocations where{tmp / "exe" / "prefs.cfg", tmp / "user" / "prefs.cfg"};
+    Prefs p;
+    p.asked = true;
+    p.units = 2;
+    EXPECT_EQ(savePrefs(where, p), where.besideProgram);
+    EXPECT_EQ(readFile(where.besideProgram), "playful=1\nasked=1\nunits=2\n");
+    EXPECT_FALSE(std::filesystem::exists(where.perUser));
+
+    Prefs loaded;
+    EXPECT_EQ(loadPrefs(where, loaded), where.besideProgram);
+    EXPECT_TRUE(loaded.asked);
+    EXPECT_EQ(loaded.units, 2);
+}
+
+TEST(PrefsFile, FallsBackToThePerUserFolderWhenTheProgramFolderCannotBeWritten) {
+    TempFolder tmp;
+    // A plain file where the program's folder should be: no file can be created inside it, not
+    // even by an administrator.
+    writeFile(tmp / "exe", "not a folder");
+    const PrefsLocations where{tmp / "exe" / "prefs.cfg", tmp / "data" / "railvane" / "prefs.cfg"};
+
+    Prefs answered;
+    answered.playful = false;
+    answered.asked = true;
+    answered.units = 1;
+    EXPECT_EQ(savePrefs(where, answered), where.perUser);
+    EXPECT_EQ(readFile(where.perUser), "playful=0\nasked=1\nunits=1\n");
+
+    // The next start finds the answer, so the experience question does not come back.
+    Prefs next;
+    EXPECT_EQ(loadPrefs(where, next), where.perUser);
+    EXPECT_TRUE(next.asked);
+    EXPECT_FALSE(next.playful);
+    EXPECT_EQ(next.units, 1);
+}
+
+TEST(PrefsFile, AnExistingPerUserFileIsReadFirstAndKeepsBeingWritten) {
+    TempFolder tmp;
+    const PrefsLocations where{tmp / "exe" / "prefs.cfg", tmp / "user" / "prefs.cfg"};
+    writeFile(where.besideProgram, "playful=1\nasked=0\nunits=0\n");
+    writeFile(where.perUser, "playful=0\nasked=1\nunits=2\n");
+
+    Prefs p;
+    EXPECT_EQ(loadPrefs(where, p), where.perUser);
+    EXPECT_FALSE(p.playful);
+    EXPECT_EQ(p.units, 2);
+
+    // Even though the program's folder is writable now, a save beside it would be shadowed by
+    // the per-user file on the next start.
+    p.units = 1;
+    EXPECT_EQ(savePrefs(where, p), where.perUser);
+    EXPECT_EQ(readFile(where.perUser), "playful=0\nasked=1\nunits=1\n");
+    EXPECT_EQ(readFile(where.besideProgram), "playful=1\nasked=0\nunits=0\n");
+}
+
+TEST(PrefsFile, NothingWritableReportsNoFile) {
+    TempFolder tmp;
+    writeFile(tmp / "blocked", "x");
+    const PrefsLocations where{tmp / "blocked" / "prefs.cfg", tmp / "blocked" / "u" / "prefs.cfg"};
+    EXPECT_TRUE(savePrefs(where, Prefs{}).empty());
+}
