@@ -1,0 +1,214 @@
+// Pick distances, transforms, sampling and the whole built-in catalog against its connectors.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "geometry/piece_shape.h"
+#include "geometry/track_shapes.h"
+
+namespace {
+
+constexpr double kTol = 1e-6;
+
+PieceDef makeDef(PieceKind kind, TrackSystem system, double length, double radius, double angle,
+                 std::vector<ConnectorDef> connectors) {
+    PieceDef def;
+    def.kind = kind;
+    def.system = system;
+    def.length = length;
+    def.radius = radius;
+    def.angle = angle;
+    def.connectors = std::move(connectors);
+    return def;
+}
+
+double dist(Vec2 a, Vec2 b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+}  // namespace
+
+TEST(PickDistance, StraightIsDistanceToTheCentreSegment) {
+    const PieceDef def =
+        makeDef(PieceKind::Straight, Systems::CTrack, 188.3, 0, 0, straightConnectors(188.3));
+    EXPECT_NEAR(pickDistance(def, Vec2{100, 12}), 12.0, kTol);
+    EXPECT_NEAR(pickDistance(def, Vec2{100, -25}), 25.0, kTol);
+    EXPECT_NEAR(pickDistance(def, Vec2{198.3, 0}), 10.0, kTol) << "beyond the end";
+    EXPECT_NEAR(pickDistance(def, Vec2{-3, 4}), 5.0, kTol) << "behind the start";
+    EXPECT_DOUBLE_EQ(pickReach(def), 25.0);
+    // Placed turned by 90 degrees at (500, 300): local +x runs down the screen.
+    EXPECT_NEAR(pickDistance(def, Pose{500, 300, 90}, Vec2{510, 400}), 10.0, kTol);
+    EXPECT_NEAR(pickDistance(def, Pose{500, 300, 90}, Vec2{600, 300}), 100.0, kTol);
+}
+
+TEST(PickDistance, ArcInsideItsSpanIsRadialDistanceOutsideItIsToTheNearerEnd) {
+    // Right curve R360 30 degrees, centre (0, 360).
+    EXPECT_NEAR(arcDistance(Vec2{0, 0}, 0, 360, 30), 0.0, kTol);
+    const double h = 15 * M_PI / 180;
+    EXPECT_NEAR(arcDistance(Vec2{380 * std::sin(h), 360 - 380 * std::cos(h)}, 0, 360, 30), 20.0,
+                kTol);
+    EXPECT_NEAR(arcDistance(Vec2{340 * std::sin(h), 360 - 340 * std::cos(h)}, 0, 360, 30), 20.0,
+                kTol);
+    // Behind the start: nearer end is the origin.
+    EXPECT_NEAR(arcDistance(Vec2{-10, 0}, 0, 360, 30), 10.0, kTol);
+    // Past the end along the end tangent: nearer end is (180, 48.23).
+    const Vec2 end{360 * std::sin(M_PI / 6), 360 * (1 - std::cos(M_PI / 6))};
+    const Vec2 past{end.x + 10 * std::cos(M_PI / 6), end.y + 10 * std::sin(M_PI / 6)};
+    EXPECT_NEAR(arcDistance(past, 0, 360, 30), 10.0, kTol);
+    // Left curve mirrors across the x axis; an arc starting at x0 = 50 is shifted.
+    EXPECT_NEAR(arcDistance(Vec2{end.x, -end.y - 7}, 0, 360, -30), 7.0, 0.05);
+    EXPECT_NEAR(arcDistance(Vec2{50, 3}, 50, 360, 30), 3.0, kTol);
+    // The centre of the circle is not "on" the arc.
+    EXPECT_NEAR(arcDistance(Vec2{0, 360}, 0, 360, 30), 360.0, kTol);
+}
+
+TEST(PickDistance, CurveUsesItsArcAndZTrackHasNarrowerReach) {
+    const PieceDef def = makeDef(PieceKind::Curve, Systems::ZTrack, curveArcLength(195, 45), 195,
+                                 45, curveConnectors(195, 45));
+    const double mid = 22.5 * M_PI / 180;
+    EXPECT_NEAR(pickDistance(def, Vec2{195 * std::sin(mid), 195 * (1 - std::cos(mid))}), 0.0, 1e-9);
+    // The chord's midpoint is off the arc by the sagitta.
+    const Vec2 chordMid{195 * std::sin(M_PI / 4) / 2, 195 * (1 - std::cos(M_PI / 4)) / 2};
+    EXPECT_NEAR(pickDistance(def, chordMid), 195 - dist(chordMid, {0, 195}), kTol);
+    EXPECT_DOUBLE_EQ(pickReach(def), 12.0);
+}
+
+TEST(PickDistance, OffsetCurvedTurnoutMeasuresLeadAndBothArcs) {
+    const PieceDef def = makeDef(PieceKind::OffsetCurvedTurnout, Systems::KTrack, 64.6, 360, 30,
+                                 offsetCurvedTurnoutConnectors(64.6, 360, 30, false));
+    EXPECT_NEAR(pickDistance(def, Vec2{30, 0}), 0.0, kTol);
+    EXPECT_NEAR(pickDistance(def, Vec2{244.6, 48.23}), 0.0, 0.01) << "outer branch end";
+    EXPECT_NEAR(pickDistance(def, Vec2{180, 48.23}), 0.0, 0.01) << "inner branch end";
+}
+
+TEST(PickDistance, TurnoutBranchEndIsPickedWhereItIsDrawn) {
+    // The branch end lies 38.8 mm off the straight axis, beyond a 25 mm reach from the axis.
+    const PieceDef def =
+        makeDef(PieceKind::RightTurnout, Systems::CTrack, 188.3, 437.5, 24.3,
+                {{0, 0, 180, true, 0}, {188.3, 0, 0, true, 1}, {180.04, 38.76, 24.3, true, 2}});
+    EXPECT_LE(pickDistance(def, Vec2{178, 40}), pickReach(def));
+    EXPECT_NEAR(pickDistance(def, Vec2{100, -10}), 10.0, kTol) << "the axis still counts";
+}
+
+TEST(PickDistance, TurntableIsDistanceToItsCentreWithReachHalfLengthPlusTen) {
+    const PieceDef def =
+        makeDef(PieceKind::Turntable, Systems::KTrack, 386, 193, 7.5, ringConnectors(48, 193, 7.5));
+    EXPECT_NEAR(pickDistance(def, Pose{1000, 1000, 45}, Vec2{1000, 1150}), 150.0, kTol);
+    EXPECT_DOUBLE_EQ(pickReach(def), 203.0);
+}
+
+TEST(Transforms, LocalAndLayoutRoundTripAndMatchConnectorPlacement) {
+    const Pose pose{123.4, -56.7, 211.5};
+    const Vec2 p{37.0, -12.5};
+    const Vec2 back = layoutToLocal(pose, localToLayout(pose, p));
+    EXPECT_NEAR(back.x, p.x, 1e-9);
+    EXPECT_NEAR(back.y, p.y, 1e-9);
+
+    const PieceDef def = makeDef(PieceKind::Curve, Systems::CTrack, curveArcLength(437.5, 30),
+                                 437.5, 30, curveConnectors(437.5, 30));
+    const WorldConnector w = connectorToWorld(pose, def, 1);
+    const Vec2 end = localToLayout(pose, pieceShape(def).segments[0].to);
+    EXPECT_NEAR(end.x, w.x, 1e-9);
+    EXPECT_NEAR(end.y, w.y, 1e-9);
+
+    std::vector<Vec2> out;
+    appendToLayout(pose, pieceShape(def).outline.data(), pieceShape(def).outline.size(), out);
+    ASSERT_EQ(out.size(), pieceShape(def).outline.size());
+    EXPECT_NEAR(dist(out[3], localToLayout(pose, pieceShape(def).outline[3])), 0.0, 1e-9);
+}
+
+TEST(Transforms, LayoutBoundsOfATurnedStraight) {
+    const PieceDef def =
+        makeDef(PieceKind::Straight, Systems::CTrack, 100, 0, 0, straightConnectors(100));
+    const Bounds b = layoutBounds(pieceShape(def), Pose{10, 20, 90});
+    EXPECT_NEAR(b.minX, 10 - 18.7, kTol);
+    EXPECT_NEAR(b.maxX, 10 + 18.7, kTol);
+    EXPECT_NEAR(b.minY, 20, kTol);
+    EXPECT_NEAR(b.maxY, 120, kTol);
+}
+
+TEST(Sampling, RubberBandAndSweepStepCounts) {
+    const PieceDef d30 = makeDef(PieceKind::Curve, 0, 0, 360, 30, {});
+    const PieceDef d45 = makeDef(PieceKind::Curve, 0, 0, 360, -45, {});
+    const PieceDef d15 = makeDef(PieceKind::Curve, 0, 0, 360, 15, {});
+    const PieceDef ds = makeDef(PieceKind::Straight, 0, 188.3, 0, 0, {});
+    const PieceShape& c30 = pieceShape(d30);
+    const PieceShape& c45 = pieceShape(d45);
+    const PieceShape& c15 = pieceShape(d15);
+    const PieceShape& s = pieceShape(ds);
+    EXPECT_EQ(rubberBandSteps(c30.segments[0]), 6);
+    EXPECT_EQ(rubberBandSteps(c45.segments[0]), 9);
+    EXPECT_EQ(rubberBandSteps(s.segments[0]), 1);
+    EXPECT_EQ(sweepSteps(c30.segments[0]), 12);
+    EXPECT_EQ(sweepSteps(c15.segments[0]), 8) << "at least 8 steps";
+    EXPECT_EQ(sweepSteps(s.segments[0]), 10);
+    std::vector<Vec2> pts;
+    appendRoutePoints(c30.segments[0], 6, true, pts);
+    ASSERT_EQ(pts.size(), 7u);
+    for (const Vec2& p : pts) {
+        EXPECT_NEAR(dist(p, {0, 360}), 360.0, 1e-9);
+    }
+    appendRoutePoints(c30.segments[0], 6, false, pts);
+    EXPECT_EQ(pts.size(), 13u);
+}
+
+TEST(Sampling, RailLinesLieAtHalfGaugeEitherSideOfAnArc) {
+    const PieceDef def = makeDef(PieceKind::Curve, 0, 0, 360, 30, {});
+    const PieceShape& c = pieceShape(def);
+    std::vector<Vec2> right;
+    std::vector<Vec2> left;
+    appendOffsetLine(c.segments.data(), 1, 8.25, right);
+    appendOffsetLine(c.segments.data(), 1, -8.25, left);
+    ASSERT_EQ(right.size(), 11u);
+    EXPECT_NEAR(dist(right[5], {0, 360}), 360 - 8.25, 1e-9) << "right of travel is inside";
+    EXPECT_NEAR(dist(left[5], {0, 360}), 360 + 8.25, 1e-9);
+}
+
+TEST(BuiltinCatalogShapes, EveryRouteEndsOnItsPieceConnectors) {
+    const TrackCatalog& cat = TrackCatalog::instance();
+    ASSERT_GT(cat.count(), 0);
+    for (const PieceDef& def : cat.pieces()) {
+        SCOPED_TRACE(def.article);
+        const PieceShape& s = pieceShape(def);
+        if (def.kind == PieceKind::Turntable) {
+            EXPECT_TRUE(s.paths.empty());
+            continue;
+        }
+        ASSERT_FALSE(s.paths.empty());
+        std::vector<bool> touched(def.connectors.size(), false);
+        for (size_t p = 0; p < s.paths.size(); ++p) {
+            const RoutePath& path = s.paths[p];
+            const RouteSegment* seg = s.pathSegments(static_cast<int>(p));
+            for (int i = 1; i < path.segmentCount; ++i) {
+                EXPECT_NEAR(dist(seg[i - 1].to, seg[i].from), 0.0, 1e-6) << "path " << p;
+                EXPECT_NEAR(headingDifference(seg[i - 1].toHeading, seg[i].fromHeading), 0.0, 1e-6)
+                    << "segments of a path meet tangentially";
+            }
+            if (path.fromConnector >= 0) {
+                const ConnectorDef& c = def.connectors[path.fromConnector];
+                EXPECT_NEAR(dist(seg[0].from, {c.x, c.y}), 0.0, 1e-6) << "path " << p;
+                touched[path.fromConnector] = true;
+            }
+            if (path.toConnector >= 0) {
+                const ConnectorDef& c = def.connectors[path.toConnector];
+                const RouteSegment& last = seg[path.segmentCount - 1];
+                EXPECT_NEAR(dist(last.to, {c.x, c.y}), 0.0, 1e-6) << "path " << p;
+                touched[path.toConnector] = true;
+                // The Gauge 1 double slip and crossover give connector 2's heading loosely; a
+                // crossing's second track is straight between its end points.
+                const bool loose = (def.article == "59093" || def.article == "59094") && p == 3;
+                if (!loose && path.role != RouteRole::SecondTrack) {
+                    EXPECT_NEAR(headingDifference(last.toHeading, c.heading), 0.0, 0.3)
+                        << "path " << p << " arrives along its connector";
+                }
+            }
+            EXPECT_EQ(path.outlineCount % 2, 0);
+            EXPECT_GE(path.outlineCount, 4);
+        }
+        for (size_t i = 0; i < touched.size(); ++i) {
+            EXPECT_TRUE(touched[i]) << "connector " << i << " has no route";
+        }
+        EXPECT_FALSE(s.bounds.empty());
+    }
+}
