@@ -1,0 +1,484 @@
+#include "document/layout_reader.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <utility>
+
+#include "catalog/track_catalog.h"
+#include "document/layout_repair.h"
+#include "document/xml_text.h"
+
+using xml_text::AttrState;
+using xml_text::NumberStatus;
+
+namespace {
+
+constexpr int64_t kInt32Min = std::numeric_limits<int32_t>::min();
+constexpr int64_t kInt32Max = std::numeric_limits<int32_t>::max();
+// Identifiers are unsigned but written as signed values, so both spellings of an id are read.
+constexpr int64_t kIdMin = kInt32Min;
+constexpr int64_t kIdMax = std::numeric_limits<uint32_t>::max();
+// Pieces whose article the catalog does not know may still carry joints; this bound keeps a
+// hostile "conn" from sizing a joint array of billions of entries.
+constexpr int kUnknownArticleJointLimit = 64;
+
+// Stops a read; caught at the top of readLayoutText and readBlockText.
+struct ReadError {
+    std::string text;
+};
+
+// Long values are cut in messages so that a hostile file cannot flood the message box.
+std::string quoted(std::string_view value) {
+    constexpr size_t kMax = 40;
+    std::string out = "\"";
+    out += value.substr(0, kMax);
+    if (value.size() > kMax)
+        out += "...";
+    out += '"';
+    return out;
+}
+
+bool has(std::string_view line, std::string_view marker) {
+    return line.find(marker) != std::string_view::npos;
+}
+
+// The attributes of one element line, with the line number and element name for messages.
+class ElementLine {
+public:
+    ElementLine(std::string_view line, size_t number, std::string_view element)
+        : m_line(line), m_number(number), m_element(element) {}
+
+    std::optional<int64_t> optInt(std::string_view name, int64_t lo, int64_t hi) const {
+        const auto raw = present(name);
+        if (!raw)
+            return std::nullopt;
+        int64_t v = 0;
+        check(xml_text::parseInteger(*raw, lo, hi, v), name, *raw);
+        return v;
+    }
+    int64_t reqInt(std::string_view name, int64_t lo, int64_t hi) const {
+        const auto v = optInt(name, lo, hi);
+        if (!v)
+            fail(missing(name));
+        return *v;
+    }
+    int32_t int32Or(std::string_view name, int32_t fallback) const {
+        return static_cast<int32_t>(optInt(name, kInt32Min, kInt32Max).value_or(fallback));
+    }
+    int32_t reqInt32(std::string_view name) const {
+        return static_cast<int32_t>(reqInt(name, kInt32Min, kInt32Max));
+    }
+    uint32_t reqId(std::string_view name) const {
+        return static_cast<uint32_t>(reqInt(name, kIdMin, kIdMax));
+    }
+    uint8_t byteOr(std::string_view name, uint8_t fallback) const {
+        return static_cast<uint8_t>(optInt(name, 0, 255).value_or(fallback));
+    }
+
+    std::optional<double> optReal(std::string_view name) const {
+        const auto raw = present(name);
+        if (!raw)
+            return std::nullopt;
+        double v = 0.0;
+        check(xml_text::parseReal(*raw, v), name, *raw);
+        return v;
+    }
+    double reqReal(std::string_view name) const {
+        const auto v = optReal(name);
+        if (!v)
+            fail(missing(name));
+        return *v;
+    }
+    double realOr(std::string_view name, double fallback) const {
+        return optReal(name).value_or(fallback);
+    }
+
+    std::optional<std::string> optText(std::string_view name) const {
+        const auto raw = present(name);
+        if (!raw)
+            return std::nullopt;
+        return xml_text::decodeEntities(*raw);
+    }
+    std::string textOr(std::string_view name, std::string_view fallback) const {
+        auto v = optText(name);
+        return v ? std::move(*v) : std::string(fallback);
+    }
+
+    /// True only for a value of exactly "1".
+    bool isOne(std::string_view name) const {
+        const auto raw = present(name);
+        return raw && *raw == "1";
+    }
+    /// True unless the value is exactly "0".
+    bool isNotZero(std::string_view name) const {
+        const auto raw = present(name);
+        return !raw || *raw != "0";
+    }
+    bool hasAttr(std::string_view name) const { return present(name).has_value(); }
+
+    [[noreturn]] void fail(const std::string& what) const {
+        throw ReadError{"Line " + std::to_string(m_number) + ": " + what};
+    }
+
+private:
+    std::optional<std::string_view> present(std::string_view name) const {
+        const xml_text::RawAttr raw = xml_text::findAttr(m_line, name);
+        if (raw.state == AttrState::Missing)
+            return std::nullopt;
+        if (raw.state == AttrState::Unterminated) {
+            fail("the value of \"" + std::string(name) + "\" in <" + std::string(m_element) +
+                 "> has no closing quote");
+        }
+        return raw.value;
+    }
+    std::string missing(std::string_view name) const {
+        return "<" + std::string(m_element) + "> lacks the required attribute \"" +
+               std::string(name) + "\"";
+    }
+    void check(NumberStatus status, std::string_view name, std::string_view raw) const {
+        const std::string where =
+            "\"" + std::string(name) + "\" of <" + std::string(m_element) + ">";
+        switch (status) {
+            case NumberStatus::Ok:
+                return;
+            case NumberStatus::NotANumber:
+                fail(where + " is not a number: " + quoted(raw));
+            case NumberStatus::OutOfRange:
+                fail(where + " is out of range: " + quoted(raw));
+            case NumberStatus::NotFinite:
+                fail(where + " is not a finite number: " + quoted(raw));
+        }
+    }
+
+    std::string_view m_line;
+    size_t m_number;
+    std::string_view m_element;
+};
+
+// Hands out the text line by line; a line ends at a line feed, which is not part of it.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : m_text(text) {}
+    bool next(std::string_view& line) {
+        if (m_pos >= m_text.size())
+            return false;
+        const size_t end = m_text.find('\n', m_pos);
+        const size_t stop = end == std::string_view::npos ? m_text.size() : end;
+        line = m_text.substr(m_pos, stop - m_pos);
+        m_pos = stop + 1;
+        ++m_number;
+        return true;
+    }
+    size_t number() const { return m_number; }
+
+private:
+    std::string_view m_text;
+    size_t m_pos = 0;
+    size_t m_number = 0;
+};
+
+// The piece currently receiving joints, with the bound on its connector indices.
+struct OpenPiece {
+    PlacedPiece* piece = nullptr;
+    int limit = 0;
+};
+
+PlacedPiece readPiece(const ElementLine& e, bool wholeRecord) {
+    PlacedPiece p;
+    p.id = e.reqId("id");
+    p.article = e.textOr("cat", "");
+    p.x = e.reqReal("x");
+    p.y = e.reqReal("y");
+    p.heading = e.reqReal("heading");
+    p.level = e.int32Or("level", 1);
+    if (!wholeRecord)
+        return p;
+    p.z = e.realOr("z", 0.0);
+    p.grade = e.realOr("grade", 0.0);
+    p.rev = e.isOne("rev");
+    p.free = e.isOne("free");
+    p.selected = e.isOne("sel");
+    if (const auto h = e.optInt("helix", kIdMin, kIdMax))
+        p.helix = static_cast<uint32_t>(*h);
+    if (const auto c = e.optInt("color", kInt32Min, kInt32Max)) {
+        const auto bits = static_cast<uint32_t>(*c);
+        p.hasColor = true;
+        p.color = {static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 8),
+                   static_cast<uint8_t>(bits)};
+    }
+    return p;
+}
+
+void readJoint(const ElementLine& e, OpenPiece& current) {
+    const int64_t conn = e.reqInt("conn", kInt32Min, kInt32Max);
+    Joint j{e.reqInt32("target"), e.reqInt32("tconn")};
+    // A joint on a connector the piece cannot have is dropped rather than stored.
+    if (current.piece == nullptr || conn < 0 || conn >= current.limit)
+        return;
+    if (j.isOpen())
+        j = Joint{};
+    auto& joints = current.piece->joints;
+    if (joints.size() <= static_cast<size_t>(conn))
+        joints.resize(static_cast<size_t>(conn) + 1);
+    joints[static_cast<size_t>(conn)] = j;
+}
+
+SceneryItem readSceneryItem(const ElementLine& e, bool wholeRecord) {
+    SceneryItem s;
+    s.id = e.reqId("id");
+    s.item = e.textOr("item", "");
+    s.x = e.reqReal("x");
+    s.y = e.reqReal("y");
+    s.heading = e.reqReal("heading");
+    s.scalex = e.realOr("scalex", 1.0);
+    s.scaley = e.realOr("scaley", 1.0);
+    s.level = e.int32Or("level", 1);
+    if (wholeRecord)
+        s.selected = e.isOne("sel");
+    return s;
+}
+
+Vec2 readPoint(const ElementLine& e) {
+    return {e.reqReal("x"), e.reqReal("y")};
+}
+
+// Consumes piece lines after "<pieces>" up to the line that closes the section.
+void readPieceSection(Lines& lines, std::vector<PlacedPiece>& pieces, bool& sawLayoutEnd) {
+    OpenPiece current;
+    std::string_view line;
+    while (lines.next(line)) {
+        if (has(line, "<piece ")) {
+            pieces.push_back(readPiece(ElementLine(line, lines.number(), "piece"), true));
+            current = {&pieces.back(), jointLimit(pieces.back().article)};
+        }
+        if (has(line, "<joint "))
+            readJoint(ElementLine(line, lines.number(), "joint"), current);
+        if (has(line, "</layout>"))
+            sawLayoutEnd = true;
+        if (has(line, "</pieces>") || has(line, "</block>") || has(line, "</layout>"))
+            return;
+    }
+}
+
+LayoutLevel readLevel(const ElementLine& e) {
+    LayoutLevel l;
+    l.id = e.reqInt32("id");
+    l.name = e.textOr("name", "");
+    l.visible = e.isNotZero("visible");
+    l.height = e.realOr("height", 0.0);
+    l.trackcolor = e.isOne("trackcolor");
+    l.r = e.byteOr("r", 180);
+    l.g = e.byteOr("g", 180);
+    l.b = e.byteOr("b", 180);
+    return l;
+}
+
+FreeShape readShape(const ElementLine& e) {
+    FreeShape s;
+    if (const auto id = e.optInt("id", kIdMin, kIdMax))
+        s.id = static_cast<uint32_t>(*id);
+    s.r = e.byteOr("r", 120);
+    s.g = e.byteOr("g", 170);
+    s.b = e.byteOr("b", 110);
+    s.a = e.byteOr("a", 255);
+    s.outline = !e.hasAttr("outline") || e.isOne("outline");
+    s.level = e.int32Or("level", 1);
+    s.height = e.realOr("height", 0.0);
+    s.label = e.textOr("label", "");
+    return s;
+}
+
+Helix readHelix(const ElementLine& e) {
+    Helix h;
+    h.id = e.reqId("id");
+    h.cx = e.reqReal("cx");
+    h.cy = e.reqReal("cy");
+    h.heading = e.reqReal("heading");
+    h.variant = e.textOr("variant", "proses_2_5_r1r2");
+    h.bottomR1 = e.reqInt32("bottomR1");
+    h.bottomR2 = e.reqInt32("bottomR2");
+    h.topR1 = e.reqInt32("topR1");
+    h.topR2 = e.reqInt32("topR2");
+    return h;
+}
+
+// Everything one layout file can hold, read into a scratch document first.
+void readLayoutLines(std::string_view text, Layout& doc, std::string& name) {
+    Lines lines(text);
+    bool sawRoot = false, sawEnd = false;
+    bool inLevels = false, inScenery = false, inBaseboard = false;
+    std::string_view line;
+    while (lines.next(line)) {
+        const size_t n = lines.number();
+        if (has(line, "<layout ")) {
+            const ElementLine e(line, n, "layout");
+            sawRoot = true;
+            name = e.textOr("name", "");
+            // Units outside mm, cm and inches would name no unit at all.
+            doc.units = static_cast<uint32_t>(e.optInt("units", 0, 2).value_or(0));
+        }
+        if (has(line, "<run ")) {
+            const ElementLine e(line, n, "run");
+            doc.gradeRuns.push_back({e.reqReal("deg"), e.reqInt32("anchor"), e.reqInt32("conn")});
+        }
+        if (has(line, "<pieces>")) {
+            readPieceSection(lines, doc.pieces, sawEnd);
+            continue;
+        }
+        if (has(line, "<levels ")) {
+            doc.activeLevel = ElementLine(line, n, "levels").int32Or("active", 1);
+            inLevels = true;
+        }
+        if (inLevels) {
+            if (has(line, "<level "))
+                doc.levels.push_back(readLevel(ElementLine(line, n, "level")));
+            if (has(line, "<pt ") && !doc.levels.empty())
+                doc.levels.back().outline.push_back(readPoint(ElementLine(line, n, "pt")));
+            if (has(line, "</levels>"))
+                inLevels = false;
+        }
+        if (has(line, "<scenery>"))
+            inScenery = true;
+        if (inScenery && has(line, "<sceneryitem "))
+            doc.scenery.push_back(readSceneryItem(ElementLine(line, n, "sceneryitem"), true));
+        if (has(line, "</scenery>"))
+            inScenery = false;
+        if (has(line, "<baseboard>"))
+            inBaseboard = true;
+        if (inBaseboard && has(line, "<vertex "))
+            doc.baseboard.vertices.push_back(readPoint(ElementLine(line, n, "vertex")));
+        if (has(line, "</baseboard>"))
+            inBaseboard = false;
+        if (has(line, "<lastshape")) {
+            const ElementLine e(line, n, "lastshape");
+            Baseboard& bb = doc.baseboard;
+            bb.lastShape = e.int32Or("id", bb.lastShape);
+            bb.w_mm = e.realOr("w_mm", bb.w_mm);
+            bb.h_mm = e.realOr("h_mm", bb.h_mm);
+            bb.w2_mm = e.realOr("w2_mm", bb.w2_mm);
+            bb.h2_mm = e.realOr("h2_mm", bb.h2_mm);
+        }
+        if (has(line, "<label ")) {
+            const ElementLine e(line, n, "label");
+            LayoutLabel l;
+            l.id = e.reqId("id");
+            l.x = e.reqReal("x");
+            l.y = e.reqReal("y");
+            l.text = e.textOr("text", "");
+            doc.labels.push_back(std::move(l));
+        }
+        if (has(line, "<shape ") && !has(line, "</shape"))
+            doc.shapes.push_back(readShape(ElementLine(line, n, "shape")));
+        if (has(line, "<v ") && !doc.shapes.empty()) {
+            const ElementLine e(line, n, "v");
+            const auto x = e.optReal("x");
+            const auto y = e.optReal("y");
+            if (x && y)
+                doc.shapes.back().vertices.push_back({*x, *y});
+        }
+        if (has(line, "<tunnel ")) {
+            const ElementLine e(line, n, "tunnel");
+            Tunnel t;
+            t.id = e.reqId("id");
+            t.portalA = e.reqInt32("portalA");
+            t.portalB = e.reqInt32("portalB");
+            t.anchorA = e.int32Or("anchorA", -1);
+            t.anchorB = e.int32Or("anchorB", -1);
+            doc.tunnels.push_back(std::move(t));
+        }
+        if (has(line, "<covers ") && !doc.tunnels.empty())
+            doc.tunnels.back().covers.push_back(ElementLine(line, n, "covers").reqId("piece"));
+        if (has(line, "<helix "))
+            doc.helices.push_back(readHelix(ElementLine(line, n, "helix")));
+        if (has(line, "</layout>"))
+            sawEnd = true;
+    }
+    if (!sawRoot)
+        throw ReadError{"This is not a layout file: it has no <layout> element."};
+    // Without its last line the file was cut short; reading the rest would silently lose data.
+    if (!sawEnd)
+        throw ReadError{"The file is incomplete: it ends before </layout>."};
+}
+
+}  // namespace
+
+int jointLimit(std::string_view article) {
+    if (const PieceDef* def = TrackCatalog::instance().byArticle(article))
+        return static_cast<int>(def->connectors.size());
+    return kUnknownArticleJointLimit;
+}
+
+std::string readLayoutText(std::string_view text, Layout& layout, std::string& name) {
+    Layout doc;
+    // The last-shape dimensions keep their current values when the file does not give them.
+    doc.baseboard = layout.baseboard;
+    doc.baseboard.vertices.clear();
+    std::string readName;
+    try {
+        readLayoutLines(text, doc, readName);
+    } catch (const ReadError& e) {
+        return e.text;
+    }
+    repairReadLayout(doc);
+    doc.EnsureDefaultLevel();
+    doc.SyncGradeState();
+    doc.CompleteHelixSelection();
+
+    // Only the content moves over: the caller's switches, tool and undo history stay.
+    layout.pieces = std::move(doc.pieces);
+    layout.scenery = std::move(doc.scenery);
+    layout.labels = std::move(doc.labels);
+    layout.measurements.clear();
+    layout.shapes = std::move(doc.shapes);
+    layout.tunnels = std::move(doc.tunnels);
+    layout.helices = std::move(doc.helices);
+    layout.nextId = doc.nextId;
+    layout.levels = std::move(doc.levels);
+    layout.activeLevel = doc.activeLevel;
+    layout.baseboard = std::move(doc.baseboard);
+    layout.units = doc.units;
+    layout.gradeRuns = std::move(doc.gradeRuns);
+    layout.SyncGradeState();
+    name = std::move(readName);
+    return {};
+}
+
+std::string readBlockText(std::string_view text, BlockContent& block) {
+    BlockContent read;
+    Lines lines(text);
+    bool sawRoot = false, sawEnd = false, inScenery = false;
+    OpenPiece current;
+    std::string_view line;
+    try {
+        while (lines.next(line)) {
+            const size_t n = lines.number();
+            if (has(line, "<block ")) {
+                sawRoot = true;
+                read.name = ElementLine(line, n, "block").textOr("name", "");
+            }
+            if (has(line, "<piece ")) {
+                read.pieces.push_back(readPiece(ElementLine(line, n, "piece"), false));
+                current = {&read.pieces.back(), jointLimit(read.pieces.back().article)};
+            }
+            if (has(line, "<joint "))
+                readJoint(ElementLine(line, n, "joint"), current);
+            if (has(line, "<scenery>"))
+                inScenery = true;
+            if (inScenery && has(line, "<sceneryitem "))
+                read.scenery.push_back(readSceneryItem(ElementLine(line, n, "sceneryitem"), false));
+            if (has(line, "</scenery>"))
+                inScenery = false;
+            if (has(line, "</block>"))
+                sawEnd = true;
+        }
+        if (!sawRoot)
+            throw ReadError{"This is not a library block: it has no <block> element."};
+        if (!sawEnd)
+            throw ReadError{"The file is incomplete: it ends before </block>."};
+    } catch (const ReadError& e) {
+        return e.text;
+    }
+    block = std::move(read);
+    return {};
+}

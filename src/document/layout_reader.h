@@ -1,0 +1,37 @@
+#pragma once
+// Reads layout files and library blocks back, line by line: each line is tested for fixed
+// markers such as "<piece " or "</levels>", and attribute values are taken from between their
+// quotes. Unknown elements and attributes are ignored and missing optional attributes take their
+// defaults; a missing required attribute or an unreadable number stops the read with an error
+// text naming the line.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/layout.h"
+
+/// Reads the text of a layout file into `layout`. On success the persistent content of `layout`
+/// (pieces, scenery, labels, shapes, tunnels, helices, levels, active level, baseboard, units,
+/// grade runs, id counter) is replaced, measurements are emptied and the grade state follows
+/// the grade runs; the editing state and the undo and redo stacks stay. `name` receives the
+/// layout's name. On failure returns the error text and neither `layout` nor `name` is changed.
+/// Returns an empty text on success.
+std::string readLayoutText(std::string_view text, Layout& layout, std::string& name);
+
+/// What a library block holds; pieces and items keep the identifiers of the layout they were
+/// saved from, and joints may name pieces that are not part of the block.
+struct BlockContent {
+    std::string name;
+    std::vector<PlacedPiece> pieces;
+    std::vector<SceneryItem> scenery;
+};
+
+/// Reads the text of a block file. A piece keeps only id, article, position, heading, level and
+/// joints; a scenery item only id, key, position, heading, scales and level. Returns an empty
+/// text on success; on failure `block` is not changed.
+std::string readBlockText(std::string_view text, BlockContent& block);
+
+/// How many connectors a piece with `article` can have: the catalog's count for a known article,
+/// else a fixed bound (64). Joints at or above it are not stored.
+int jointLimit(std::string_view article);
