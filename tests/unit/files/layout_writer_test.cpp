@@ -1,0 +1,171 @@
+#include "document/layout_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);)
+        out.push_back(l);
+    return out;
+}
+
+PlacedPiece piece(uint32_t id, const char* article) {
+    PlacedPiece p;
+    p.id = id;
+    p.article = article;
+    return p;
+}
+
+}  // namespace
+
+TEST(LayoutWriter, NewEmptyLayoutIsExactlyNineLines) {
+    Layout layout;
+    layout.EnsureDefaultLevel();
+    EXPECT_EQ(writeLayoutText(layout, ""),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<layout name=\"\" version=\"1\" units=\"0\">\n"
+              "  <pieces>\n"
+              "  </pieces>\n"
+              "  <levels active=\"1\">\n"
+              "    <level id=\"1\" name=\"Level 1\" visible=\"1\" height=\"0.0000\" "
+              "trackcolor=\"0\" r=\"180\" g=\"200\" b=\"220\"/>\n"
+              "  </levels>\n"
+              "  <lastshape id=\"0\" w_mm=\"2400.0000\" h_mm=\"1200.0000\" w2_mm=\"1200.0000\" "
+              "h2_mm=\"1200.0000\"/>\n"
+              "</layout>\n");
+}
+
+TEST(LayoutWriter, WithoutLevelsTheLevelsSectionIsLeftOut) {
+    Layout layout;
+    const auto l = lines(writeLayoutText(layout, "x"));
+    ASSERT_EQ(l.size(), 6u);
+    EXPECT_EQ(l[4].substr(0, 13), "  <lastshape ");
+}
+
+TEST(LayoutWriter, PieceAttributesAppearOnlyWhenSet) {
+    Layout layout;
+    PlacedPiece plain = piece(1, "24188");
+    PlacedPiece rich = piece(2, "24130");
+    rich.x = -7.5;
+    rich.y = 0.125;
+    rich.heading = 359.99996;
+    rich.z = 12.0;
+    rich.grade = -2.5;
+    rich.rev = true;
+    rich.free = true;
+    rich.level = 3;
+    rich.helix = 40;
+    rich.selected = true;
+    rich.hasColor = true;
+    rich.color = {1, 2, 3};
+    rich.joints = {Joint{}, Joint{5, 0}};
+    layout.pieces = {plain, rich};
+    const auto l = lines(writeLayoutText(layout, "n"));
+    ASSERT_GE(l.size(), 8u);
+    EXPECT_EQ(l[3],
+              R"(    <piece id="1" cat="24188" x="0.0000" y="0.0000" heading="0.0000" z="0.0000" )"
+              R"(grade="0.0000" level="1" sel="0">)");
+    EXPECT_EQ(l[4], "    </piece>") << "a piece without joints still gets its closing line";
+    EXPECT_EQ(l[5], R"(    <piece id="2" cat="24130" x="-7.5000" y="0.1250" heading="360.0000" )"
+                    R"(z="12.0000" grade="-2.5000" rev="1" free="1" level="3" helix="40" sel="1" )"
+                    R"(color="66051">)");
+    EXPECT_EQ(l[6], R"(      <joint conn="1" target="5" tconn="0"/>)") << "open joints are skipped";
+    EXPECT_EQ(l[7], "    </piece>");
+}
+
+TEST(LayoutWriter, LevelOutlineNeedsThreePoints) {
+    Layout layout;
+    LayoutLevel two;
+    two.outline = {{0, 0}, {1, 1}};
+    LayoutLevel three;
+    three.id = 2;
+    three.name = "B";
+    three.outline = {{0, 0}, {1, 0}, {1, 1}};
+    layout.levels = {two, three};
+    const auto l = lines(writeLayoutText(layout, ""));
+    EXPECT_EQ(l[5],
+              R"(    <level id="1" name="Level 1" visible="1" height="0.0000" trackcolor="0" )"
+              R"(r="180" g="180" b="180"/>)");
+    EXPECT_EQ(l[6],
+              R"(    <level id="2" name="B" visible="1" height="0.0000" trackcolor="0" r="180" )"
+              R"(g="180" b="180">)");
+    EXPECT_EQ(l[7], R"(      <pt x="0.0000" y="0.0000"/>)");
+    EXPECT_EQ(l[9], R"(      <pt x="1.0000" y="1.0000"/>)");
+    EXPECT_EQ(l[10], "    </level>");
+    EXPECT_EQ(l[11], "  </levels>");
+}
+
+TEST(LayoutWriter, NameIsEscaped) {
+    Layout layout;
+    const auto l = lines(writeLayoutText(layout, "Tom & \"Jerry's\" <Line>"));
+    EXPECT_EQ(
+        l[1],
+        R"(<layout name="Tom &amp; &quot;Jerry's&quot; &lt;Line&gt;" version="1" units="0">)");
+}
+
+TEST(LayoutWriter, MeasurementsAndEditingStateAreNotWritten) {
+    Layout plain;
+    Layout busy;
+    busy.measurements.push_back(Measurement{3, 0, 0, 10, 10, 1, 1, true});
+    busy.showGrid = false;
+    busy.toolMode = 3;
+    busy.gradeActive = true;
+    busy.gridSpacing = 8.0;
+    EXPECT_EQ(writeLayoutText(busy, "a"), writeLayoutText(plain, "a"));
+}
+
+TEST(LayoutWriter, BlockHoldsOnlyTheSelection) {
+    Layout layout;
+    PlacedPiece a = piece(1, "24188");
+    PlacedPiece b = piece(2, "24188");
+    b.selected = true;
+    b.joints = {Joint{1, 1}};
+    layout.pieces = {a, b};
+    SceneryItem s;
+    s.id = 3;
+    s.item = "tree";
+    layout.scenery = {s};
+    EXPECT_TRUE(hasBlockSelection(layout));
+    EXPECT_EQ(writeBlockText(layout, "B&B"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<block name=\"B&amp;B\" version=\"1\">\n"
+              "  <piece id=\"2\" cat=\"24188\" x=\"0.0000\" y=\"0.0000\" heading=\"0.0000\" "
+              "z=\"0.0000\" grade=\"0.0000\" level=\"1\" sel=\"1\">\n"
+              "    <joint conn=\"0\" target=\"1\" tconn=\"1\"/>\n"
+              "  </piece>\n"
+              "</block>\n");
+}
+
+TEST(LayoutWriter, BlockOfSceneryOnlyHasNoPieceLines) {
+    Layout layout;
+    layout.pieces = {piece(1, "24188")};
+    SceneryItem s;
+    s.id = 3;
+    s.item = "tree";
+    s.selected = true;
+    s.scalex = 2.0;
+    layout.scenery = {s};
+    EXPECT_EQ(writeBlockText(layout, "T"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<block name=\"T\" version=\"1\">\n"
+              "  <scenery>\n"
+              "    <sceneryitem id=\"3\" item=\"tree\" x=\"0.0000\" y=\"0.0000\" "
+              "heading=\"0.0000\" scalex=\"2.0000\" scaley=\"1.0000\" level=\"1\" sel=\"1\"/>\n"
+              "  </scenery>\n"
+              "</block>\n");
+}
+
+TEST(LayoutWriter, ShapesAloneDoNotMakeABlock) {
+    Layout layout;
+    FreeShape shape;
+    shape.selected = true;
+    layout.shapes = {shape};
+    layout.pieces = {piece(1, "24188")};
+    EXPECT_FALSE(hasBlockSelection(layout));
+}

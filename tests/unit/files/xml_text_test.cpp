@@ -1,0 +1,185 @@
+#include "document/xml_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <locale>
+
+#include "document/layout.h"
+#include "document/layout_reader.h"
+#include "document/layout_writer.h"
+
+using namespace xml_text;
+
+namespace {
+
+std::string real(double v) {
+    std::string s;
+    appendReal(s, v);
+    return s;
+}
+
+std::string escaped(std::string_view v) {
+    std::string s;
+    appendEscaped(s, v);
+    return s;
+}
+
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+// Restores the process locale however the test ends.
+class LocaleGuard {
+public:
+    LocaleGuard() : m_global(std::locale()), m_c(std::setlocale(LC_ALL, nullptr)) {}
+    ~LocaleGuard() {
+        std::locale::global(m_global);
+        std::setlocale(LC_ALL, m_c.c_str());
+    }
+
+private:
+    std::locale m_global;
+    std::string m_c;
+};
+
+}  // namespace
+
+TEST(XmlText, RealsHaveExactlyFourDecimals) {
+    EXPECT_EQ(real(0.0), "0.0000");
+    EXPECT_EQ(real(1200.0), "1200.0000");
+    EXPECT_EQ(real(-7.5), "-7.5000");
+    EXPECT_EQ(real(188.3), "188.3000");
+    EXPECT_EQ(real(0.00004), "0.0000");
+    EXPECT_EQ(real(0.00005001), "0.0001");
+    EXPECT_EQ(real(2.0 / 3.0), "0.6667");
+    EXPECT_EQ(real(123456789.123456), "123456789.1235");
+    EXPECT_EQ(real(1e20), "100000000000000000000.0000");
+}
+
+TEST(XmlText, NonFiniteRealsAreWrittenAsZeroSoTheFileStaysReadable) {
+    EXPECT_EQ(real(std::numeric_limits<double>::quiet_NaN()), "0.0000");
+    EXPECT_EQ(real(std::numeric_limits<double>::infinity()), "0.0000");
+    EXPECT_EQ(real(-std::numeric_limits<double>::infinity()), "0.0000");
+    // The largest double still fits the buffer and reads back.
+    const std::string huge = real(std::numeric_limits<double>::max());
+    double back = 0.0;
+    ASSERT_EQ(parseReal(huge, back), NumberStatus::Ok);
+    EXPECT_EQ(back, std::numeric_limits<double>::max());
+}
+
+TEST(XmlText, RealsIgnoreAGermanLocale) {
+    LocaleGuard guard;
+    std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    // The C library's own locale too, where the system has it installed.
+    const bool cGerman = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    EXPECT_EQ(real(1.5), "1.5000");
+    EXPECT_EQ(real(-1234.25), "-1234.2500");
+    double v = 0.0;
+    ASSERT_EQ(parseReal("1.5", v), NumberStatus::Ok);
+    EXPECT_EQ(v, 1.5);
+
+    Layout layout;
+    PlacedPiece p;
+    p.id = 1;
+    p.article = "24188";
+    p.x = 1.5;
+    p.y = 1234567.25;
+    layout.pieces.push_back(p);
+    const std::string text = writeLayoutText(layout, "Gleis");
+    EXPECT_NE(text.find(" x=\"1.5000\" y=\"1234567.2500\""), std::string::npos) << text;
+    Layout back;
+    std::string name;
+    ASSERT_EQ(readLayoutText(text, back, name), "");
+    ASSERT_EQ(back.pieces.size(), 1u);
+    EXPECT_EQ(back.pieces[0].x, 1.5);
+    EXPECT_EQ(back.pieces[0].y, 1234567.25);
+    if (!cGerman)
+        GTEST_LOG_(INFO) << "de_DE.UTF-8 is not installed; tested the C++ locale only";
+}
+
+TEST(XmlText, IntegersAndIdentifiers) {
+    std::string s;
+    appendInt(s, 0);
+    s += ' ';
+    appendInt(s, -42);
+    s += ' ';
+    appendId(s, kNoId);
+    s += ' ';
+    appendId(s, 7);
+    EXPECT_EQ(s, "0 -42 -1 7");
+}
+
+TEST(XmlText, FourCharactersAreEscapedAndApostrophesStay) {
+    EXPECT_EQ(escaped("a&b<c>d\"e'f"), "a&amp;b&lt;c&gt;d&quot;e'f");
+    EXPECT_EQ(escaped("Müller – Straße"), "Müller – Straße");
+    EXPECT_EQ(escaped("one\ntwo\r"), "one&#10;two&#13;");
+}
+
+TEST(XmlText, EntitiesDecodeInOnePass) {
+    EXPECT_EQ(decodeEntities("a&amp;b&lt;c&gt;d&quot;e'f"), "a&b<c>d\"e'f");
+    // "&amp;lt;" was the text "&lt;", not "<".
+    EXPECT_EQ(decodeEntities("&amp;lt;"), "&lt;");
+    EXPECT_EQ(decodeEntities("&apos; &unknown; & &amp"), "&apos; &unknown; & &amp");
+    EXPECT_EQ(decodeEntities("x&#10;y"), "x\ny");
+    const std::string tricky = "&lt;&amp;&quot;\"&&&gt;\n";
+    EXPECT_EQ(decodeEntities(escaped(tricky)), tricky);
+}
+
+TEST(XmlText, AttributesMatchWholeNames) {
+    const std::string_view line =
+        R"(    <level id="1" name="A" visible="1" trackcolor="1" r="10" g="20" b="30"/>)";
+    EXPECT_EQ(findAttr(line, "r").value, "10");
+    EXPECT_EQ(findAttr(line, "trackcolor").value, "1");
+    EXPECT_EQ(findAttr(line, "b").value, "30");
+    EXPECT_EQ(findAttr(line, "color").state, AttrState::Missing);
+    EXPECT_EQ(findAttr(line, "d").state, AttrState::Missing);
+    EXPECT_EQ(findAttr(R"(<x a="1)", "a").state, AttrState::Unterminated);
+    EXPECT_EQ(findAttr(R"(<x a="")", "a").state, AttrState::Present);
+    EXPECT_EQ(findAttr(R"(<x a="")", "a").value, "");
+}
+
+TEST(XmlText, NumbersAreReadAsFarAsTheyGo) {
+    int64_t i = 0;
+    EXPECT_EQ(parseInteger("  42abc", -100, 100, i), NumberStatus::Ok);
+    EXPECT_EQ(i, 42);
+    EXPECT_EQ(parseInteger("+7", -100, 100, i), NumberStatus::Ok);
+    EXPECT_EQ(i, 7);
+    EXPECT_EQ(parseInteger("3.9", -100, 100, i), NumberStatus::Ok);
+    EXPECT_EQ(i, 3);
+    EXPECT_EQ(parseInteger("-100", -100, 100, i), NumberStatus::Ok);
+    EXPECT_EQ(parseInteger("101", -100, 100, i), NumberStatus::OutOfRange);
+    EXPECT_EQ(parseInteger("99999999999999999999999", -100, 100, i), NumberStatus::OutOfRange);
+    EXPECT_EQ(parseInteger("", -100, 100, i), NumberStatus::NotANumber);
+    EXPECT_EQ(parseInteger("abc", -100, 100, i), NumberStatus::NotANumber);
+    EXPECT_EQ(parseInteger("-", -100, 100, i), NumberStatus::NotANumber);
+    EXPECT_EQ(parseInteger("+-3", -100, 100, i), NumberStatus::NotANumber);
+
+    double d = 0.0;
+    EXPECT_EQ(parseReal(" -7.5000mm", d), NumberStatus::Ok);
+    EXPECT_EQ(d, -7.5);
+    EXPECT_EQ(parseReal("1,5", d), NumberStatus::Ok);
+    EXPECT_EQ(d, 1.0);
+    EXPECT_EQ(parseReal("2e3", d), NumberStatus::Ok);
+    EXPECT_EQ(d, 2000.0);
+    EXPECT_EQ(parseReal("nan", d), NumberStatus::NotFinite);
+    EXPECT_EQ(parseReal("-inf", d), NumberStatus::NotFinite);
+    EXPECT_EQ(parseReal("infinity", d), NumberStatus::NotFinite);
+    EXPECT_EQ(parseReal("1e999", d), NumberStatus::OutOfRange);
+    EXPECT_EQ(parseReal("x1", d), NumberStatus::NotANumber);
+    EXPECT_EQ(parseReal("", d), NumberStatus::NotANumber);
+    EXPECT_EQ(d, 2000.0) << "a failed parse must not change the result";
+}
+
+TEST(XmlText, AttributeNamesInsideValuesAreNotMatched) {
+    // A level named `Deck r=` is written as name="Deck r=" and must not lend its quote to r.
+    const std::string_view line = R"(<level id="2" name="Deck r=" visible="0" r="7"/>)";
+    EXPECT_EQ(findAttr(line, "r").value, "7");
+    EXPECT_EQ(findAttr(line, "visible").value, "0");
+    EXPECT_EQ(findAttr(line, "name").value, "Deck r=");
+    EXPECT_EQ(findAttr(R"(<x a="b c=" d="1"/>)", "c").state, AttrState::Missing);
+}
