@@ -27,7 +27,7 @@ const PieceDef* TrackCatalog::byIndex(int i) const {
 const PieceDef* TrackCatalog::byArticle(std::string_view article) const {
     // The index is keyed by std::string; a temporary key keeps the lookup exact and
     // case-sensitive without heterogeneous hashing.
-    const auto it = m_articleIndex.find(std::string(article));
+    const auto it = m_articleIndex.find(article);
     if (it == m_articleIndex.end()) {
         return nullptr;
     }

@@ -4,6 +4,7 @@
 // only by article number.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,7 +92,13 @@ public:
 
 private:
     std::vector<PieceDef> m_pieces;
-    std::unordered_map<std::string, int> m_articleIndex;
+    // Transparent hashing lets byArticle look a string_view up without building a string; it
+    // runs for every placed piece on every snap search.
+    struct ArticleHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, int, ArticleHash, std::equal_to<>> m_articleIndex;
     bool m_loaded = false;
 
     friend void addBuiltinTrackPieces(TrackCatalog& catalog);
