@@ -516,14 +516,18 @@ void appendToLayout(const Pose& pose, const Vec2* local, size_t count, std::vect
 
 Bounds layoutBounds(const PieceShape& shape, const Pose& pose) {
     Bounds b;
+    // One sine and cosine for the whole outline; this runs for every piece on every fit.
+    const double r = degToRad(pose.heading);
+    const double c = std::cos(r);
+    const double s = std::sin(r);
     for (const Vec2& p : shape.outline) {
-        b.add(localToLayout(pose, p));
+        b.add(Vec2{p.x * c - p.y * s + pose.x, p.x * s + p.y * c + pose.y});
     }
     if (shape.turntable) {
         // A disc's box does not turn with the piece.
-        const double r = std::max(shape.pitRadius, shape.deckRadius);
-        b.add(Vec2{pose.x - r, pose.y - r});
-        b.add(Vec2{pose.x + r, pose.y + r});
+        const double radius = std::max(shape.pitRadius, shape.deckRadius);
+        b.add(Vec2{pose.x - radius, pose.y - radius});
+        b.add(Vec2{pose.x + radius, pose.y + radius});
     }
     if (shape.hasStopBar) {
         b.add(localToLayout(pose, shape.stopBarFrom));
