@@ -211,6 +211,9 @@ PlacedPiece readPiece(const ElementLine& e, bool wholeRecord) {
 }
 
 void readJoint(const ElementLine& e, OpenPiece& current) {
+    // A joint before any piece belongs to nothing and is not even parsed.
+    if (current.piece == nullptr)
+        return;
     const int64_t conn = e.reqInt("conn", kInt32Min, kInt32Max);
     Joint j{e.reqInt32("target"), e.reqInt32("tconn")};
     // A joint on a connector the piece cannot have is dropped rather than stored.

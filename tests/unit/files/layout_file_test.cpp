@@ -163,3 +163,15 @@ TEST(LayoutFile, SavingThroughALinkReplacesTheLinkedFile) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(slurp(real), writeLayoutText(smallLayout(), "l"));
 }
+
+TEST(LayoutFile, OversizedFilesAreRefusedUnread) {
+    ScratchFolder folder("large");
+    const std::string path = folder.file("big.tdl");
+    spit(path, std::string(20, 'x'));
+    std::string bytes = "kept";
+    EXPECT_EQ(loadWholeFile(path, bytes, 10),
+              "The file is too large to be a layout (20 bytes): " + path);
+    EXPECT_EQ(bytes, "kept");
+    EXPECT_EQ(loadWholeFile(path, bytes, 20), "");
+    EXPECT_EQ(bytes, std::string(20, 'x'));
+}

@@ -201,7 +201,8 @@ TEST(LayoutReader, MarkersDecideWhatALineIs) {
         "  <sceneryitem id=\"40\" item=\"a\" x=\"0\" y=\"0\" heading=\"0\"/>\n"
         "  <level id=\"7\"/>\n"
         "  <piece id=\"41\" cat=\"x\" x=\"0\" y=\"0\" heading=\"0\">\n"
-        // Before any shape or tunnel these are ignored.
+        // Before any piece, shape or tunnel these are ignored.
+        "  <pieces>\n    <joint conn=\"0\"/>\n  </pieces>\n"
         "  <v x=\"1\" y=\"2\"/>\n"
         "  <covers piece=\"3\"/>\n"
         // A shape opened and closed on one line is not a shape.
