@@ -35,6 +35,8 @@ ExperienceDialog::ExperienceDialog(wxWindow* parent)
     box->Add(row, 0, wxEXPAND);
 
     SetSizer(box);
+    // The size is fixed rather than fitted, so the sizer is laid out here explicitly.
+    Layout();
     Centre();
 
     m_playful->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kIdYes); });

@@ -1,0 +1,94 @@
+#pragma once
+// Helpers of the plan-drawing tests: build small layouts and draw them into a bitmap whose pixels
+// the tests read back.
+
+#include <string>
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+
+#include "canvas/canvas_view.h"
+#include "canvas/layout_renderer.h"
+#include "catalog/track_catalog.h"
+#include "document/layout.h"
+
+namespace render_test {
+
+/// A layout with the default level and the grid, rails and labels switched as asked.
+inline Layout plainLayout(bool grid = false, bool rails = false, bool labels = false) {
+    Layout layout;
+    layout.EnsureDefaultLevel();
+    layout.showGrid = grid;
+    layout.showRails = rails;
+    layout.showLabels = labels;
+    return layout;
+}
+
+/// Appends a catalog piece at (x, y) mm with the heading in degrees and open joints; its id.
+inline uint32_t addPiece(Layout& layout, const std::string& article, double x, double y,
+                         double heading = 0.0, double z = 0.0) {
+    PlacedPiece p;
+    p.id = layout.AllocateId();
+    p.article = article;
+    p.x = x;
+    p.y = y;
+    p.heading = heading;
+    p.z = z;
+    const PieceDef* def = TrackCatalog::instance().byArticle(article);
+    p.joints.resize(def ? def->connectors.size() : 0);
+    layout.pieces.push_back(p);
+    return p.id;
+}
+
+/// Records a joint between connector ca of piece a and connector cb of piece b, on both.
+inline void join(Layout& layout, uint32_t a, int ca, uint32_t b, int cb) {
+    PlacedPiece* pa = layout.FindPiece(a);
+    PlacedPiece* pb = layout.FindPiece(b);
+    pa->joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(b), cb};
+    pb->joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(a), ca};
+}
+
+inline CanvasView makeView(double zoom, double panX = 60.0, double panY = 60.0) {
+    CanvasView v;
+    v.zoom = zoom;
+    v.panX = panX;
+    v.panY = panY;
+    return v;
+}
+
+/// The layout drawn by drawLayout into a fresh bitmap of the given size.
+inline wxImage draw(const Layout& layout, const CanvasView& view, int width = 400,
+                    int height = 300) {
+    wxBitmap bitmap(width, height, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        LayoutRenderer renderer;
+        renderer.drawLayout(dc, layout, view, wxSize(width, height));
+    }
+    return bitmap.ConvertToImage();
+}
+
+/// "r,g,b" of a pixel, for readable failure messages.
+inline std::string rgb(const wxImage& image, int x, int y) {
+    return std::to_string(image.GetRed(x, y)) + "," + std::to_string(image.GetGreen(x, y)) + "," +
+           std::to_string(image.GetBlue(x, y));
+}
+
+/// Number of pixels of exactly this colour.
+inline int countColour(const wxImage& image, int r, int g, int b) {
+    int n = 0;
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            n += image.GetRed(x, y) == r && image.GetGreen(x, y) == g && image.GetBlue(x, y) == b;
+        }
+    }
+    return n;
+}
+
+/// Number of pixels that are not pure white.
+inline int countNonWhite(const wxImage& image) {
+    return image.GetWidth() * image.GetHeight() - countColour(image, 255, 255, 255);
+}
+
+}  // namespace render_test
