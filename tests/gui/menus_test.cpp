@@ -272,8 +272,7 @@ struct HelpView {
     std::vector<wxHyperlinkCtrl*> links;
 };
 
-// Reads the content area the way a reader does, top to bottom: bold text is a
-// heading.
+// Reads the content area the way a reader does, top to bottom: bold text is a heading.
 HelpView readHelp(const HelpDialog& dialog) {
     HelpView view;
     for (wxWindow* child : dialog.ContentArea()->GetChildren()) {
