@@ -101,7 +101,7 @@ TEST(PlanDrawing, KAndMTrackHaveTheirOwnFill) {
 
 TEST(PlanDrawing, GridIsLeftOutBelowSixAndAboveFourHundredPixels) {
     Layout layout = plainLayout(/*grid=*/true);
-    const CanvasView view;  // zoom 0.4
+    const CanvasView view;      // zoom 0.4
     layout.gridSpacing = 12.5;  // 5 px
     EXPECT_EQ(countNonWhite(draw(layout, view)), 0) << "no grid and no origin cross at 5 px";
     layout.gridSpacing = 1002.5;  // 401 px
