@@ -41,6 +41,15 @@ public:
     /// Recomputes the window title from layoutName, filePath and modified.
     void UpdateTitle();
 
+    /// After every edit: sets `modified`, updates the title and recounts the piece tally.
+    void MarkModified();
+    /// After a selection change: the properties panel's selection view and the tally.
+    void RefreshSidePanels();
+    /// Repaints the canvas and hands the layout to the 3D window when it is open.
+    void RefreshViews();
+    /// The unsaved-changes question; true when the caller may go on (saved, or changes dropped).
+    bool ConfirmDiscardChanges();
+
     /// Shows the experience dialog and saves the answer in the preferences.
     void ChooseExperience();
 

@@ -11,6 +11,13 @@ public:
     /// A child of `parent` that reaches the document through `frame`.
     PalettePanel(wxWindow* parent, MainFrame* frame);
 
+    /// Fills the catalog pages for the current track system.
+    void LoadCatalogPages();
+    /// Re-reads the library blocks of the current track system.
+    void RefreshLibrary();
+    /// Chooses the track system of the layout's pieces (the first known piece decides).
+    void SelectSystemFromLayout();
+
 private:
     MainFrame* m_frame;
 };

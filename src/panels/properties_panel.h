@@ -11,6 +11,11 @@ public:
     /// A child of `parent` that reaches the document through `frame`.
     PropertiesPanel(wxWindow* parent, MainFrame* frame);
 
+    /// Shows the current selection's properties.
+    void RefreshSelection();
+    /// Recounts and shows the piece tally.
+    void RefreshTally();
+
 private:
     MainFrame* m_frame;
 };
