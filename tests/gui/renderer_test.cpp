@@ -217,3 +217,74 @@ TEST(PlanDrawing, HiddenLevelsAndUnknownArticlesAreNotDrawn) {
     hidden.levels.front().visible = false;
     EXPECT_EQ(countNonWhite(draw(hidden, makeView(1.0))), 0);
 }
+
+TEST(PlanDrawing, TurnoutBranchIsDrawnInADarkerShade) {
+    Layout layout = plainLayout();
+    addPiece(layout, "24611", 100, 100);
+    const wxImage img = draw(layout, makeView(1.0));
+    EXPECT_EQ(rgb(img, 340, 160), "210,210,205") << "through route where the branch has left it";
+    // 20 degrees along the left branch (radius 437.5 mm): layout (249.6, 73.6).
+    EXPECT_EQ(rgb(img, 309, 133), "195,195,195") << "branch";
+}
+
+TEST(PlanDrawing, PalettePreviewIsGreen) {
+    const TrackCatalog& catalog = TrackCatalog::instance();
+    wxBitmap bitmap(400, 300, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        LayoutRenderer renderer;
+        renderer.drawPiecePreview(dc, *catalog.byArticle("24188"), Pose{100, 100, 0},
+                                  makeView(1.0));
+    }
+    EXPECT_EQ(rgb(bitmap.ConvertToImage(), kMidX, kMidY), "200,225,200");
+}
+
+TEST(PlanDrawing, RulersTickEveryTwoHundredMillimetresAtTheInitialZoom) {
+    wxBitmap bitmap(400, 300, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        LayoutRenderer renderer;
+        renderer.drawRulers(dc, CanvasView(), Units::Millimetres, wxPoint(250, 250));
+    }
+    const wxImage img = bitmap.ConvertToImage();
+    EXPECT_EQ(rgb(img, 100, 5), "240,240,240") << "top strip";
+    EXPECT_EQ(rgb(img, 5, 100), "240,240,240") << "left strip";
+    EXPECT_EQ(rgb(img, 60 + 80, 17), "140,140,140") << "tick at 200 mm";
+    EXPECT_EQ(rgb(img, 60 + 40, 17), "240,240,240") << "no tick at 100 mm";
+    EXPECT_EQ(rgb(img, 17, 60 + 160), "140,140,140") << "left tick at 400 mm";
+    EXPECT_EQ(rgb(img, 250, 10), "200,80,80") << "mouse mark";
+    EXPECT_EQ(rgb(img, 10, 250), "200,80,80") << "mouse mark";
+    EXPECT_EQ(rgb(img, 200, 200), "255,255,255") << "nothing outside the strips";
+}
+
+TEST(PlanDrawing, LoneSelectedSceneryShowsEightHandles) {
+    Layout layout = plainLayout();
+    SceneryItem item;
+    item.id = layout.AllocateId();
+    item.item = "platform";
+    item.x = 200;
+    item.y = 150;
+    item.selected = true;
+    layout.scenery.push_back(item);
+    auto whiteHandleAt = [&](const Layout& l, int x, int y) {
+        wxBitmap bitmap(600, 400, 24);
+        {
+            wxMemoryDC dc(bitmap);
+            LayoutRenderer renderer;
+            renderer.paintDocument(dc, l, makeView(1.0), wxSize(600, 400), wxPoint(0, 0), "");
+        }
+        return rgb(bitmap.ConvertToImage(), x, y) == "255,255,255";
+    };
+    // The 230 x 60 mm platform centred on (200, 150): top-left corner at screen (145, 180).
+    EXPECT_TRUE(whiteHandleAt(layout, 145, 180)) << "corner handle";
+    EXPECT_TRUE(whiteHandleAt(layout, 260, 180)) << "edge handle";
+    layout.pieces.push_back({});
+    layout.pieces.back().article = "24188";
+    layout.pieces.back().x = 1000;
+    layout.pieces.back().selected = true;
+    EXPECT_FALSE(whiteHandleAt(layout, 145, 180)) << "no handles with a piece selected as well";
+}
