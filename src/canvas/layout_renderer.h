@@ -83,7 +83,7 @@ private:
                        bool preview);
     void drawPieceDecorations(wxDC& dc, const PieceDef& def, const PieceShape& shape,
                               const Pose& pose, const CanvasView& view, bool tunnelCovered,
-                              const PlacedPiece* piece, bool selected);
+                              bool selected);
     void drawRails(wxDC& dc, const PieceDef& def, const PieceShape& shape, const Pose& pose,
                    const CanvasView& view, RenderColour colour);
     void drawPieceLabel(wxDC& dc, const PlacedPiece& piece, const PieceShape& shape,

@@ -94,7 +94,7 @@ void LayoutRenderer::drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDe
                         toWxPoint(view.worldToScreen(wc.x, wc.y)));
         }
     }
-    drawPieceDecorations(dc, def, shape, pose, view, tunnelCovered, &piece, selected);
+    drawPieceDecorations(dc, def, shape, pose, view, tunnelCovered, selected);
 
     const bool rails = m_layout != nullptr && m_layout->showRails;
     if (rails && view.zoom >= kRailsMinZoom && !tunnelCovered) {
@@ -111,7 +111,7 @@ void LayoutRenderer::drawPiecePreview(wxDC& dc, const PieceDef& def, const Pose&
     const PieceShape& shape = pieceShape(def);
     const PieceColours colours{RenderStyle::kPreviewFill, RenderStyle::kPreviewOutline};
     drawPieceBody(dc, def, pose, view, colours, false, false, true);
-    drawPieceDecorations(dc, def, shape, pose, view, false, nullptr, false);
+    drawPieceDecorations(dc, def, shape, pose, view, false, false);
 }
 
 void LayoutRenderer::drawPieceBody(wxDC& dc, const PieceDef& def, const Pose& pose,
@@ -153,9 +153,7 @@ void LayoutRenderer::drawPieceBody(wxDC& dc, const PieceDef& def, const Pose& po
 
 void LayoutRenderer::drawPieceDecorations(wxDC& dc, const PieceDef& def, const PieceShape& shape,
                                           const Pose& pose, const CanvasView& view,
-                                          bool tunnelCovered, const PlacedPiece* piece,
-                                          bool selected) {
-    (void)piece;
+                                          bool tunnelCovered, bool selected) {
     if (shape.hasStopBar) {
         const int width = std::max(4, static_cast<int>(4 * view.zoom));
         setPen(dc, RenderStyle::kStopBar, width);
