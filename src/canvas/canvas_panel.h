@@ -1,17 +1,27 @@
 #pragma once
-// The plan view in the middle of the main window. So far only the empty panel that the main window
-// lays out.
+// The plan view in the middle of the main window. It turns toolkit events into calls on the
+// CanvasController, implements the controller's host through the main frame's services, and
+// paints the document and the overlays of the gesture in progress, double-buffered.
+
+#include <memory>
+#include <string>
 
 #include <wx/panel.h>
+#include <wx/timer.h>
+
+#include "canvas/canvas_controller.h"
+#include "canvas/canvas_host.h"
 
 class MainFrame;
+class LayoutRenderer;
 
-class CanvasPanel : public wxPanel {
+class CanvasPanel : public wxPanel, private CanvasHost {
 public:
     /// A child of `parent` that reaches the document through `frame`.
     CanvasPanel(wxWindow* parent, MainFrame* frame);
+    ~CanvasPanel() override;
 
-    /// Repaints the plan (erasing the background).
+    /// Repaints the plan.
     void RefreshCanvas();
     /// Menu zoom about the window centre: 1.25 in, 0.8 out.
     void ZoomIn();
@@ -21,6 +31,49 @@ public:
     /// Zoom `zoom` with the layout origin at (60, 60) pixels.
     void ResetView(double zoom);
 
+    // For the palette.
+    /// Starts dragging a catalog piece; it follows the mouse and drops on the next left click.
+    void startPaletteDrag(const std::string& article);
+    /// Adds the article at the open end of the selected piece with the greatest id, or starts a
+    /// palette drag when nothing is selected.
+    void autoConnect(const std::string& article);
+    /// Ends a palette drag or placement without placing anything.
+    void cancelPlacement();
+
+    // Edit commands of the frame.
+    void Undo();
+    void Redo();
+    /// Delete with the lock guard and the graded-track question.
+    void DeleteSelection();
+
+    CanvasController& controller() { return *m_controller; }
+    const CanvasView& view() const { return m_controller->view(); }
+
 private:
+    // CanvasHost
+    void repaint() override;
+    void captureMouse() override;
+    void releaseMouse() override;
+    void setCursor(CanvasCursor cursor) override;
+    void setStatusText(int field, const std::string& text) override;
+    void startFlashTimer(int ms) override;
+    int showContextMenu(ScreenPoint at, const std::vector<ContextMenuEntry>& entries) override;
+    Prompter& prompter() override;
+    void documentModified() override;
+    void selectionChanged() override;
+    void takeFocus() override;
+    ScreenPoint clientSize() const override;
+    void setLabelDropPoint(Vec2 point) override;
+
+    void OnPaint(wxPaintEvent& event);
+    void OnMouse(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
+
     MainFrame* m_frame;
+    std::unique_ptr<CanvasController> m_controller;
+    std::unique_ptr<LayoutRenderer> m_renderer;
+    wxTimer m_flashTimer;
+    std::string m_status0;  ///< what field 0 shows now (the paint may replace a banner)
 };

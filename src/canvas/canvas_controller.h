@@ -1,0 +1,263 @@
+#pragma once
+// The gestures of the plan view without a window: the controller receives plain input events
+// (screen pixels, modifier flags), works on the layout document and the view, and asks its host
+// for what only a window can do. CanvasPanel feeds it toolkit events; the gesture tests feed it
+// scripted ones.
+//
+// Files: canvas_controller.cpp (event dispatch, panning, wheel, keys), canvas_selection.cpp
+// (clicks, chains, rubber band), canvas_move.cpp (moving, Alt rotation, move snap and rejoin),
+// canvas_placement.cpp (palette drag, drop, clone, auto-connect), canvas_edit.cpp (undo, copy,
+// paste, delete, one-step rotation, context menu).
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "canvas/canvas_host.h"
+#include "canvas/canvas_view.h"
+#include "canvas/clipboard.h"
+#include "catalog/track_catalog.h"
+#include "document/layout.h"
+#include "geometry/geometry.h"
+
+/// Modifier keys held during an event.
+struct Modifiers {
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+/// Keys the canvas reacts to; everything else is Other.
+enum class CanvasKey { Other, Escape, Delete, Backspace, Enter, Space, R, C, V };
+
+/// A tool mode of the canvas (measuring tape, drawing, placements of later tools, wizards). An
+/// active tool sees every event first; returning true ends the handling.
+class CanvasTool {
+public:
+    virtual ~CanvasTool() = default;
+    virtual bool leftDown(ScreenPoint /*at*/, Modifiers /*mods*/) { return false; }
+    virtual bool motion(ScreenPoint /*at*/, Modifiers /*mods*/, bool /*leftButton*/) {
+        return false;
+    }
+    virtual bool leftUp(ScreenPoint /*at*/, Modifiers /*mods*/) { return false; }
+    virtual bool rightDown(ScreenPoint /*at*/, Modifiers /*mods*/) { return false; }
+    virtual bool wheel(ScreenPoint /*at*/, Modifiers /*mods*/, int /*rotation*/) { return false; }
+    virtual bool key(CanvasKey /*key*/, Modifiers /*mods*/) { return false; }
+    /// Ends the tool without placing anything (a palette drag starts, Escape).
+    virtual void cancel() {}
+};
+
+/// What the canvas draws over the document for the gesture in progress.
+struct CanvasOverlays {
+    bool rubberBand = false;  ///< dotted rectangle between two screen points
+    ScreenPoint bandFrom, bandTo;
+    bool snapMarker = false;  ///< yellow dot on the target connector (layout mm)
+    Vec2 snapPoint;
+    const PieceDef* ghost = nullptr;  ///< palette drag preview, at ghostPose (layout mm, degrees)
+    Pose ghostPose;
+    bool pivot = false;  ///< Alt rotation pivot (layout mm) and the heading shown next to it
+    Vec2 pivotPoint;
+    bool pivotOnRightAngle = false;
+    double pivotHeading = 0.0;  ///< degrees
+};
+
+/// State of a piece dragged from the palette.
+struct PaletteDrag {
+    bool active = false;
+    std::string article;
+    Vec2 position;         ///< layout mm, the mouse point
+    double heading = 0.0;  ///< degrees, [0, 360)
+    SnapResult snap;
+};
+
+class CanvasController {
+public:
+    static constexpr int kFlashMs = 350;  ///< how long a right-angle snap of a rotation glows
+
+    CanvasController(Layout& layout, CanvasHost& host,
+                     const TrackCatalog& catalog = TrackCatalog::instance());
+
+    CanvasView& view() { return m_view; }
+    const CanvasView& view() const { return m_view; }
+    Layout& layout() { return m_layout; }
+    const Layout& layout() const { return m_layout; }
+    const TrackCatalog& catalog() const { return m_catalog; }
+
+    /// A tool that sees events before the normal handling (not owned; remove before deleting).
+    void addTool(CanvasTool* tool);
+    void removeTool(CanvasTool* tool);
+
+    // Input, all points in screen pixels of the canvas.
+    void leftDown(ScreenPoint at, Modifiers mods);
+    /// `leftButton`: the left button is held during the motion.
+    void motion(ScreenPoint at, Modifiers mods, bool leftButton);
+    void leftUp(ScreenPoint at, Modifiers mods);
+    void leftDoubleClick(ScreenPoint at, Modifiers mods);
+    void rightDown(ScreenPoint at, Modifiers mods);
+    void middleDown(ScreenPoint at);
+    void middleUp(ScreenPoint at);
+    /// `rotation`: wheel steps, positive away from the user.
+    void wheel(ScreenPoint at, Modifiers mods, int rotation);
+    /// True when the key was used.
+    bool keyDown(CanvasKey key, Modifiers mods);
+    void keyUp(CanvasKey key);
+    /// The flash timer ran out.
+    void timer();
+    void mouseLeft();
+    /// Last mouse point and whether the mouse is over the canvas.
+    ScreenPoint mousePoint() const { return m_mouse; }
+    bool mouseInside() const { return m_mouseInside; }
+
+    // Picking at a screen point; kNoId / -1 when nothing is hit.
+    uint32_t pickPiece(ScreenPoint at) const;
+    uint32_t pickHelix(ScreenPoint at) const;
+    uint32_t pickScenery(ScreenPoint at) const;
+    int pickSceneryHandle(ScreenPoint at) const;
+    uint32_t pickLabel(ScreenPoint at) const;
+    uint32_t pickShape(ScreenPoint at) const;
+
+    // Placement.
+    /// Starts dragging a catalog piece as if the mouse were at screen (300, 200), heading 0.
+    /// Unknown articles start nothing.
+    void startPaletteDrag(const std::string& article);
+    /// Ends a palette drag and every placement tool, releases the mouse, repaints.
+    void cancelPlacement();
+    /// One undo step, a fresh id, the record appended. Returns the id.
+    uint32_t addPiece(PlacedPiece record);
+    /// Grows the track from the selected piece with the greatest id, or starts a palette drag
+    /// when nothing is selected.
+    void autoConnect(const std::string& article);
+    const PaletteDrag& paletteDrag() const { return m_drag; }
+
+    // Edit commands.
+    void undo();
+    void redo();
+    void copySelection();
+    void copyShape(uint32_t shapeId);
+    /// Pastes the clipboard centred on the screen point.
+    void pasteAt(ScreenPoint at);
+    /// Keyboard paste: at the mouse when it is over the canvas, else at the canvas centre.
+    void pasteAtMouseOrCentre();
+    void deleteCommand();
+    /// Turns the selection one step (+1 clockwise): a whole helix 30 degrees, else 15 degrees.
+    void rotateSelectionStep(int direction);
+    const CanvasClipboard& clipboard() const { return m_clipboard; }
+
+    // View commands.
+    void zoomIn();
+    void zoomOut();
+    void zoomToFit(bool piecesOnly = false);
+    void resetView(double zoom);
+
+    /// What the paint draws after the document.
+    CanvasOverlays overlays() const;
+    /// Whether any gesture (move, band, pan, rotation, palette drag) is in progress.
+    bool gestureActive() const;
+
+private:
+    struct PoseOf {
+        uint32_t id = kNoId;
+        Pose pose;
+    };
+    struct PieceMove {
+        bool pending = false;
+        bool moving = false;
+        ScreenPoint press;
+        Vec2 grab;
+        std::vector<PoseOf> pieces;
+        std::vector<PoseOf> scenery;
+        std::vector<PoseOf> helices;  ///< centres (x, y) of helices with selected stubs
+        SnapResult snap;
+        uint32_t snapPiece = kNoId;
+        std::vector<const PlacedPiece*> candidates;  ///< unselected pieces on visible levels
+    };
+    struct Rotation {
+        bool active = false;
+        Vec2 pivot;
+        uint32_t helix = kNoId;
+        double startAngle = 0.0;
+        double reference = 0.0;
+        double delta = 0.0;
+        std::vector<PoseOf> pieces;
+        std::vector<PoseOf> scenery;
+        std::vector<std::pair<uint32_t, std::vector<Vec2>>> shapes;
+        bool flash = false;
+    };
+    struct SimpleMove {  // scenery, shapes and deck outlines follow the mouse offset
+        bool active = false;
+        Vec2 grab;
+        std::vector<PoseOf> scenery;
+        uint32_t shape = kNoId;
+        int32_t level = -1;
+        std::vector<Vec2> vertices;
+    };
+
+    // canvas_controller.cpp
+    CanvasTool* activeTool(ScreenPoint) const;
+    Vec2 toWorld(ScreenPoint p) const;
+    void updateStatusCoordinates(ScreenPoint at);
+    void endGestures();
+    void notifySelection();
+    void modified();
+    bool anyMoveSelection() const;
+
+    // canvas_selection.cpp
+    bool pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods);
+    void chainSelect(PlacedPiece& clicked);
+    void armMove(uint32_t id, ScreenPoint at);
+    void finishRubberBand();
+    bool pressOnDeck(ScreenPoint at);
+
+    // canvas_move.cpp
+    bool beginMove();
+    void dragSelection(ScreenPoint at);
+    void finishMove();
+    void breakOutsideJoints();
+    void searchMoveSnap();
+    void applyMoveSnap();
+    void rejoinNearbyEnds();
+    bool beginRotation(ScreenPoint at);
+    void rotateSelection(ScreenPoint at);
+
+    // canvas_placement.cpp
+    void dragMotion(ScreenPoint at);
+    void dropPiece();
+    void placeTurntableSpokes(uint32_t turntableId);
+    bool cloneAt(ScreenPoint at);
+    int32_t placementLevel(double* height) const;
+    void collectVisiblePieces(std::vector<const PlacedPiece*>& out, bool unselectedOnly) const;
+
+    // canvas_edit.cpp
+    void wheelRotate(int rotation, bool fine);
+    void contextMenu(ScreenPoint at, Modifiers mods);
+    void runContextCommand(ContextCommand command, ScreenPoint at, uint32_t shapeId);
+
+    Layout& m_layout;
+    CanvasHost& m_host;
+    const TrackCatalog& m_catalog;
+    CanvasView m_view;
+    std::vector<CanvasTool*> m_tools;
+
+    ScreenPoint m_mouse;
+    bool m_mouseInside = false;
+    PaletteDrag m_drag;
+    PieceMove m_move;
+    Rotation m_rotation;
+    SimpleMove m_simple;
+    uint32_t m_labelMove = kNoId;
+    Vec2 m_labelOffset;
+    bool m_band = false;
+    ScreenPoint m_bandFrom, m_bandTo;
+    bool m_pan = false;        ///< a pan armed by Ctrl+press or the middle button
+    bool m_panMoved = false;   ///< past the 4 px threshold (always for the middle button)
+    bool m_spaceHeld = false;  ///< space bar down
+    bool m_spacePan = false;   ///< a space-bar pan recorded its press point
+    ScreenPoint m_panPress;
+    double m_panX0 = 0.0, m_panY0 = 0.0;
+    bool m_swallowPress = false;
+    CanvasClipboard m_clipboard;
+};
+
+/// Asked at most once per program run before a move of graded track; shared by every canvas.
+bool& gradedMoveWarningShown();
