@@ -52,44 +52,41 @@ Layout readOk(const std::string& text) {
 
 }  // namespace
 
-TEST(BadLayoutFiles, MissingRequiredAttributeNamesTheLine) {
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="1" cat="24188" y="0" heading="0")") +
-                                     "    </piece>\n")),
-              "Line 4: <piece> lacks the required attribute \"x\"");
-    EXPECT_EQ(failingRead(kHead + "  <grade_runs>\n    <run deg=\"1\" conn=\"1\"/>\n" +
-                          "  </grade_runs>\n  <pieces>\n  </pieces>\n</layout>\n"),
-              "Line 4: <run> lacks the required attribute \"anchor\"");
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="0")") +
-                                     "      <joint conn=\"0\" tconn=\"1\"/>\n    </piece>\n")),
-              "Line 5: <joint> lacks the required attribute \"target\"");
-    EXPECT_EQ(failingRead(kHead + "  <tunnels>\n    <tunnel id=\"3\" portalA=\"1\">\n" +
-                          "    </tunnel>\n  </tunnels>\n</layout>\n"),
-              "Line 4: <tunnel> lacks the required attribute \"portalB\"");
-    EXPECT_EQ(failingRead(kHead + "  <levels active=\"1\">\n    <level name=\"x\"/>\n" +
-                          "  </levels>\n</layout>\n"),
-              "Line 4: <level> lacks the required attribute \"id\"");
-}
-
-TEST(BadLayoutFiles, UnreadableNumbersAreRefused) {
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="one" cat="a" x="0" y="0" heading="0")"))),
-              "Line 4: \"id\" of <piece> is not a number: \"one\"");
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="1" cat="a" x="nan" y="0" heading="0")"))),
-              "Line 4: \"x\" of <piece> is not a finite number: \"nan\"");
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="1" cat="a" x="0" y="-inf" heading="0")"))),
-              "Line 4: \"y\" of <piece> is not a finite number: \"-inf\"");
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="1e400")"))),
-              "Line 4: \"heading\" of <piece> is out of range: \"1e400\"");
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="0" z="")"))),
-              "Line 4: \"z\" of <piece> is not a number: \"\"");
-    EXPECT_EQ(failingRead(withPieces(pieceLine(R"(id="4294967296" x="0" y="0" heading="0")"))),
-              "Line 4: \"id\" of <piece> is out of range: \"4294967296\"");
-    EXPECT_EQ(failingRead(kHead + "  <levels active=\"1\">\n    <level id=\"1\" r=\"256\"/>\n" +
-                          "  </levels>\n</layout>\n"),
-              "Line 4: \"r\" of <level> is out of range: \"256\"");
-    EXPECT_EQ(failingRead("<layout name=\"x\" units=\"7\">\n</layout>\n"),
-              "Line 1: \"units\" of <layout> is out of range: \"7\"");
-    const std::string longValue(500, '9');
-    const std::string error = failingRead(withPieces(pieceLine("id=\"" + longValue + "\"")));
+TEST(BadLayoutFiles, MissingAttributesAndUnreadableNumbersNameTheLine) {
+    const std::string endLevels = "  </levels>\n</layout>\n";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {withPieces(pieceLine(R"(id="1" cat="24188" y="0" heading="0")") + "    </piece>\n"),
+         "Line 4: <piece> lacks the required attribute \"x\""},
+        {kHead + "  <grade_runs>\n    <run deg=\"1\" conn=\"1\"/>\n  </grade_runs>\n</layout>\n",
+         "Line 4: <run> lacks the required attribute \"anchor\""},
+        {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="0")") +
+                    "      <joint conn=\"0\" tconn=\"1\"/>\n    </piece>\n"),
+         "Line 5: <joint> lacks the required attribute \"target\""},
+        {kHead + "  <tunnels>\n    <tunnel id=\"3\" portalA=\"1\">\n    </tunnel>\n</layout>\n",
+         "Line 4: <tunnel> lacks the required attribute \"portalB\""},
+        {kHead + "  <levels active=\"1\">\n    <level name=\"x\"/>\n" + endLevels,
+         "Line 4: <level> lacks the required attribute \"id\""},
+        {withPieces(pieceLine(R"(id="one" cat="a" x="0" y="0" heading="0")")),
+         "Line 4: \"id\" of <piece> is not a number: \"one\""},
+        {withPieces(pieceLine(R"(id="1" cat="a" x="nan" y="0" heading="0")")),
+         "Line 4: \"x\" of <piece> is not a finite number: \"nan\""},
+        {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="-inf" heading="0")")),
+         "Line 4: \"y\" of <piece> is not a finite number: \"-inf\""},
+        {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="1e400")")),
+         "Line 4: \"heading\" of <piece> is out of range: \"1e400\""},
+        {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="0" z="")")),
+         "Line 4: \"z\" of <piece> is not a number: \"\""},
+        {withPieces(pieceLine(R"(id="4294967296" x="0" y="0" heading="0")")),
+         "Line 4: \"id\" of <piece> is out of range: \"4294967296\""},
+        {kHead + "  <levels active=\"1\">\n    <level id=\"1\" r=\"256\"/>\n" + endLevels,
+         "Line 4: \"r\" of <level> is out of range: \"256\""},
+        {"<layout name=\"x\" units=\"7\">\n</layout>\n",
+         "Line 1: \"units\" of <layout> is out of range: \"7\""},
+    };
+    for (const auto& [text, message] : cases)
+        EXPECT_EQ(failingRead(text), message);
+    const std::string error =
+        failingRead(withPieces(pieceLine("id=\"" + std::string(500, '9') + "\"")));
     EXPECT_LT(error.size(), 120u) << "a hostile value is cut short in the message";
 }
 

@@ -29,7 +29,7 @@ Layout smallLayout() {
 
 }  // namespace
 
-TEST(LayoutFile, SavesAndOpensAgain) {
+TEST(LayoutFile, SavesAndOpensAgainAndOpensTheFixtures) {
     ScratchFolder folder("save");
     const std::string path = folder.file("My Layout.tdl");
     const Layout layout = smallLayout();
@@ -44,20 +44,17 @@ TEST(LayoutFile, SavesAndOpensAgain) {
     ASSERT_EQ(back.pieces.size(), 1u);
     EXPECT_DOUBLE_EQ(back.pieces[0].x, 1.5);
     EXPECT_EQ(back.nextId, 2u);
-}
 
-TEST(LayoutFile, OpensEveryFixtureFromDisk) {
-    Layout layout;
-    std::string name;
-    EXPECT_EQ(ReadLayout(file_test::dataPath("full_layout.tdl"), layout, name), "");
-    EXPECT_EQ(ReadLayout(file_test::dataPath("legacy_layout.xml"), layout, name), "");
+    // Every fixture opens from disk.
+    EXPECT_EQ(ReadLayout(file_test::dataPath("full_layout.tdl"), back, name), "");
+    EXPECT_EQ(ReadLayout(file_test::dataPath("legacy_layout.xml"), back, name), "");
     EXPECT_EQ(name, "Old Oval");
     BlockContent block;
     EXPECT_EQ(ReadBlock(file_test::dataPath("full_block.tdl"), block), "");
     EXPECT_EQ(block.pieces.size(), 3u);
 }
 
-TEST(LayoutFile, ReplacingKeepsPermissions) {
+TEST(LayoutFile, ReplacingKeepsPermissionsAndLinks) {
     ScratchFolder folder("perm");
     const std::string path = folder.file("a.tdl");
     spit(path, "old");
@@ -67,6 +64,13 @@ TEST(LayoutFile, ReplacingKeepsPermissions) {
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     EXPECT_NE(slurp(path), "old");
+
+    // Saving through a symbolic link replaces the linked file, not the link.
+    const std::string link = folder.file("link.tdl");
+    std::filesystem::create_symlink(path, link);
+    ASSERT_EQ(WriteLayout(link, smallLayout(), "l"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(slurp(path), writeLayoutText(smallLayout(), "l"));
 }
 
 TEST(LayoutFile, UnopenableTargetsReportThePath) {
@@ -151,17 +155,6 @@ TEST(LayoutFile, BrokenFileNamesThePathAndLine) {
     EXPECT_EQ(name, "kept");
     EXPECT_EQ(doc.pieces.size(), 1u);
     EXPECT_TRUE(doc.labels.empty());
-}
-
-TEST(LayoutFile, SavingThroughALinkReplacesTheLinkedFile) {
-    ScratchFolder folder("link");
-    const std::string real = folder.file("real.tdl");
-    const std::string link = folder.file("link.tdl");
-    spit(real, "old");
-    std::filesystem::create_symlink(real, link);
-    ASSERT_EQ(WriteLayout(link, smallLayout(), "l"), "");
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(slurp(real), writeLayoutText(smallLayout(), "l"));
 }
 
 TEST(LayoutFile, OversizedFilesAreRefusedUnread) {

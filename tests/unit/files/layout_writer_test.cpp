@@ -41,31 +41,38 @@ TEST(LayoutWriter, NewEmptyLayoutIsExactlyNineLines) {
               "</layout>\n");
 }
 
-TEST(LayoutWriter, WithoutLevelsTheLevelsSectionIsLeftOut) {
-    Layout layout;
-    const auto l = lines(writeLayoutText(layout, "x"));
+TEST(LayoutWriter, EscapesTheNameLeavesOutMissingLevelsAndEditingState) {
+    Layout plain;
+    const auto l = lines(writeLayoutText(plain, "Tom & \"Jerry's\" <Line>"));
     ASSERT_EQ(l.size(), 6u);
+    EXPECT_EQ(
+        l[1],
+        R"(<layout name="Tom &amp; &quot;Jerry's&quot; &lt;Line&gt;" version="1" units="0">)");
     EXPECT_EQ(l[4].substr(0, 13), "  <lastshape ");
+
+    Layout busy;
+    busy.measurements.push_back(Measurement{3, 0, 0, 10, 10, 1, 1, true});
+    busy.showGrid = false;
+    busy.toolMode = 3;
+    busy.gradeActive = true;
+    busy.gridSpacing = 8.0;
+    EXPECT_EQ(writeLayoutText(busy, "a"), writeLayoutText(plain, "a"));
 }
 
 TEST(LayoutWriter, PieceAttributesAppearOnlyWhenSet) {
     Layout layout;
-    PlacedPiece plain = piece(1, "24188");
     PlacedPiece rich = piece(2, "24130");
     rich.x = -7.5;
     rich.y = 0.125;
     rich.heading = 359.99996;
     rich.z = 12.0;
     rich.grade = -2.5;
-    rich.rev = true;
-    rich.free = true;
+    rich.rev = rich.free = rich.selected = rich.hasColor = true;
     rich.level = 3;
     rich.helix = 40;
-    rich.selected = true;
-    rich.hasColor = true;
     rich.color = {1, 2, 3};
     rich.joints = {Joint{}, Joint{5, 0}};
-    layout.pieces = {plain, rich};
+    layout.pieces = {piece(1, "24188"), rich};
     const auto l = lines(writeLayoutText(layout, "n"));
     ASSERT_GE(l.size(), 8u);
     EXPECT_EQ(l[3],
@@ -89,6 +96,7 @@ TEST(LayoutWriter, LevelOutlineNeedsThreePoints) {
     three.outline = {{0, 0}, {1, 0}, {1, 1}};
     layout.levels = {two, three};
     const auto l = lines(writeLayoutText(layout, ""));
+    ASSERT_GE(l.size(), 12u);
     EXPECT_EQ(l[5],
               R"(    <level id="1" name="Level 1" visible="1" height="0.0000" trackcolor="0" )"
               R"(r="180" g="180" b="180"/>)");
@@ -101,35 +109,16 @@ TEST(LayoutWriter, LevelOutlineNeedsThreePoints) {
     EXPECT_EQ(l[11], "  </levels>");
 }
 
-TEST(LayoutWriter, NameIsEscaped) {
+TEST(LayoutWriter, BlockHoldsOnlySelectedPiecesAndScenery) {
     Layout layout;
-    const auto l = lines(writeLayoutText(layout, "Tom & \"Jerry's\" <Line>"));
-    EXPECT_EQ(
-        l[1],
-        R"(<layout name="Tom &amp; &quot;Jerry's&quot; &lt;Line&gt;" version="1" units="0">)");
-}
-
-TEST(LayoutWriter, MeasurementsAndEditingStateAreNotWritten) {
-    Layout plain;
-    Layout busy;
-    busy.measurements.push_back(Measurement{3, 0, 0, 10, 10, 1, 1, true});
-    busy.showGrid = false;
-    busy.toolMode = 3;
-    busy.gradeActive = true;
-    busy.gridSpacing = 8.0;
-    EXPECT_EQ(writeLayoutText(busy, "a"), writeLayoutText(plain, "a"));
-}
-
-TEST(LayoutWriter, BlockHoldsOnlyTheSelection) {
-    Layout layout;
-    PlacedPiece a = piece(1, "24188");
     PlacedPiece b = piece(2, "24188");
     b.selected = true;
     b.joints = {Joint{1, 1}};
-    layout.pieces = {a, b};
+    layout.pieces = {piece(1, "24188"), b};
     SceneryItem s;
     s.id = 3;
     s.item = "tree";
+    s.scalex = 2.0;
     layout.scenery = {s};
     EXPECT_TRUE(hasBlockSelection(layout));
     EXPECT_EQ(writeBlockText(layout, "B&B"),
@@ -140,17 +129,10 @@ TEST(LayoutWriter, BlockHoldsOnlyTheSelection) {
               "    <joint conn=\"0\" target=\"1\" tconn=\"1\"/>\n"
               "  </piece>\n"
               "</block>\n");
-}
 
-TEST(LayoutWriter, BlockOfSceneryOnlyHasNoPieceLines) {
-    Layout layout;
-    layout.pieces = {piece(1, "24188")};
-    SceneryItem s;
-    s.id = 3;
-    s.item = "tree";
-    s.selected = true;
-    s.scalex = 2.0;
-    layout.scenery = {s};
+    // Scenery alone makes a block without piece lines; shapes alone make none.
+    layout.pieces[1].selected = false;
+    layout.scenery[0].selected = true;
     EXPECT_EQ(writeBlockText(layout, "T"),
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
               "<block name=\"T\" version=\"1\">\n"
@@ -159,13 +141,9 @@ TEST(LayoutWriter, BlockOfSceneryOnlyHasNoPieceLines) {
               "heading=\"0.0000\" scalex=\"2.0000\" scaley=\"1.0000\" level=\"1\" sel=\"1\"/>\n"
               "  </scenery>\n"
               "</block>\n");
-}
-
-TEST(LayoutWriter, ShapesAloneDoNotMakeABlock) {
-    Layout layout;
+    layout.scenery[0].selected = false;
     FreeShape shape;
     shape.selected = true;
     layout.shapes = {shape};
-    layout.pieces = {piece(1, "24188")};
     EXPECT_FALSE(hasBlockSelection(layout));
 }

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <limits>
 #include <locale>
+#include <tuple>
+#include <vector>
 
 #include "document/layout.h"
 #include "document/layout_reader.h"
@@ -49,27 +51,35 @@ private:
 
 }  // namespace
 
-TEST(XmlText, RealsHaveExactlyFourDecimals) {
-    EXPECT_EQ(real(0.0), "0.0000");
-    EXPECT_EQ(real(1200.0), "1200.0000");
-    EXPECT_EQ(real(-7.5), "-7.5000");
-    EXPECT_EQ(real(188.3), "188.3000");
-    EXPECT_EQ(real(0.00004), "0.0000");
-    EXPECT_EQ(real(0.00005001), "0.0001");
-    EXPECT_EQ(real(2.0 / 3.0), "0.6667");
-    EXPECT_EQ(real(123456789.123456), "123456789.1235");
-    EXPECT_EQ(real(1e20), "100000000000000000000.0000");
-}
-
-TEST(XmlText, NonFiniteRealsAreWrittenAsZeroSoTheFileStaysReadable) {
-    EXPECT_EQ(real(std::numeric_limits<double>::quiet_NaN()), "0.0000");
-    EXPECT_EQ(real(std::numeric_limits<double>::infinity()), "0.0000");
-    EXPECT_EQ(real(-std::numeric_limits<double>::infinity()), "0.0000");
+TEST(XmlText, RealsHaveExactlyFourDecimalsAndNonFiniteOnesAreZero) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<std::pair<double, std::string>> reals = {
+        {0.0, "0.0000"},
+        {1200.0, "1200.0000"},
+        {-7.5, "-7.5000"},
+        {188.3, "188.3000"},
+        {0.00004, "0.0000"},
+        {0.00005001, "0.0001"},
+        {2.0 / 3.0, "0.6667"},
+        {123456789.123456, "123456789.1235"},
+        {1e20, "100000000000000000000.0000"},
+        // Non-finite values are written as zero so that the file stays readable.
+        {nan, "0.0000"},
+        {inf, "0.0000"},
+        {-inf, "0.0000"},
+    };
+    for (const auto& [value, text] : reals)
+        EXPECT_EQ(real(value), text) << value;
     // The largest double still fits the buffer and reads back.
-    const std::string huge = real(std::numeric_limits<double>::max());
     double back = 0.0;
-    ASSERT_EQ(parseReal(huge, back), NumberStatus::Ok);
+    ASSERT_EQ(parseReal(real(std::numeric_limits<double>::max()), back), NumberStatus::Ok);
     EXPECT_EQ(back, std::numeric_limits<double>::max());
+    std::string s;
+    appendInt(s, -42);
+    appendId(s, kNoId);
+    appendId(s, 7);
+    EXPECT_EQ(s, "-42-17");
 }
 
 TEST(XmlText, RealsIgnoreAGermanLocale) {
@@ -102,27 +112,12 @@ TEST(XmlText, RealsIgnoreAGermanLocale) {
         GTEST_LOG_(INFO) << "de_DE.UTF-8 is not installed; tested the C++ locale only";
 }
 
-TEST(XmlText, IntegersAndIdentifiers) {
-    std::string s;
-    appendInt(s, 0);
-    s += ' ';
-    appendInt(s, -42);
-    s += ' ';
-    appendId(s, kNoId);
-    s += ' ';
-    appendId(s, 7);
-    EXPECT_EQ(s, "0 -42 -1 7");
-}
-
-TEST(XmlText, FourCharactersAreEscapedAndApostrophesStay) {
+TEST(XmlText, EscapingAndDecodingAreInverse) {
     EXPECT_EQ(escaped("a&b<c>d\"e'f"), "a&amp;b&lt;c&gt;d&quot;e'f");
     EXPECT_EQ(escaped("Müller – Straße"), "Müller – Straße");
     EXPECT_EQ(escaped("one\ntwo\r"), "one&#10;two&#13;");
-}
-
-TEST(XmlText, EntitiesDecodeInOnePass) {
     EXPECT_EQ(decodeEntities("a&amp;b&lt;c&gt;d&quot;e'f"), "a&b<c>d\"e'f");
-    // "&amp;lt;" was the text "&lt;", not "<".
+    // Decoding is one pass: "&amp;lt;" was the text "&lt;", not "<".
     EXPECT_EQ(decodeEntities("&amp;lt;"), "&lt;");
     EXPECT_EQ(decodeEntities("&apos; &unknown; & &amp"), "&apos; &unknown; & &amp");
     EXPECT_EQ(decodeEntities("x&#10;y"), "x\ny");
@@ -130,56 +125,44 @@ TEST(XmlText, EntitiesDecodeInOnePass) {
     EXPECT_EQ(decodeEntities(escaped(tricky)), tricky);
 }
 
-TEST(XmlText, AttributesMatchWholeNames) {
+TEST(XmlText, AttributesMatchWholeNamesOutsideValues) {
     const std::string_view line =
-        R"(    <level id="1" name="A" visible="1" trackcolor="1" r="10" g="20" b="30"/>)";
+        R"(    <level id="1" name="Deck r=" visible="1" trackcolor="1" r="10" g="20" b="30"/>)";
     EXPECT_EQ(findAttr(line, "r").value, "10");
     EXPECT_EQ(findAttr(line, "trackcolor").value, "1");
     EXPECT_EQ(findAttr(line, "b").value, "30");
+    // A level named `Deck r=` must not lend its quote to r.
+    EXPECT_EQ(findAttr(line, "name").value, "Deck r=");
     EXPECT_EQ(findAttr(line, "color").state, AttrState::Missing);
     EXPECT_EQ(findAttr(line, "d").state, AttrState::Missing);
+    EXPECT_EQ(findAttr(R"(<x a="b c=" d="1"/>)", "c").state, AttrState::Missing);
     EXPECT_EQ(findAttr(R"(<x a="1)", "a").state, AttrState::Unterminated);
     EXPECT_EQ(findAttr(R"(<x a="")", "a").state, AttrState::Present);
     EXPECT_EQ(findAttr(R"(<x a="")", "a").value, "");
 }
 
 TEST(XmlText, NumbersAreReadAsFarAsTheyGo) {
-    int64_t i = 0;
-    EXPECT_EQ(parseInteger("  42abc", -100, 100, i), NumberStatus::Ok);
-    EXPECT_EQ(i, 42);
-    EXPECT_EQ(parseInteger("+7", -100, 100, i), NumberStatus::Ok);
-    EXPECT_EQ(i, 7);
-    EXPECT_EQ(parseInteger("3.9", -100, 100, i), NumberStatus::Ok);
-    EXPECT_EQ(i, 3);
-    EXPECT_EQ(parseInteger("-100", -100, 100, i), NumberStatus::Ok);
-    EXPECT_EQ(parseInteger("101", -100, 100, i), NumberStatus::OutOfRange);
-    EXPECT_EQ(parseInteger("99999999999999999999999", -100, 100, i), NumberStatus::OutOfRange);
-    EXPECT_EQ(parseInteger("", -100, 100, i), NumberStatus::NotANumber);
-    EXPECT_EQ(parseInteger("abc", -100, 100, i), NumberStatus::NotANumber);
-    EXPECT_EQ(parseInteger("-", -100, 100, i), NumberStatus::NotANumber);
-    EXPECT_EQ(parseInteger("+-3", -100, 100, i), NumberStatus::NotANumber);
-
-    double d = 0.0;
-    EXPECT_EQ(parseReal(" -7.5000mm", d), NumberStatus::Ok);
-    EXPECT_EQ(d, -7.5);
-    EXPECT_EQ(parseReal("1,5", d), NumberStatus::Ok);
-    EXPECT_EQ(d, 1.0);
-    EXPECT_EQ(parseReal("2e3", d), NumberStatus::Ok);
-    EXPECT_EQ(d, 2000.0);
-    EXPECT_EQ(parseReal("nan", d), NumberStatus::NotFinite);
-    EXPECT_EQ(parseReal("-inf", d), NumberStatus::NotFinite);
-    EXPECT_EQ(parseReal("infinity", d), NumberStatus::NotFinite);
-    EXPECT_EQ(parseReal("1e999", d), NumberStatus::OutOfRange);
-    EXPECT_EQ(parseReal("x1", d), NumberStatus::NotANumber);
-    EXPECT_EQ(parseReal("", d), NumberStatus::NotANumber);
-    EXPECT_EQ(d, 2000.0) << "a failed parse must not change the result";
-}
-
-TEST(XmlText, AttributeNamesInsideValuesAreNotMatched) {
-    // A level named `Deck r=` is written as name="Deck r=" and must not lend its quote to r.
-    const std::string_view line = R"(<level id="2" name="Deck r=" visible="0" r="7"/>)";
-    EXPECT_EQ(findAttr(line, "r").value, "7");
-    EXPECT_EQ(findAttr(line, "visible").value, "0");
-    EXPECT_EQ(findAttr(line, "name").value, "Deck r=");
-    EXPECT_EQ(findAttr(R"(<x a="b c=" d="1"/>)", "c").state, AttrState::Missing);
+    using NS = NumberStatus;
+    const std::vector<std::tuple<std::string, NS, int64_t>> ints = {
+        {"  42abc", NS::Ok, 42},    {"+7", NS::Ok, 7},
+        {"3.9", NS::Ok, 3},         {"-100", NS::Ok, -100},
+        {"101", NS::OutOfRange, 0}, {"99999999999999999999999", NS::OutOfRange, 0},
+        {"", NS::NotANumber, 0},    {"abc", NS::NotANumber, 0},
+        {"-", NS::NotANumber, 0},   {"+-3", NS::NotANumber, 0},
+    };
+    for (const auto& [text, status, value] : ints) {
+        int64_t i = 0;
+        EXPECT_EQ(parseInteger(text, -100, 100, i), status) << text;
+        EXPECT_EQ(status == NS::Ok ? i : value, value) << text;
+    }
+    const std::vector<std::tuple<std::string, NS, double>> reals = {
+        {" -7.5000mm", NS::Ok, -7.5}, {"1,5", NS::Ok, 1.0},       {"2e3", NS::Ok, 2000.0},
+        {"nan", NS::NotFinite, 9},    {"-inf", NS::NotFinite, 9}, {"infinity", NS::NotFinite, 9},
+        {"1e999", NS::OutOfRange, 9}, {"x1", NS::NotANumber, 9},  {"", NS::NotANumber, 9},
+    };
+    for (const auto& [text, status, value] : reals) {
+        double d = 9.0;  // a failed parse must not change the result
+        EXPECT_EQ(parseReal(text, d), status) << text;
+        EXPECT_EQ(d, value) << text;
+    }
 }
