@@ -2,36 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include "shape_test_support.h"
 
-#include "geometry/piece_shape.h"
-#include "geometry/track_shapes.h"
-
-namespace {
-
-constexpr double kTol = 1e-6;
-
-PieceDef makeDef(PieceKind kind, TrackSystem system, double length, double radius, double angle,
-                 std::vector<ConnectorDef> connectors) {
-    PieceDef def;
-    def.kind = kind;
-    def.system = system;
-    def.length = length;
-    def.radius = radius;
-    def.angle = angle;
-    def.connectors = std::move(connectors);
-    return def;
-}
-
-double dist(Vec2 a, Vec2 b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
-
-}  // namespace
+using namespace shape_test;
 
 TEST(PickDistance, StraightIsDistanceToTheCentreSegment) {
-    const PieceDef def =
-        makeDef(PieceKind::Straight, Systems::CTrack, 188.3, 0, 0, straightConnectors(188.3));
+    const PieceDef def = straight(188.3);
     EXPECT_NEAR(pickDistance(def, Vec2{100, 12}), 12.0, kTol);
     EXPECT_NEAR(pickDistance(def, Vec2{100, -25}), 25.0, kTol);
     EXPECT_NEAR(pickDistance(def, Vec2{198.3, 0}), 10.0, kTol) << "beyond the end";
@@ -64,8 +40,7 @@ TEST(PickDistance, ArcInsideItsSpanIsRadialDistanceOutsideItIsToTheNearerEnd) {
 }
 
 TEST(PickDistance, CurveUsesItsArcAndZTrackHasNarrowerReach) {
-    const PieceDef def = makeDef(PieceKind::Curve, Systems::ZTrack, curveArcLength(195, 45), 195,
-                                 45, curveConnectors(195, 45));
+    const PieceDef def = curve(195, 45, Systems::ZTrack);
     const double mid = 22.5 * M_PI / 180;
     EXPECT_NEAR(pickDistance(def, Vec2{195 * std::sin(mid), 195 * (1 - std::cos(mid))}), 0.0, 1e-9);
     // The chord's midpoint is off the arc by the sagitta.
@@ -74,21 +49,19 @@ TEST(PickDistance, CurveUsesItsArcAndZTrackHasNarrowerReach) {
     EXPECT_DOUBLE_EQ(pickReach(def), 12.0);
 }
 
-TEST(PickDistance, OffsetCurvedTurnoutMeasuresLeadAndBothArcs) {
+TEST(PickDistance, TurnoutsArePickedOnEveryDrawnRoute) {
     const PieceDef def = makeDef(PieceKind::OffsetCurvedTurnout, Systems::KTrack, 64.6, 360, 30,
                                  offsetCurvedTurnoutConnectors(64.6, 360, 30, false));
     EXPECT_NEAR(pickDistance(def, Vec2{30, 0}), 0.0, kTol);
     EXPECT_NEAR(pickDistance(def, Vec2{244.6, 48.23}), 0.0, 0.01) << "outer branch end";
     EXPECT_NEAR(pickDistance(def, Vec2{180, 48.23}), 0.0, 0.01) << "inner branch end";
-}
 
-TEST(PickDistance, TurnoutBranchEndIsPickedWhereItIsDrawn) {
     // The branch end lies 38.8 mm off the straight axis, beyond a 25 mm reach from the axis.
-    const PieceDef def =
+    const PieceDef turnout =
         makeDef(PieceKind::RightTurnout, Systems::CTrack, 188.3, 437.5, 24.3,
                 {{0, 0, 180, true, 0}, {188.3, 0, 0, true, 1}, {180.04, 38.76, 24.3, true, 2}});
-    EXPECT_LE(pickDistance(def, Vec2{178, 40}), pickReach(def));
-    EXPECT_NEAR(pickDistance(def, Vec2{100, -10}), 10.0, kTol) << "the axis still counts";
+    EXPECT_LE(pickDistance(turnout, Vec2{178, 40}), pickReach(turnout));
+    EXPECT_NEAR(pickDistance(turnout, Vec2{100, -10}), 10.0, kTol) << "the axis still counts";
 }
 
 TEST(PickDistance, TurntableIsDistanceToItsCentreWithReachHalfLengthPlusTen) {
@@ -105,8 +78,7 @@ TEST(Transforms, LocalAndLayoutRoundTripAndMatchConnectorPlacement) {
     EXPECT_NEAR(back.x, p.x, 1e-9);
     EXPECT_NEAR(back.y, p.y, 1e-9);
 
-    const PieceDef def = makeDef(PieceKind::Curve, Systems::CTrack, curveArcLength(437.5, 30),
-                                 437.5, 30, curveConnectors(437.5, 30));
+    const PieceDef def = curve(437.5, 30);
     const WorldConnector w = connectorToWorld(pose, def, 1);
     const Vec2 end = localToLayout(pose, pieceShape(def).segments[0].to);
     EXPECT_NEAR(end.x, w.x, 1e-9);
@@ -116,19 +88,16 @@ TEST(Transforms, LocalAndLayoutRoundTripAndMatchConnectorPlacement) {
     appendToLayout(pose, pieceShape(def).outline.data(), pieceShape(def).outline.size(), out);
     ASSERT_EQ(out.size(), pieceShape(def).outline.size());
     EXPECT_NEAR(dist(out[3], localToLayout(pose, pieceShape(def).outline[3])), 0.0, 1e-9);
-}
 
-TEST(Transforms, LayoutBoundsOfATurnedStraight) {
-    const PieceDef def =
-        makeDef(PieceKind::Straight, Systems::CTrack, 100, 0, 0, straightConnectors(100));
-    const Bounds b = layoutBounds(pieceShape(def), Pose{10, 20, 90});
+    // The layout box of a straight turned by 90 degrees.
+    const Bounds b = layoutBounds(pieceShape(straight(100)), Pose{10, 20, 90});
     EXPECT_NEAR(b.minX, 10 - 18.7, kTol);
     EXPECT_NEAR(b.maxX, 10 + 18.7, kTol);
     EXPECT_NEAR(b.minY, 20, kTol);
     EXPECT_NEAR(b.maxY, 120, kTol);
 }
 
-TEST(Sampling, RubberBandAndSweepStepCounts) {
+TEST(Sampling, StepCountsRoutePointsAndRailLines) {
     const PieceDef d30 = makeDef(PieceKind::Curve, 0, 0, 360, 30, {});
     const PieceDef d45 = makeDef(PieceKind::Curve, 0, 0, 360, -45, {});
     const PieceDef d15 = makeDef(PieceKind::Curve, 0, 0, 360, 15, {});
@@ -151,11 +120,9 @@ TEST(Sampling, RubberBandAndSweepStepCounts) {
     }
     appendRoutePoints(c30.segments[0], 6, false, pts);
     EXPECT_EQ(pts.size(), 13u);
-}
 
-TEST(Sampling, RailLinesLieAtHalfGaugeEitherSideOfAnArc) {
-    const PieceDef def = makeDef(PieceKind::Curve, 0, 0, 360, 30, {});
-    const PieceShape& c = pieceShape(def);
+    // Rail lines lie at half gauge either side of an arc.
+    const PieceShape& c = c30;
     std::vector<Vec2> right;
     std::vector<Vec2> left;
     appendOffsetLine(c.segments.data(), 1, 8.25, right);
