@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,87 +41,32 @@ constexpr Rgba kClearGreen{60, 200, 80, 255};
 
 }  // namespace
 
-TEST(SceneryCatalog, HoldsFortyThreeItemsInPaletteOrder) {
+TEST(SceneryCatalog, HoldsFortyThreeUniqueItemsInPaletteOrder) {
     ASSERT_EQ(cat().count(), 43);
     EXPECT_TRUE(cat().loaded());
-    const std::vector<std::string> expected = {"platform",
-                                               "platform_island",
-                                               "station_small",
-                                               "station_large",
-                                               "signal_box",
-                                               "shed_1road",
-                                               "shed_2road",
-                                               "goods_shed",
-                                               "warehouse",
-                                               "signal_semaphore_stop",
-                                               "signal_semaphore_clear",
-                                               "signal_color_stop",
-                                               "signal_color_clear",
-                                               "signal_z_semaphore_stop",
-                                               "signal_z_semaphore_clear",
-                                               "signal_z_color_stop",
-                                               "signal_z_color_clear",
-                                               "bridge_truss_scenery",
-                                               "bridge_arch_scenery",
-                                               "pier_7250",
-                                               "pier_7251",
-                                               "pier_7252",
-                                               "pier_7253",
-                                               "crossing_1track",
-                                               "crossing_2track",
-                                               "road_straight",
-                                               "74861",
-                                               "72886",
-                                               "water_tower",
-                                               "coaling_tower",
-                                               "tree_sm_dec",
-                                               "tree_lg_dec",
-                                               "tree_conifer",
-                                               "tree_group",
-                                               "bush",
-                                               "car",
-                                               "truck",
-                                               "parking_lot",
-                                               "ped_zone",
-                                               "bridge_truss",
-                                               "viaduct_pier",
-                                               "tunnel_portal_single",
-                                               "retaining_wall"};
-    ASSERT_EQ(expected.size(), 43u);
-    for (int i = 0; i < 43; ++i) {
-        ASSERT_NE(cat().byIndex(i), nullptr);
-        EXPECT_EQ(cat().byIndex(i)->key, expected[static_cast<size_t>(i)]) << "position " << i;
-    }
-}
-
-TEST(SceneryCatalog, KeysAndNamesAreUniqueAndEveryKeyFindsItsOwnEntry) {
-    std::set<std::string> keys;
+    std::istringstream order(
+        "platform platform_island station_small station_large signal_box shed_1road shed_2road "
+        "goods_shed warehouse signal_semaphore_stop signal_semaphore_clear signal_color_stop "
+        "signal_color_clear signal_z_semaphore_stop signal_z_semaphore_clear signal_z_color_stop "
+        "signal_z_color_clear bridge_truss_scenery bridge_arch_scenery pier_7250 pier_7251 "
+        "pier_7252 pier_7253 crossing_1track crossing_2track road_straight 74861 72886 "
+        "water_tower coaling_tower tree_sm_dec tree_lg_dec tree_conifer tree_group bush car truck "
+        "parking_lot ped_zone bridge_truss viaduct_pier tunnel_portal_single retaining_wall");
     std::set<std::string> names;
-    for (int i = 0; i < cat().count(); ++i) {
+    int i = 0;
+    for (std::string key; order >> key; ++i) {
         const SceneryDef* d = cat().byIndex(i);
-        EXPECT_TRUE(keys.insert(d->key).second) << "duplicate key " << d->key;
-        EXPECT_TRUE(names.insert(d->name).second) << "duplicate name " << d->name;
+        ASSERT_NE(d, nullptr) << "position " << i;
+        EXPECT_EQ(d->key, key) << "position " << i;
         EXPECT_EQ(cat().byKey(d->key), d) << d->key;
+        EXPECT_TRUE(names.insert(d->name).second) << "duplicate name " << d->name;
     }
-}
-
-TEST(SceneryCatalog, OutOfRangeIndexAndUnknownKeysGiveNothing) {
+    EXPECT_EQ(i, 43);
     EXPECT_EQ(cat().byIndex(-1), nullptr);
     EXPECT_EQ(cat().byIndex(43), nullptr);
-    EXPECT_EQ(cat().byKey("Platform"), nullptr);  // keys are case-sensitive
-    EXPECT_EQ(cat().byKey("platform "), nullptr);
-    EXPECT_EQ(cat().byKey(""), nullptr);
-    EXPECT_EQ(cat().byKey("tunnel_portal"), nullptr);
-    EXPECT_EQ(cat().byKey("bridge_arch"), nullptr);
-}
-
-TEST(SceneryCatalog, IslandPlatformHasItsListedAttributes) {
-    const SceneryDef& d = def("platform_island");
-    EXPECT_EQ(d.name, "Island platform 460mm");
-    EXPECT_EQ(d.category, SceneryCategory::Platforms);
-    EXPECT_DOUBLE_EQ(d.width, 460.0);
-    EXPECT_DOUBLE_EQ(d.depth, 120.0);
-    EXPECT_FALSE(d.zScale);
+    // Keys are exact and case-sensitive.
+    for (const char* key : {"Platform", "platform ", "", "tunnel_portal", "bridge_arch"})
+        EXPECT_EQ(cat().byKey(key), nullptr) << key;
 }
 
 TEST(SceneryCatalog, SampleItemsCarryTheirNamesCategoriesAndSizes) {
@@ -132,6 +78,7 @@ TEST(SceneryCatalog, SampleItemsCarryTheirNamesCategoriesAndSizes) {
     };
     const Sample samples[] = {
         {"platform", "Platform", 0, 230, 60},
+        {"platform_island", "Island platform 460mm", 0, 460, 120},
         {"station_large", "Station Schwarzburg", 2, 550, 185},
         {"signal_box", "Signal box", 1, 60, 50},
         {"signal_z_color_clear", "Color light Z (Clear)", 3, 12, 12},
@@ -153,6 +100,11 @@ TEST(SceneryCatalog, SampleItemsCarryTheirNamesCategoriesAndSizes) {
         EXPECT_DOUBLE_EQ(d.width, s.width) << s.key;
         EXPECT_DOUBLE_EQ(d.depth, s.depth) << s.key;
     }
+    const std::vector<std::pair<uint32_t, std::string>> categories = {
+        {0, "Platforms"}, {1, "Buildings"}, {4, "Bridges"}, {7, "Nature"},
+        {9, "Special"},   {10, "Other"},    {99, "Other"}};
+    for (const auto& [category, name] : categories)
+        EXPECT_EQ(sceneryCategoryName(category), name) << category;
 }
 
 TEST(SceneryCatalog, OnlyTheFourZScaleSignalsAreMarkedZScale) {
@@ -221,26 +173,18 @@ TEST(SceneryCatalog, PlatformHasItsEdgeBandAndFiveJointLines) {
     const SceneryDef& d = def("platform");
     ASSERT_GE(d.shapes.size(), 7u);
     const SceneryShape& base = d.shapes[0];
-    EXPECT_EQ(base.kind, SceneryShapeKind::Rect);
-    EXPECT_DOUBLE_EQ(base.x, 0.0);
-    EXPECT_DOUBLE_EQ(base.y, 0.0);
-    EXPECT_DOUBLE_EQ(base.w, 230.0);
-    EXPECT_DOUBLE_EQ(base.h, 60.0);
-
     const SceneryShape& band = d.shapes[1];
+    EXPECT_EQ(base.kind, SceneryShapeKind::Rect);
     EXPECT_EQ(band.kind, SceneryShapeKind::Rect);
-    EXPECT_DOUBLE_EQ(band.x, 0.0);
-    EXPECT_DOUBLE_EQ(band.w, 230.0);
-    EXPECT_DOUBLE_EQ(band.y, 52.0);
-    EXPECT_DOUBLE_EQ(band.y + band.h, 60.0);
+    EXPECT_EQ(std::vector<double>({base.x, base.y, base.w, base.h}),
+              std::vector<double>({0, 0, 230, 60}));
+    EXPECT_EQ(std::vector<double>({band.x, band.y, band.w, band.y + band.h}),
+              std::vector<double>({0, 52, 230, 60}));
     EXPECT_FALSE(sameColour(band.fill, base.fill)) << "the edge band must stand out";
-
     std::vector<double> joints;
     for (const SceneryShape& s : d.shapes) {
         if (s.kind == SceneryShapeKind::Line) {
-            EXPECT_DOUBLE_EQ(s.x, s.w) << "joint lines run straight across";
-            EXPECT_DOUBLE_EQ(s.y, 0.0);
-            EXPECT_DOUBLE_EQ(s.h, 60.0);
+            EXPECT_TRUE(s.x == s.w && s.y == 0.0 && s.h == 60.0) << "joints run straight across";
             joints.push_back(s.x);
         }
     }
@@ -283,66 +227,46 @@ TEST(SceneryCatalog, ZScaleSignalsAreTheFullSizeDrawingsScaledDown) {
     }
 }
 
-TEST(SceneryCatalog, SemaphoresAndColourLightsDifferInShapeNotInLamp) {
-    const SceneryDef& sem = def("signal_semaphore_stop");
-    const SceneryDef& col = def("signal_color_stop");
-    EXPECT_TRUE(hasFill(sem, kStopRed));
-    EXPECT_TRUE(hasFill(col, kStopRed));
-    const bool semHasArm =
-        std::any_of(sem.shapes.begin(), sem.shapes.end(),
-                    [](const SceneryShape& s) { return s.kind == SceneryShapeKind::Polygon; });
-    const bool colHasArm =
-        std::any_of(col.shapes.begin(), col.shapes.end(),
-                    [](const SceneryShape& s) { return s.kind == SceneryShapeKind::Polygon; });
-    EXPECT_TRUE(semHasArm);
-    EXPECT_FALSE(colHasArm);
-    // Stop and clear semaphores differ in the arm's position too.
-    const SceneryDef& clear = def("signal_semaphore_clear");
-    ASSERT_EQ(sem.shapes.size(), clear.shapes.size());
-    bool armMoved = false;
-    for (size_t i = 0; i < sem.shapes.size(); ++i) {
-        if (sem.shapes[i].kind == SceneryShapeKind::Polygon) {
-            armMoved =
-                armMoved || shapeBounds(sem.shapes[i]).min.y != shapeBounds(clear.shapes[i]).min.y;
-        }
-    }
-    EXPECT_TRUE(armMoved);
-}
-
-TEST(SceneryCatalog, PiersShareTheirBasePlateAndDifferInWhatStandsOnIt) {
-    const char* keys[] = {"pier_7250", "pier_7251", "pier_7252", "pier_7253"};
-    double tallest[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        const SceneryDef& d = def(keys[i]);
-        ASSERT_FALSE(d.shapes.empty());
-        const SceneryShape& plate = d.shapes[0];
-        EXPECT_EQ(plate.kind, SceneryShapeKind::Rect) << keys[i];
-        EXPECT_DOUBLE_EQ(plate.w, 70.0) << keys[i];
-        EXPECT_DOUBLE_EQ(plate.h, 34.0) << keys[i];
+TEST(SceneryCatalog, SemaphoresHaveAMovingArmAndColourLightsNone) {
+    const auto arms = [](const SceneryDef& d) {
+        std::vector<double> tops;
         for (const SceneryShape& s : d.shapes) {
-            tallest[i] = std::max(tallest[i], s.height);
+            if (s.kind == SceneryShapeKind::Polygon)
+                tops.push_back(shapeBounds(s).min.y);
         }
-    }
-    // The 3D heights follow the part names: 2.5, 3, 6 and 30 mm.
-    EXPECT_DOUBLE_EQ(tallest[0], 2.5);
-    EXPECT_DOUBLE_EQ(tallest[1], 3.0);
-    EXPECT_DOUBLE_EQ(tallest[2], 6.0);
-    EXPECT_DOUBLE_EQ(tallest[3], 30.0);
+        return tops;
+    };
+    EXPECT_TRUE(arms(def("signal_color_stop")).empty());
+    ASSERT_FALSE(arms(def("signal_semaphore_stop")).empty());
+    EXPECT_NE(arms(def("signal_semaphore_stop")), arms(def("signal_semaphore_clear")))
+        << "stop and clear semaphores differ in the arm's position";
 }
 
-TEST(SceneryCatalog, TurntablePitIsAnOpenCircleOfItsFullDiameter) {
-    const SceneryDef& d = def("74861");
-    ASSERT_FALSE(d.shapes.empty());
-    const SceneryShape& pit = d.shapes[0];
-    EXPECT_EQ(pit.kind, SceneryShapeKind::Ring);
-    EXPECT_DOUBLE_EQ(pit.x, 0.0);
-    EXPECT_DOUBLE_EQ(pit.y, 0.0);
-    EXPECT_DOUBLE_EQ(pit.w, 278.0);
-    EXPECT_DOUBLE_EQ(pit.h, 278.0);
-    for (const SceneryShape& s : d.shapes) {
-        // Nothing filled may hide the track on the turntable.
-        EXPECT_TRUE(s.kind == SceneryShapeKind::Ring || s.kind == SceneryShapeKind::Line);
+TEST(SceneryCatalog, PiersShareTheirBasePlateAndStandAsTallAsTheirNames) {
+    // The 3D heights follow the part names: 2.5, 3, 6 and 30 mm.
+    const std::pair<const char*, double> piers[] = {
+        {"pier_7250", 2.5}, {"pier_7251", 3.0}, {"pier_7252", 6.0}, {"pier_7253", 30.0}};
+    for (const auto& [key, height] : piers) {
+        const SceneryDef& d = def(key);
+        ASSERT_FALSE(d.shapes.empty());
+        EXPECT_EQ(d.shapes[0].kind, SceneryShapeKind::Rect) << key;
+        EXPECT_DOUBLE_EQ(d.shapes[0].w, 70.0) << key;
+        EXPECT_DOUBLE_EQ(d.shapes[0].h, 34.0) << key;
+        double tallest = 0.0;
+        for (const SceneryShape& s : d.shapes)
+            tallest = std::max(tallest, s.height);
+        EXPECT_DOUBLE_EQ(tallest, height) << key;
     }
+
+    // The turntable pit is an open circle of its full diameter; nothing filled hides the track.
+    const SceneryDef& pit = def("74861");
+    ASSERT_FALSE(pit.shapes.empty());
+    EXPECT_EQ(pit.shapes[0].kind, SceneryShapeKind::Ring);
+    EXPECT_EQ(
+        std::vector<double>({pit.shapes[0].x, pit.shapes[0].y, pit.shapes[0].w, pit.shapes[0].h}),
+        std::vector<double>({0, 0, 278, 278}));
+    for (const SceneryShape& s : pit.shapes)
+        EXPECT_TRUE(s.kind == SceneryShapeKind::Ring || s.kind == SceneryShapeKind::Line);
 }
 
 TEST(SceneryCatalog, RoundhouseStallsRadiateFromThePitItIsSetAgainst) {
@@ -371,16 +295,6 @@ TEST(SceneryCatalog, RoundhouseStallsRadiateFromThePitItIsSetAgainst) {
     EXPECT_EQ(stalls, 3);
 }
 
-TEST(SceneryCatalog, CategoryNamesMatchThePaletteHeadings) {
-    EXPECT_EQ(sceneryCategoryName(0), "Platforms");
-    EXPECT_EQ(sceneryCategoryName(1), "Buildings");
-    EXPECT_EQ(sceneryCategoryName(4), "Bridges");
-    EXPECT_EQ(sceneryCategoryName(7), "Nature");
-    EXPECT_EQ(sceneryCategoryName(9), "Special");
-    EXPECT_EQ(sceneryCategoryName(10), "Other");
-    EXPECT_EQ(sceneryCategoryName(99), "Other");
-}
-
 TEST(SceneryCatalog, ALaterDefinitionWithTheSameKeyWins) {
     SceneryCatalog c;
     EXPECT_FALSE(c.loaded());
@@ -393,35 +307,26 @@ TEST(SceneryCatalog, ALaterDefinitionWithTheSameKeyWins) {
     EXPECT_EQ(c.byIndex(0)->name, "First");
 }
 
-TEST(SceneryShapeBounds, LinesAndPolygonsSpanAllTheirPoints) {
+TEST(SceneryShapeBounds, LinesPolygonsAndBoxesSpanAllTheirPoints) {
+    const auto box = [](const ShapeBounds& b) {
+        return std::vector<double>{b.min.x, b.min.y, b.max.x, b.max.y};
+    };
     SceneryShape l;
     l.kind = SceneryShapeKind::Line;
     l.x = 10;
     l.y = 5;
     l.w = 2;  // far end x
     l.h = 9;  // far end y
-    const ShapeBounds lb = shapeBounds(l);
-    EXPECT_DOUBLE_EQ(lb.min.x, 2);
-    EXPECT_DOUBLE_EQ(lb.max.x, 10);
-    EXPECT_DOUBLE_EQ(lb.min.y, 5);
-    EXPECT_DOUBLE_EQ(lb.max.y, 9);
-
+    EXPECT_EQ(box(shapeBounds(l)), (std::vector<double>{2, 5, 10, 9}));
     SceneryShape p;
     p.kind = SceneryShapeKind::Polygon;
     p.points = {{3, 4}, {-1, 8}, {6, 2}};
-    const ShapeBounds pb = shapeBounds(p);
-    EXPECT_DOUBLE_EQ(pb.min.x, -1);
-    EXPECT_DOUBLE_EQ(pb.min.y, 2);
-    EXPECT_DOUBLE_EQ(pb.max.x, 6);
-    EXPECT_DOUBLE_EQ(pb.max.y, 8);
-
+    EXPECT_EQ(box(shapeBounds(p)), (std::vector<double>{-1, 2, 6, 8}));
     SceneryShape r;
     r.kind = SceneryShapeKind::Ellipse;
     r.x = 1;
     r.y = 2;
     r.w = 3;
     r.h = 4;
-    const ShapeBounds rb = shapeBounds(r);
-    EXPECT_DOUBLE_EQ(rb.max.x, 4);
-    EXPECT_DOUBLE_EQ(rb.max.y, 6);
+    EXPECT_EQ(box(shapeBounds(r)), (std::vector<double>{1, 2, 4, 6}));
 }
