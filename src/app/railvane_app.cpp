@@ -2,16 +2,19 @@
 
 #include <exception>
 #include <string>
+#include <vector>
 
 #include <wx/filename.h>
 #include <wx/image.h>
 
 #include "app/app_paths.h"
+#include "app/command_line.h"
 #include "app/prefs.h"
 #include "app/run_log.h"
 #include "app/splash_dialog.h"
 #include "catalog/track_catalog.h"
 #include "frame/main_frame.h"
+#include "panels/properties_panel.h"
 
 void OpenRunLog() {
     const wxString path = GetLogFolder() + wxFILE_SEP_PATH + "railvane.log";
@@ -52,8 +55,26 @@ bool RailvaneApp::OnInit() {
         splash.ShowModal();
     }
 
-    // The piece tally of the properties panel is refreshed here once that panel counts pieces.
+    frame->properties->RefreshTally();
+
+    // main() has already answered --help, --version and bad arguments; what is left is at most a
+    // layout to open. A file that cannot be read is reported and the empty layout stays.
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        args.emplace_back(argv[i].utf8_str());
+    }
+    const CommandLine line = parseCommandLine(args);
+    if (line.action == CommandLine::Action::Run && !line.file.empty()) {
+        AppLog("Opening " + line.file);
+        frame->LoadLayoutFile(AbsoluteLayoutPath(wxString::FromUTF8(line.file)));
+    }
     return true;
+}
+
+wxString AbsoluteLayoutPath(const wxString& path) {
+    wxFileName name(path);
+    name.MakeAbsolute();
+    return name.GetFullPath();
 }
 
 int RailvaneApp::OnExit() {

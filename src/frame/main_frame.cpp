@@ -17,7 +17,10 @@
 #include "app/prefs.h"
 #include "app/wx_prompter.h"
 #include "canvas/canvas_panel.h"
+#include "frame/command_ids.h"
+#include "frame/delete_lock.h"
 #include "frame/frame_title.h"
+#include "frame/menu_builder.h"
 #include "panels/palette_panel.h"
 #include "panels/properties_panel.h"
 
@@ -33,11 +36,13 @@ MainFrame::MainFrame()
       m_prompter(std::make_unique<WxPrompter>(this)) {
     FrameTrace("A: wxFrame base constructed");
 
-    SetMenuBar(new wxMenuBar());
+    // Menus and tools come from the command table; the two steps stay apart so that the trace
+    // shows which one failed.
+    SetMenuBar(BuildCommandMenuBar());
     FrameTrace("B: MenuBar done");
 
-    CreateToolBar(wxTB_HORIZONTAL | wxTB_TEXT | wxTB_NOICONS);
-    GetToolBar()->Realize();
+    FillCommandToolBar(CreateToolBar(kCommandToolBarStyle));
+    InstallZoomKeys(this);
     FrameTrace("C: ToolBar done");
 
     BuildPanels();
@@ -60,7 +65,10 @@ MainFrame::MainFrame()
     pageSetupData.SetMarginBottomRight(wxPoint(15, 15));
 
     LoadPrefs(appPrefs());
-    layout.units = static_cast<uint32_t>(appPrefs().units);
+    layout.units = static_cast<uint32_t>(unitsForCommand(unitsCommandId(appPrefs().units)));
+    GetMenuBar()->Check(unitsCommandId(appPrefs().units), true);
+
+    BindCommands();
 
     if (!appPrefs().asked) {
         // Deferred so that the question comes from the event loop, after the window is up.
@@ -115,6 +123,9 @@ void MainFrame::BuildPanels() {
     // the library.
     MigrateLegacyUserFiles();
 
+    palette->LoadCatalogPages();
+    palette->RefreshLibrary();
+
     UpdateTitle();
     FrameTrace("BuildPanels: palette populated");
 }
@@ -137,4 +148,113 @@ void MainFrame::UpdateTitle() {
 
 void MainFrame::ChooseExperience() {
     ::ChooseExperience(this);
+}
+
+void MainFrame::MarkModified() {
+    modified = true;
+    UpdateTitle();
+    properties->RefreshTally();
+}
+
+void MainFrame::RefreshSidePanels() {
+    properties->RefreshSelection();
+    properties->RefreshTally();
+}
+
+void MainFrame::RefreshViews() {
+    canvas->RefreshCanvas();
+    // The 3D window takes the layout again here once it exists; view3D stays null until then.
+}
+
+bool MainFrame::ConfirmDiscardChanges() {
+    if (!modified) {
+        return true;
+    }
+    const int answer =
+        prompter().ask("Unsaved Changes", "You have unsaved changes. Save before continuing?",
+                       PromptButtons::YesNoCancel, kIdYes, PromptIcon::Question);
+    if (answer == kIdYes) {
+        return SaveLayout(false);
+    }
+    return answer == kIdNo;
+}
+
+void MainFrame::SetStatusFields(const wxString& prompt, const wxString& pieces) {
+    SetStatusText(prompt, 0);
+    SetStatusText(pieces, 1);
+}
+
+CommandState MainFrame::commandState() const {
+    CommandState state;
+    state.canUndo = !layout.undoStack.empty();
+    state.canRedo = !layout.redoStack.empty();
+    state.hasDeletableSelection = hasDeletableSelection(layout);
+    // The tunnel analysis belongs to the canvas tools; until it exists no chain qualifies.
+    state.selectionIsTunnelChain = false;
+    return state;
+}
+
+void MainFrame::UpdateCommandStates() {
+    DoMenuUpdates();
+    GetToolBar()->UpdateWindowUI(wxUPDATE_UI_NONE);
+}
+
+void MainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
+    const int id = event.GetId();
+    if (!commandPlace(id).has_value()) {
+        event.Skip();  // a control of a panel, not a command
+        return;
+    }
+    event.Enable(isCommandEnabled(id, commandState()));
+}
+
+void MainFrame::OnClose(wxCloseEvent& event) {
+    if (event.CanVeto() && !ConfirmDiscardChanges()) {
+        event.Veto();
+        return;
+    }
+    Destroy();
+}
+
+void MainFrame::BindCommands() {
+    namespace Id = CommandId;
+    const auto on = [this](int id, void (MainFrame::*handler)()) {
+        if (isCommandAvailable(id)) {
+            Bind(
+                wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
+        }
+    };
+    on(Id::NewLayout, &MainFrame::NewLayout);
+    on(Id::CloseLayout, &MainFrame::NewLayout);
+    on(Id::PageSetup, &MainFrame::PageSetupCommand);
+    on(Id::Undo, &MainFrame::UndoCommand);
+    on(Id::Redo, &MainFrame::RedoCommand);
+    on(Id::Delete, &MainFrame::DeleteCommand);
+    on(Id::SelectAll, &MainFrame::SelectAllCommand);
+    on(Id::Rectangle, &MainFrame::RectangleCommand);
+    on(Id::Options, &MainFrame::ChooseExperience);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { SaveLayout(false); }, Id::Save);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { SaveLayout(true); }, Id::SaveAs);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { Close(false); }, Id::Exit);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { canvas->ZoomIn(); }, Id::ZoomIn);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { canvas->ZoomOut(); }, Id::ZoomOut);
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { canvas->ZoomToFit(); }, Id::ZoomFit);
+    for (const int id : {Id::ShowGrid, Id::Snap, Id::ShowRails, Id::HideLabels}) {
+        Bind(
+            wxEVT_MENU, [this, id](wxCommandEvent& e) { SetViewSwitch(id, e.IsChecked()); }, id);
+    }
+    for (const int id : {Id::UnitsMillimetres, Id::UnitsCentimetres, Id::UnitsInches}) {
+        Bind(
+            wxEVT_MENU, [this, id](wxCommandEvent&) { SetUnits(unitsForCommand(id)); }, id);
+    }
+    on(Id::Help, &MainFrame::HelpCommand);
+    on(Id::LayoutWizardHelp, &MainFrame::LayoutWizardHelpCommand);
+    Bind(wxEVT_UPDATE_UI, &MainFrame::OnUpdateCommand, this);
+    Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
 }

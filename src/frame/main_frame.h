@@ -9,12 +9,15 @@
 
 #include "app/prompter.h"
 #include "document/layout.h"
+#include "frame/command_table.h"
 
 class CanvasPanel;
 class PalettePanel;
 class PropertiesPanel;
 class View3DFrame;
 class wxSplitterWindow;
+class wxUpdateUIEvent;
+class wxCloseEvent;
 
 class MainFrame : public wxFrame {
 public:
@@ -53,6 +56,40 @@ public:
     /// Shows the experience dialog and saves the answer in the preferences.
     void ChooseExperience();
 
+    /// Reads the layout file at `path` (full path) into the document and shows it: title, Units
+    /// item, view (fitted, or zoom 1 for Z-Track layouts), tally, palette system and status
+    /// fields. A file that cannot be read is reported in "Open Failed" and changes nothing.
+    bool LoadLayoutFile(const wxString& path);
+    /// Save (saveAs false) or Save As into the user folder; true when the layout was written.
+    /// A first Save, and every Save As, asks for the name.
+    bool SaveLayout(bool saveAs);
+
+    /// New Layout and Close Layout: after the unsaved-changes question, an empty document with
+    /// one level, no name, the initial view and "Ready" / "Pieces: 0" in the status bar.
+    void NewLayout();
+    /// Undo and Redo on the document, then repaint and mark it modified.
+    void UndoCommand();
+    void RedoCommand();
+    /// Delete with its helix and tunnel locks and the graded-piece question.
+    void DeleteCommand();
+    /// Selects every piece and scenery item.
+    void SelectAllCommand();
+    /// Asks for a size and adds a rectangle shape centred in the canvas window.
+    void RectangleCommand();
+    /// Sets the display unit (0 mm, 1 cm, 2 in) and stores it in the preferences.
+    void SetUnits(int units);
+    /// The standard page-setup dialog on pageSetupData and printData.
+    void PageSetupCommand();
+    /// The program help (with the mascot when playful) and the Layout Wizard help, modal.
+    void HelpCommand();
+    void LayoutWizardHelpCommand();
+
+    /// What the enable rules need to know about the document now.
+    CommandState commandState() const;
+    /// Runs the enable rules over the menu bar and the toolbar at once (normally done when idle
+    /// and when a menu opens).
+    void UpdateCommandStates();
+
     /// Message boxes and questions of the frame and its panels go through this.
     Prompter& prompter() { return *m_prompter; }
     /// Replaces the prompter (tests install a scripted one).
@@ -64,6 +101,18 @@ public:
 private:
     void BuildPanels();
     void FitToDisplay();
+    /// Binds every available command of the table to its handler, the update-UI rules and the
+    /// close event.
+    void BindCommands();
+    void OnUpdateCommand(wxUpdateUIEvent& event);
+    void OnClose(wxCloseEvent& event);
+    /// Writes the document to filePath under layoutName; reports "Save Failed" on an error.
+    bool WriteToFilePath();
+    /// Check commands of the View menu and the labels tool.
+    void SetViewSwitch(int id, bool checked);
+    /// The layout point (mm) under the centre of the canvas window.
+    Vec2 CanvasCentreInLayout() const;
+    void SetStatusFields(const wxString& prompt, const wxString& pieces);
 
     std::unique_ptr<Prompter> m_prompter;
     wxSplitterWindow* m_outerSplit = nullptr;

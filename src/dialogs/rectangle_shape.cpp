@@ -1,0 +1,44 @@
+#include "dialogs/rectangle_shape.h"
+
+#include "document/layout.h"
+
+RectangleFieldRange rectangleFieldRange(Units units) {
+    switch (units) {
+        case Units::Centimetres:
+            return {1.0, 2000.0, 1};
+        case Units::Inches:
+            return {0.5, 20000.0 / 25.4, 2};
+        case Units::Millimetres:
+            break;
+    }
+    return {10.0, 20000.0, 0};
+}
+
+int32_t rectangleLevel(const Layout& layout) {
+    const LayoutLevel* best = nullptr;
+    for (const LayoutLevel& level : layout.levels) {
+        // Strictly greater keeps the first of equal heights.
+        if (level.visible && (best == nullptr || level.height > best->height)) {
+            best = &level;
+        }
+    }
+    return best != nullptr ? best->id : layout.activeLevel;
+}
+
+bool addRectangleShape(Layout& layout, Vec2 centre, double widthMm, double heightMm) {
+    if (!(widthMm > 0.0) || !(heightMm > 0.0)) {
+        return false;
+    }
+    layout.PushUndo();
+    FreeShape shape;
+    shape.id = layout.AllocateId();
+    shape.level = rectangleLevel(layout);
+    const double hw = widthMm / 2.0;
+    const double hh = heightMm / 2.0;
+    shape.vertices = {{centre.x - hw, centre.y - hh},
+                      {centre.x + hw, centre.y - hh},
+                      {centre.x + hw, centre.y + hh},
+                      {centre.x - hw, centre.y + hh}};
+    layout.shapes.push_back(std::move(shape));
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The Rectangle command's rules without a window: the size fields per display unit, the level a
+// new rectangle goes to, and the shape it adds.
+
+#include <cstdint>
+
+#include "geometry/geometry.h"
+
+class Layout;
+
+/// Range and precision of the rectangle dialog's two size fields, in the display unit.
+struct RectangleFieldRange {
+    double minimum = 10.0;  ///< also the step of the arrows
+    double maximum = 20000.0;
+    int decimals = 0;
+};
+
+/// mm: 10 to 20000, whole numbers; cm: 1 to 2000, one decimal; in: 0.5 to 20000 / 25.4, two
+/// decimals.
+RectangleFieldRange rectangleFieldRange(Units units);
+
+/// Initial size of the rectangle dialog, mm.
+inline constexpr double kRectangleDefaultWidth = 1000.0;
+inline constexpr double kRectangleDefaultHeight = 600.0;
+
+/// The level for a new rectangle: the visible level with the greatest height (the first of equal
+/// heights), or `activeLevel` when no level is visible.
+int32_t rectangleLevel(const Layout& layout);
+
+/// Adds a w x h mm rectangle centred on `centre` (layout mm) as a free shape, in one undo step:
+/// new identifier, default colour and outline, height 0, no label, on rectangleLevel; vertices
+/// (-w/2, -h/2), (+w/2, -h/2), (+w/2, +h/2), (-w/2, +h/2) relative to the centre. Does nothing
+/// and returns false unless both sides are greater than 0.
+bool addRectangleShape(Layout& layout, Vec2 centre, double widthMm, double heightMm);

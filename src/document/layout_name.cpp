@@ -1,0 +1,41 @@
+#include "document/layout_name.h"
+
+std::string trimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+std::string layoutNameFromAnswer(const std::string& answer) {
+    std::string name = trimBlanks(answer);
+    return name.empty() ? std::string(kDefaultLayoutName) : name;
+}
+
+std::string layoutNameProblem(const std::string& name) {
+    bool refused = name.empty() || name == "." || name == "..";
+    for (const char c : name) {
+        // Separators would place the file in another folder; control characters make names
+        // that cannot be typed again in the Open list.
+        refused =
+            refused || c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+    }
+    if (!refused) {
+        return {};
+    }
+    return "\"" + name +
+           "\" cannot be used as a layout name.\n\n"
+           "Layout names are stored in the Railvane folder and may use letters, digits, blanks "
+           "and punctuation such as - _ ( ) . , but not \"/\" or \"\\\", not line breaks or "
+           "tabs, and not \".\" or \"..\" on their own.";
+}
+
+std::filesystem::path layoutFileInFolder(const std::filesystem::path& userFolder,
+                                         const std::string& name) {
+    if (!layoutNameProblem(name).empty()) {
+        return {};
+    }
+    return userFolder / (name + ".tdl");
+}
