@@ -26,114 +26,89 @@ struct Chain {
 
 }  // namespace
 
-TEST(LayoutDelete, DeletingAPieceOpensItsNeighboursJoints) {
+TEST(LayoutDelete, DeletingAPieceOpensItsNeighboursJointsKeepsOrderAndUndoes) {
     Chain t;
+    const uint32_t d = addPiece(t.layout);
     select(t.layout, t.b);
     t.layout.DeleteSelection();
-
-    ASSERT_EQ(t.layout.pieces.size(), 2u);
-    EXPECT_EQ(t.layout.FindPiece(t.b), nullptr);
+    ASSERT_EQ(t.layout.pieces.size(), 3u);
+    EXPECT_EQ(t.layout.pieces[1].id, t.c) << "the remaining pieces keep their order";
+    EXPECT_EQ(t.layout.pieces[2].id, d);
     EXPECT_TRUE(t.layout.FindPiece(t.a)->jointAt(1).isOpen());
     EXPECT_EQ(t.layout.FindPiece(t.a)->jointAt(1).tconn, -1);
     EXPECT_TRUE(t.layout.FindPiece(t.c)->jointAt(0).isOpen());
     EXPECT_EQ(t.layout.checkInvariants(), "");
     EXPECT_EQ(t.layout.undoStack.size(), 1u);
+    t.layout.Undo();
+    ASSERT_EQ(t.layout.pieces.size(), 4u);
+    EXPECT_EQ(t.layout.FindPiece(t.a)->jointAt(1).target, static_cast<int32_t>(t.b));
+    EXPECT_EQ(t.layout.checkInvariants(), "");
 }
 
-TEST(LayoutDelete, RemainingObjectsKeepTheirOrder) {
-    Layout layout;
-    for (int i = 0; i < 6; ++i) {
-        addPiece(layout);
+TEST(LayoutDelete, DeletingTheAnchorMovesTheRunToTheNearestSurvivorsFarEnd) {
+    {
+        // Both a and c touch b; a comes first in piece order and was joined at its connector 1,
+        // so the run continues from a's connector 0.
+        Chain t;
+        t.layout.gradeRuns.push_back({2.0058, static_cast<int32_t>(t.b), 1});
+        t.layout.SyncGradeState();
+        select(t.layout, t.b);
+        t.layout.DeleteSelection();
+        ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
+        EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.a));
+        EXPECT_EQ(t.layout.gradeRuns[0].conn, 0);
+        EXPECT_TRUE(t.layout.gradeActive);
+        EXPECT_DOUBLE_EQ(t.layout.gradeDeg, 2.0058);
+        EXPECT_EQ(t.layout.gradeAnchor, static_cast<int32_t>(t.a));
+        EXPECT_EQ(t.layout.gradeConn, 0);
     }
-    select(layout, 2);
-    select(layout, 5);
-    layout.DeleteSelection();
-    ASSERT_EQ(layout.pieces.size(), 4u);
-    EXPECT_EQ(layout.pieces[0].id, 1u);
-    EXPECT_EQ(layout.pieces[1].id, 3u);
-    EXPECT_EQ(layout.pieces[2].id, 4u);
-    EXPECT_EQ(layout.pieces[3].id, 6u);
+    {
+        // A neighbour joined at its connector 0 takes the run at connector 1.
+        Chain t;
+        t.layout.gradeRuns.push_back({-1.5, static_cast<int32_t>(t.a), 0});
+        select(t.layout, t.a);
+        t.layout.DeleteSelection();
+        ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
+        EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.b));
+        EXPECT_EQ(t.layout.gradeRuns[0].conn, 1);
+        EXPECT_DOUBLE_EQ(t.layout.gradeRuns[0].deg, -1.5);
+    }
+    {
+        // a - b - c - d, anchor on d; deleting c and d leaves b as the nearest survivor.
+        Chain t;
+        const uint32_t d = addPiece(t.layout);
+        join(t.layout, t.c, 1, d, 0);
+        t.layout.gradeRuns.push_back({2.0, static_cast<int32_t>(d), 1});
+        select(t.layout, t.c);
+        select(t.layout, d);
+        t.layout.DeleteSelection();
+        ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
+        EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.b));
+        EXPECT_EQ(t.layout.gradeRuns[0].conn, 0);
+    }
 }
 
-TEST(LayoutDelete, DeletingTheAnchorMovesTheRunToTheNeighboursFarEnd) {
-    // Both a and c touch b; a comes first in piece order and was joined at its connector 1, so the
-    // run continues from a's connector 0.
-    Chain t;
-    t.layout.gradeRuns.push_back({2.0058, static_cast<int32_t>(t.b), 1});
-    t.layout.SyncGradeState();
-    select(t.layout, t.b);
-    t.layout.DeleteSelection();
-
-    ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
-    EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.a))
-        << "the first surviving neighbour in piece order takes the run";
-    EXPECT_EQ(t.layout.gradeRuns[0].conn, 0) << "a was joined at its connector 1";
-    EXPECT_TRUE(t.layout.gradeActive);
-    EXPECT_DOUBLE_EQ(t.layout.gradeDeg, 2.0058);
-    EXPECT_EQ(t.layout.gradeAnchor, static_cast<int32_t>(t.a));
-    EXPECT_EQ(t.layout.gradeConn, 0);
-}
-
-TEST(LayoutDelete, NeighbourJoinedAtConnectorZeroTakesTheRunAtConnectorOne) {
-    Chain t;
-    t.layout.gradeRuns.push_back({-1.5, static_cast<int32_t>(t.a), 0});
-    select(t.layout, t.a);
-    t.layout.DeleteSelection();
-
-    ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
-    EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.b));
-    EXPECT_EQ(t.layout.gradeRuns[0].conn, 1);
-    EXPECT_DOUBLE_EQ(t.layout.gradeRuns[0].deg, -1.5);
-}
-
-TEST(LayoutDelete, DeletingAnIsolatedAnchorEndsTheRunAndTheGrade) {
-    Layout layout;
-    const uint32_t lone = addPiece(layout);
-    addPiece(layout);
-    layout.gradeRuns.push_back({3.0, static_cast<int32_t>(lone), 1});
-    layout.SyncGradeState();
-    ASSERT_TRUE(layout.gradeActive);
-
-    select(layout, lone);
-    layout.DeleteSelection();
-    EXPECT_TRUE(layout.gradeRuns.empty());
-    EXPECT_FALSE(layout.gradeActive);
-    EXPECT_EQ(layout.gradeDeg, 0.0);
-    EXPECT_EQ(layout.gradeAnchor, -1);
-    EXPECT_EQ(layout.gradeConn, 1);
-}
-
-TEST(LayoutDelete, DeletingADeletedStretchMovesTheRunToTrackBeyondIt) {
-    // a - b - c - d, anchor on d; deleting c and d leaves b as the nearest survivor.
-    Chain t;
-    const uint32_t d = addPiece(t.layout);
-    join(t.layout, t.c, 1, d, 0);
-    t.layout.gradeRuns.push_back({2.0, static_cast<int32_t>(d), 1});
-    select(t.layout, t.c);
-    select(t.layout, d);
-    t.layout.DeleteSelection();
-    ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
-    EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.b));
-    EXPECT_EQ(t.layout.gradeRuns[0].conn, 0);
-}
-
-TEST(LayoutDelete, RunDoesNotJumpToTrackJoinedOnlyToAnotherDeletedPiece) {
-    // Two separate tracks: x - y and a lone anchored piece z. Deleting y and z together must not
-    // hand z's run to x, which never touched z.
-    Layout layout;
-    const uint32_t x = addPiece(layout);
-    const uint32_t y = addPiece(layout);
-    const uint32_t z = addPiece(layout);
-    join(layout, x, 1, y, 0);
-    layout.gradeRuns.push_back({2.0, static_cast<int32_t>(z), 1});
-    select(layout, y);
-    select(layout, z);
-    layout.DeleteSelection();
-    EXPECT_TRUE(layout.gradeRuns.empty());
-    EXPECT_FALSE(layout.gradeActive);
-}
-
-TEST(LayoutDelete, RunsAnchoredElsewhereAreKept) {
+TEST(LayoutDelete, RunsEndWithoutASurvivingNeighbourAndStayWhenAnchoredElsewhere) {
+    {
+        // Two separate tracks: x - y and a lone anchored piece z. Deleting y and z together
+        // must not hand z's run to x, which never touched z.
+        Layout layout;
+        const uint32_t x = addPiece(layout);
+        const uint32_t y = addPiece(layout);
+        const uint32_t z = addPiece(layout);
+        join(layout, x, 1, y, 0);
+        layout.gradeRuns.push_back({3.0, static_cast<int32_t>(z), 1});
+        layout.SyncGradeState();
+        ASSERT_TRUE(layout.gradeActive);
+        select(layout, y);
+        select(layout, z);
+        layout.DeleteSelection();
+        EXPECT_TRUE(layout.gradeRuns.empty());
+        EXPECT_FALSE(layout.gradeActive);
+        EXPECT_EQ(layout.gradeDeg, 0.0);
+        EXPECT_EQ(layout.gradeAnchor, -1);
+        EXPECT_EQ(layout.gradeConn, 1);
+    }
     Chain t;
     t.layout.gradeRuns.push_back({1.0, static_cast<int32_t>(t.a), 0});
     t.layout.gradeRuns.push_back({2.0, static_cast<int32_t>(t.c), 1});
@@ -145,30 +120,17 @@ TEST(LayoutDelete, RunsAnchoredElsewhereAreKept) {
     EXPECT_EQ(t.layout.gradeConn, 1);
 }
 
-TEST(LayoutDelete, TurntableTakesItsJoinedPiecesAlong) {
+TEST(LayoutDelete, TurntableTakesItsJoinedPiecesAlongButNotTunnelTrack) {
     Layout layout;
     const uint32_t turntable = addPiece(layout, "74861", 4);
     const uint32_t track1 = addPiece(layout);
     const uint32_t track2 = addPiece(layout);
     const uint32_t beyond = addPiece(layout);
+    const uint32_t covered = addPiece(layout);
     const uint32_t apart = addPiece(layout);
     join(layout, turntable, 0, track1, 0);
     join(layout, turntable, 3, track2, 0);
     join(layout, track2, 1, beyond, 0);
-
-    select(layout, turntable);
-    layout.DeleteSelection();
-    ASSERT_EQ(layout.pieces.size(), 2u);
-    EXPECT_EQ(layout.pieces[0].id, beyond);
-    EXPECT_EQ(layout.pieces[1].id, apart);
-    EXPECT_TRUE(layout.FindPiece(beyond)->jointAt(0).isOpen());
-    EXPECT_EQ(layout.checkInvariants(), "");
-}
-
-TEST(LayoutDelete, TurntableLeavesTunnelTrackInPlace) {
-    Layout layout;
-    const uint32_t turntable = addPiece(layout, "74861", 4);
-    const uint32_t covered = addPiece(layout);
     join(layout, turntable, 1, covered, 0);
     Tunnel tunnel;
     tunnel.id = layout.AllocateId();
@@ -177,13 +139,17 @@ TEST(LayoutDelete, TurntableLeavesTunnelTrackInPlace) {
 
     select(layout, turntable);
     layout.DeleteSelection();
-    ASSERT_EQ(layout.pieces.size(), 1u);
-    EXPECT_EQ(layout.pieces[0].id, covered);
-    EXPECT_TRUE(layout.pieces[0].jointAt(0).isOpen());
+    ASSERT_EQ(layout.pieces.size(), 3u);
+    EXPECT_EQ(layout.pieces[0].id, beyond);
+    EXPECT_EQ(layout.pieces[1].id, covered);
+    EXPECT_EQ(layout.pieces[2].id, apart);
+    EXPECT_TRUE(layout.FindPiece(beyond)->jointAt(0).isOpen());
+    EXPECT_TRUE(layout.FindPiece(covered)->jointAt(0).isOpen());
     EXPECT_EQ(layout.tunnels.size(), 1u);
+    EXPECT_EQ(layout.checkInvariants(), "");
 }
 
-TEST(LayoutDelete, HelixGoesWhenOneOfItsEndPiecesIsDeleted) {
+TEST(LayoutDelete, HelixGoesWithAnEndPieceButNotWithAnInnerOne) {
     Layout layout;
     const uint32_t inner = addPiece(layout);
     const uint32_t outer = addPiece(layout);
@@ -195,31 +161,18 @@ TEST(LayoutDelete, HelixGoesWhenOneOfItsEndPiecesIsDeleted) {
     helix.id = layout.AllocateId();
     helix.bottomR1 = static_cast<int32_t>(inner);
     helix.topR2 = static_cast<int32_t>(outer);
-    layout.helices.push_back(kept);
-    layout.helices.push_back(helix);
-    for (auto& p : layout.pieces) {
+    layout.helices = {kept, helix};
+    for (auto& p : layout.pieces)
         p.helix = helix.id;
-    }
 
+    select(layout, middle);
+    layout.DeleteSelection();
+    EXPECT_EQ(layout.helices.size(), 2u) << "an inner piece leaves the helix";
     select(layout, outer);
     layout.DeleteSelection();
     ASSERT_EQ(layout.helices.size(), 1u);
     EXPECT_EQ(layout.helices[0].id, kept.id);
     EXPECT_EQ(layout.FindPiece(inner)->helix, kNoId) << "left-over pieces are no longer locked";
-    EXPECT_EQ(layout.FindPiece(middle)->helix, kNoId);
-}
-
-TEST(LayoutDelete, HelixStaysWhenOnlyAnInnerPieceIsDeleted) {
-    Layout layout;
-    const uint32_t end = addPiece(layout);
-    const uint32_t inside = addPiece(layout);
-    Helix helix;
-    helix.id = layout.AllocateId();
-    helix.bottomR1 = static_cast<int32_t>(end);
-    layout.helices.push_back(helix);
-    select(layout, inside);
-    layout.DeleteSelection();
-    EXPECT_EQ(layout.helices.size(), 1u);
 }
 
 TEST(LayoutDelete, SelectedSceneryLabelsMeasurementsAndShapesAreRemoved) {
@@ -267,14 +220,4 @@ TEST(LayoutDelete, DanglingIdsFromAFileDoNotUpsetDeletion) {
     EXPECT_TRUE(layout.pieces[0].jointAt(1).isOpen());
     EXPECT_EQ(layout.gradeRuns.size(), 1u) << "a run anchored on an unknown piece is not ours";
     EXPECT_EQ(layout.helices.size(), 1u);
-}
-
-TEST(LayoutDelete, UndoBringsTheDeletedPiecesAndJointsBack) {
-    Chain t;
-    select(t.layout, t.b);
-    t.layout.DeleteSelection();
-    t.layout.Undo();
-    ASSERT_EQ(t.layout.pieces.size(), 3u);
-    EXPECT_EQ(t.layout.FindPiece(t.a)->jointAt(1).target, static_cast<int32_t>(t.b));
-    EXPECT_EQ(t.layout.checkInvariants(), "");
 }

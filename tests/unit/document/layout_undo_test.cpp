@@ -7,26 +7,21 @@
 
 using layout_test::addPiece;
 
-TEST(LayoutUndo, UndoOfAnAdditionDoesNotReuseItsId) {
+TEST(LayoutUndo, UndoNeverHandsOutIdsInUseOrReusesUndoneOnes) {
     Layout layout;
     layout.PushUndo();
     const uint32_t first = addPiece(layout);
     layout.Undo();
     EXPECT_TRUE(layout.pieces.empty());
     EXPECT_NE(addPiece(layout), first);
-}
 
-TEST(LayoutUndo, UndoAfterClearDoesNotHandOutIdsInUse) {
-    Layout layout;
-    addPiece(layout);
     addPiece(layout);
     addPiece(layout);
     layout.Clear();
     EXPECT_EQ(layout.nextId, 1u);
     layout.Undo();
     ASSERT_EQ(layout.pieces.size(), 3u);
-    const uint32_t fresh = addPiece(layout);
-    EXPECT_EQ(fresh, 4u);
+    EXPECT_EQ(addPiece(layout), 5u) << "after undoing Clear";
     EXPECT_EQ(layout.checkInvariants(), "");
 }
 
@@ -48,16 +43,6 @@ TEST(LayoutUndo, TheFiftyFirstStepDropsTheOldest) {
     EXPECT_EQ(layout.redoStack.size(), kUndoLimit);
 }
 
-TEST(LayoutUndo, PushUndoAfterUndoEmptiesRedo) {
-    Layout layout;
-    layout.PushUndo();
-    addPiece(layout);
-    layout.Undo();
-    ASSERT_EQ(layout.redoStack.size(), 1u);
-    layout.PushUndo();
-    EXPECT_TRUE(layout.redoStack.empty());
-}
-
 TEST(LayoutUndo, RedoRestoresTheUndoneChange) {
     Layout layout;
     layout.PushUndo();
@@ -69,7 +54,7 @@ TEST(LayoutUndo, RedoRestoresTheUndoneChange) {
     layout.Undo();
     EXPECT_TRUE(layout.pieces.empty());
     EXPECT_FALSE(layout.gradeActive);
-    EXPECT_EQ(layout.undoStack.size(), 0u);
+    ASSERT_EQ(layout.redoStack.size(), 1u);
 
     layout.Redo();
     ASSERT_EQ(layout.pieces.size(), 1u);
@@ -82,46 +67,23 @@ TEST(LayoutUndo, RedoRestoresTheUndoneChange) {
 
     layout.Undo();
     EXPECT_TRUE(layout.pieces.empty()) << "a redone step can be undone again";
-}
-
-TEST(LayoutUndo, UndoAndRedoOnEmptyStacksChangeNothing) {
-    Layout layout;
-    const uint32_t id = addPiece(layout);
-    layout.Undo();
-    layout.Redo();
-    ASSERT_EQ(layout.pieces.size(), 1u);
-    EXPECT_EQ(layout.pieces[0].id, id);
-    EXPECT_TRUE(layout.undoStack.empty());
+    // A new step after an undo empties redo.
+    layout.PushUndo();
     EXPECT_TRUE(layout.redoStack.empty());
+
+    // Undo and redo on empty stacks change nothing.
+    Layout still;
+    addPiece(still);
+    still.Undo();
+    still.Redo();
+    EXPECT_EQ(still.pieces.size(), 1u);
 }
 
-TEST(LayoutUndo, UndoNeverRestoresLevelsOrBaseboard) {
+TEST(LayoutUndo, EveryContentKindComesBackButNeverLevelsOrBaseboard) {
     Layout layout;
     layout.EnsureDefaultLevel();
-    LayoutLevel upper;
-    upper.id = 2;
-    upper.name = "Upper";
-    layout.levels.push_back(upper);
+    layout.levels.push_back(LayoutLevel{});
     layout.baseboard.vertices = {{0, 0}, {2400, 0}, {2400, 1200}};
-
-    layout.PushUndo();
-    layout.levels.pop_back();
-    layout.baseboard.vertices.clear();
-    layout.baseboard.w_mm = 3000.0;
-    layout.activeLevel = 1;
-    layout.units = 2;
-    layout.showGrid = false;
-
-    layout.Undo();
-    EXPECT_EQ(layout.levels.size(), 1u);
-    EXPECT_TRUE(layout.baseboard.vertices.empty());
-    EXPECT_EQ(layout.baseboard.w_mm, 3000.0);
-    EXPECT_EQ(layout.units, 2u);
-    EXPECT_FALSE(layout.showGrid);
-}
-
-TEST(LayoutUndo, EveryContentKindComesBack) {
-    Layout layout;
     addPiece(layout);
     layout.scenery.push_back({});
     layout.labels.push_back({});
@@ -130,6 +92,12 @@ TEST(LayoutUndo, EveryContentKindComesBack) {
     layout.tunnels.push_back({});
     layout.helices.push_back({});
     layout.PushUndo();
+    const auto counts = [&] {
+        return std::vector<size_t>{layout.pieces.size(), layout.scenery.size(),
+                                   layout.labels.size(), layout.measurements.size(),
+                                   layout.shapes.size(), layout.tunnels.size(),
+                                   layout.helices.size()};
+    };
     layout.pieces.clear();
     layout.scenery.clear();
     layout.labels.clear();
@@ -137,15 +105,19 @@ TEST(LayoutUndo, EveryContentKindComesBack) {
     layout.shapes.clear();
     layout.tunnels.clear();
     layout.helices.clear();
+    layout.levels.pop_back();
+    layout.baseboard.vertices.clear();
+    layout.baseboard.w_mm = 3000.0;
+    layout.units = 2;
+    layout.showGrid = false;
 
     layout.Undo();
-    EXPECT_EQ(layout.pieces.size(), 1u);
-    EXPECT_EQ(layout.scenery.size(), 1u);
-    EXPECT_EQ(layout.labels.size(), 1u);
-    EXPECT_EQ(layout.measurements.size(), 1u);
-    EXPECT_EQ(layout.shapes.size(), 1u);
-    EXPECT_EQ(layout.tunnels.size(), 1u);
-    EXPECT_EQ(layout.helices.size(), 1u);
+    EXPECT_EQ(counts(), std::vector<size_t>(7, 1));
+    EXPECT_EQ(layout.levels.size(), 1u);
+    EXPECT_TRUE(layout.baseboard.vertices.empty());
+    EXPECT_EQ(layout.baseboard.w_mm, 3000.0);
+    EXPECT_EQ(layout.units, 2u);
+    EXPECT_FALSE(layout.showGrid);
 }
 
 TEST(LayoutGradeState, MirrorsTheLastRunOrTheDefaults) {
