@@ -17,6 +17,7 @@
 #include "canvas/canvas_host.h"
 #include "canvas/canvas_view.h"
 #include "canvas/clipboard.h"
+#include "canvas/connector_grid.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 #include "geometry/geometry.h"
@@ -170,7 +171,7 @@ private:
         std::vector<PoseOf> helices;  ///< centres (x, y) of helices with selected stubs
         SnapResult snap;
         uint32_t snapPiece = kNoId;
-        std::vector<const PlacedPiece*> candidates;  ///< unselected pieces on visible levels
+        ConnectorGrid grid;  ///< open ends of the pieces that stay, for the snap search
     };
     struct Rotation {
         bool active = false;
@@ -182,6 +183,7 @@ private:
         std::vector<PoseOf> pieces;
         std::vector<PoseOf> scenery;
         std::vector<std::pair<uint32_t, std::vector<Vec2>>> shapes;
+        std::vector<PoseOf> helices;  ///< centre and heading of helices turned along
         bool flash = false;
     };
     struct SimpleMove {  // scenery, shapes and deck outlines follow the mouse offset
@@ -189,8 +191,9 @@ private:
         Vec2 grab;
         std::vector<PoseOf> scenery;
         uint32_t shape = kNoId;
-        int32_t level = -1;
+        int32_t level = -1;  ///< deck outline being dragged
         std::vector<Vec2> vertices;
+        bool undoTaken = false;
     };
 
     // canvas_controller.cpp
@@ -247,16 +250,19 @@ private:
     SimpleMove m_simple;
     uint32_t m_labelMove = kNoId;
     Vec2 m_labelOffset;
+    bool m_labelUndoTaken = false;
     bool m_band = false;
     ScreenPoint m_bandFrom, m_bandTo;
     bool m_pan = false;        ///< a pan armed by Ctrl+press or the middle button
     bool m_panMoved = false;   ///< past the 4 px threshold (always for the middle button)
+    bool m_middlePan = false;  ///< the pan belongs to the middle button
     bool m_spaceHeld = false;  ///< space bar down
     bool m_spacePan = false;   ///< a space-bar pan recorded its press point
     ScreenPoint m_panPress;
     double m_panX0 = 0.0, m_panY0 = 0.0;
     bool m_swallowPress = false;
     CanvasClipboard m_clipboard;
+    std::vector<const PlacedPiece*> m_candidates;  ///< reused by the snap search of a drag
 };
 
 /// Asked at most once per program run before a move of graded track; shared by every canvas.

@@ -1,0 +1,297 @@
+// Putting track down: the palette drag with its snap search and drop, the turntable's spokes,
+// the double-click clone and the palette's auto-connect.
+#include <algorithm>
+#include <cmath>
+
+#include "app/prompter.h"
+#include "canvas/canvas_controller.h"
+#include "canvas/canvas_picking.h"
+#include "canvas/track_joints.h"
+#include "tools/elevation.h"
+
+namespace {
+
+constexpr const char* kTurntable = "74861";
+constexpr const char* kSpoke = "74871";
+constexpr int kSpokeConnectors[] = {29, 0, 1, 14, 15, 16};
+constexpr ScreenPoint kDragStart{300, 200};
+
+std::string pieceCountText(const Layout& layout) {
+    return "Pieces: " + std::to_string(layout.pieces.size());
+}
+
+}  // namespace
+
+void CanvasController::collectVisiblePieces(std::vector<const PlacedPiece*>& out,
+                                            bool unselectedOnly) const {
+    out.clear();
+    const LevelTable levels(m_layout);
+    for (const PlacedPiece& p : m_layout.pieces) {
+        if ((!unselectedOnly || !p.selected) && levels.visible(p.level)) {
+            out.push_back(&p);
+        }
+    }
+}
+
+int32_t CanvasController::placementLevel(double* height) const {
+    const LayoutLevel* best = nullptr;
+    for (const LayoutLevel& l : m_layout.levels) {
+        if (l.visible && (best == nullptr || l.height > best->height)) {
+            best = &l;
+        }
+    }
+    if (best == nullptr) {
+        best = m_layout.FindLevel(m_layout.activeLevel);
+    }
+    if (height != nullptr) {
+        *height = best != nullptr ? best->height : 0.0;
+    }
+    return best != nullptr ? best->id : m_layout.activeLevel;
+}
+
+void CanvasController::startPaletteDrag(const std::string& article) {
+    if (m_catalog.byArticle(article) == nullptr) {
+        return;
+    }
+    for (CanvasTool* tool : m_tools) {
+        tool->cancel();  // scenery and helix placements end
+    }
+    m_drag = PaletteDrag{};
+    m_drag.active = true;
+    m_drag.article = article;
+    m_drag.position = toWorld(kDragStart);
+    m_drag.heading = 0.0;
+    m_host.takeFocus();
+    m_host.captureMouse();
+    m_host.repaint();
+}
+
+void CanvasController::cancelPlacement() {
+    for (CanvasTool* tool : m_tools) {
+        tool->cancel();
+    }
+    m_drag = PaletteDrag{};
+    m_host.releaseMouse();
+    m_host.repaint();
+}
+
+uint32_t CanvasController::addPiece(PlacedPiece record) {
+    m_layout.PushUndo();
+    record.id = m_layout.AllocateId();
+    m_layout.pieces.push_back(std::move(record));
+    return m_layout.pieces.back().id;
+}
+
+void CanvasController::dragMotion(ScreenPoint at) {
+    m_drag.position = toWorld(at);
+    m_drag.snap = SnapResult{};
+    const PieceDef* def = m_catalog.byArticle(m_drag.article);
+    if (def != nullptr && m_layout.snapEnabled) {
+        collectVisiblePieces(m_candidates, false);
+        m_drag.snap = findSnap(*def, {m_drag.position.x, m_drag.position.y, m_drag.heading},
+                               m_candidates, m_catalog);
+    }
+    m_host.repaint();
+}
+
+void CanvasController::dropPiece() {
+    const PieceDef* def = m_catalog.byArticle(m_drag.article);
+    if (def == nullptr) {
+        cancelPlacement();
+        return;
+    }
+    const Pose free{m_drag.position.x, m_drag.position.y, m_drag.heading};
+    const SnapResult snap = m_drag.snap;
+    const PlacedPiece* target = snap.snapped ? m_layout.FindPiece(snap.targetId) : nullptr;
+    if (target == nullptr && m_layout.snapEnabled) {
+        collectVisiblePieces(m_candidates, false);
+        const SystemConflict conflict = findSystemConflict(*def, free, m_candidates, m_catalog);
+        if (conflict.conflict) {
+            cancelPlacement();
+            m_host.prompter().showMessage(
+                "Incompatible Track Systems",
+                incompatibleSystemsMessage(conflict.newSystem, conflict.existingSystem),
+                PromptIcon::Exclamation);
+            return;
+        }
+    }
+    PlacedPiece record;
+    record.article = def->article;
+    record.joints.resize(def->connectors.size());
+    if (target != nullptr) {
+        record.x = snap.pose.x;
+        record.y = snap.pose.y;
+        record.heading = snap.pose.heading;
+        record.level = target->level;
+        record.z = target->z;
+    } else {
+        record.x = free.x;
+        record.y = free.y;
+        record.heading = free.heading;
+        record.level = placementLevel(&record.z);
+    }
+    const bool firstPiece = m_layout.pieces.empty();
+    const uint32_t targetId = target != nullptr ? target->id : kNoId;
+    const uint32_t id = addPiece(std::move(record));
+    if (firstPiece && def->system == Systems::ZTrack) {
+        m_view.resetView(CanvasView::kOpenZoom);  // Z-Track is tiny at the usual zoom
+    }
+    if (targetId != kNoId) {
+        joinPieces(*m_layout.FindPiece(id), snap.ownConn, *m_layout.FindPiece(targetId),
+                   snap.targetConn);
+        inheritElevation(m_layout, id, targetId, snap.targetConn, snap.ownConn, m_catalog);
+        notifySelection();
+    }
+    if (def->article == kTurntable && m_catalog.byArticle(kSpoke) != nullptr) {
+        placeTurntableSpokes(id);
+    }
+    m_drag = PaletteDrag{};
+    m_host.releaseMouse();
+    modified();
+    m_host.setStatusText(1, pieceCountText(m_layout));
+    m_host.repaint();
+}
+
+void CanvasController::placeTurntableSpokes(uint32_t turntableId) {
+    const PieceDef* spoke = m_catalog.byArticle(kSpoke);
+    const PlacedPiece* table = m_layout.FindPiece(turntableId);
+    const PieceDef* tdef = table != nullptr ? m_catalog.byArticle(table->article) : nullptr;
+    if (spoke == nullptr || tdef == nullptr || spoke->connectors.empty()) {
+        return;
+    }
+    // The spokes belong to the turntable's undo step, so they are appended directly.
+    for (int c : kSpokeConnectors) {
+        table = m_layout.FindPiece(turntableId);
+        if (c >= static_cast<int>(tdef->connectors.size())) {
+            continue;
+        }
+        PlacedPiece p;
+        p.id = m_layout.AllocateId();
+        p.article = spoke->article;
+        const Pose pose = matingPose(*spoke, 0, connectorToWorld(*table, *tdef, c));
+        p.x = pose.x;
+        p.y = pose.y;
+        p.heading = pose.heading;
+        p.level = table->level;
+        p.z = table->z;
+        p.joints.resize(spoke->connectors.size());
+        m_layout.pieces.push_back(std::move(p));
+        PlacedPiece& added = m_layout.pieces.back();
+        joinPieces(added, 0, *m_layout.FindPiece(turntableId), c);
+    }
+}
+
+void CanvasController::leftDoubleClick(ScreenPoint at, Modifiers mods) {
+    m_mouse = at;
+    if (mods.alt || m_drag.active) {
+        return;
+    }
+    cloneAt(at);
+}
+
+bool CanvasController::cloneAt(ScreenPoint at) {
+    PlacedPiece* piece = m_layout.FindPiece(pickPiece(at));
+    const PieceDef* def = piece != nullptr ? m_catalog.byArticle(piece->article) : nullptr;
+    if (def == nullptr || piece->helix != kNoId || def->connectors.empty()) {
+        return false;
+    }
+    const int32_t pid = static_cast<int32_t>(piece->id);
+    auto free = [&](int c) {
+        if (!piece->jointAt(c).isOpen()) {
+            return false;
+        }
+        return std::none_of(
+            m_layout.pieces.begin(), m_layout.pieces.end(), [&](const PlacedPiece& o) {
+                return std::any_of(o.joints.begin(), o.joints.end(),
+                                   [&](const Joint& j) { return j.target == pid && j.tconn == c; });
+            });
+    };
+    const int n = static_cast<int>(def->connectors.size());
+    int end = -1;
+    if (n >= 2 && free(1)) {
+        end = 1;
+    } else if (free(0)) {
+        end = 0;
+    }
+    if (end < 0) {
+        return false;
+    }
+    const int own = std::min(end == 0 ? 1 : 0, n - 1);
+    const Pose pose = matingPose(*def, own, connectorToWorld(*piece, *def, end));
+    PlacedPiece clone;
+    clone.article = piece->article;
+    clone.level = piece->level;
+    clone.z = piece->z;
+    clone.x = pose.x;
+    clone.y = pose.y;
+    clone.heading = pose.heading;
+    clone.joints.resize(def->connectors.size());
+    const uint32_t sourceId = piece->id;
+    const uint32_t id = addPiece(std::move(clone));
+    joinPieces(*m_layout.FindPiece(id), own, *m_layout.FindPiece(sourceId), end);
+    m_layout.DeselectAll();
+    m_layout.FindPiece(id)->selected = true;
+    inheritElevation(m_layout, id, sourceId, end, own, m_catalog);
+    m_swallowPress = true;
+    m_host.setStatusText(1, pieceCountText(m_layout));
+    notifySelection();
+    modified();
+    m_host.repaint();
+    return true;
+}
+
+void CanvasController::autoConnect(const std::string& article) {
+    const PieceDef* def = m_catalog.byArticle(article);
+    if (def == nullptr) {
+        return;
+    }
+    PlacedPiece* target = nullptr;
+    for (PlacedPiece& p : m_layout.pieces) {
+        if (p.selected && (target == nullptr || p.id > target->id)) {
+            target = &p;
+        }
+    }
+    if (target == nullptr) {
+        startPaletteDrag(article);
+        return;
+    }
+    const PieceDef* tdef = m_catalog.byArticle(target->article);
+    if (tdef == nullptr || def->connectors.empty()) {
+        return;
+    }
+    extendJoints(*target, m_catalog);
+    const int tn = static_cast<int>(tdef->connectors.size());
+    int end = -1;
+    if (tn >= 2 && target->jointAt(1).isOpen()) {
+        end = 1;
+    } else if (tn >= 1 && target->jointAt(0).isOpen()) {
+        end = 0;
+    } else {
+        for (int c = 2; c < tn && end < 0; ++c) {
+            end = target->jointAt(c).isOpen() ? c : -1;
+        }
+    }
+    if (end < 0) {
+        return;
+    }
+    const int own = std::min(end == 0 ? 1 : 0, static_cast<int>(def->connectors.size()) - 1);
+    const Pose pose = matingPose(*def, own, connectorToWorld(*target, *tdef, end));
+    PlacedPiece record;
+    record.article = def->article;
+    record.x = pose.x;
+    record.y = pose.y;
+    record.heading = pose.heading;
+    record.level = target->level;
+    record.z = target->z;
+    record.joints.resize(def->connectors.size());
+    const uint32_t targetId = target->id;
+    const uint32_t id = addPiece(std::move(record));
+    joinPieces(*m_layout.FindPiece(id), own, *m_layout.FindPiece(targetId), end);
+    m_layout.DeselectAll();
+    m_layout.FindPiece(id)->selected = true;
+    inheritElevation(m_layout, id, targetId, end, own, m_catalog);
+    m_host.setStatusText(1, pieceCountText(m_layout));
+    notifySelection();
+    modified();
+    m_host.repaint();
+}

@@ -1,0 +1,102 @@
+#include "canvas/edit_guards.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+bool coveredByTunnel(const Layout& layout, uint32_t pieceId) {
+    for (const Tunnel& t : layout.tunnels) {
+        if (std::find(t.covers.begin(), t.covers.end(), pieceId) != t.covers.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isPortal(const Layout& layout, uint32_t sceneryId) {
+    const auto id = static_cast<int32_t>(sceneryId);
+    return std::any_of(layout.tunnels.begin(), layout.tunnels.end(),
+                       [id](const Tunnel& t) { return t.portalA == id || t.portalB == id; });
+}
+
+}  // namespace
+
+bool hasDeletableSelection(const Layout& layout) {
+    auto sel = [](const auto& v) {
+        return std::any_of(v.begin(), v.end(), [](const auto& o) { return o.selected; });
+    };
+    return sel(layout.pieces) || sel(layout.scenery) || sel(layout.labels) ||
+           sel(layout.measurements) || sel(layout.shapes);
+}
+
+bool selectionIsWithinOneHelix(const Layout& layout) {
+    uint32_t helix = kNoId;
+    bool any = false;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (!p.selected) {
+            continue;
+        }
+        if (p.helix == kNoId || (any && p.helix != helix)) {
+            return false;
+        }
+        helix = p.helix;
+        any = true;
+    }
+    return any;
+}
+
+bool selectionHasGradedPiece(const Layout& layout) {
+    return std::any_of(layout.pieces.begin(), layout.pieces.end(), [](const PlacedPiece& p) {
+        return p.selected && std::fabs(p.grade) > 0.001;
+    });
+}
+
+bool lockGuard(const Layout& layout, Prompter& prompter, const std::string& verb) {
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.selected && p.helix != kNoId) {
+            prompter.showMessage("Helix track is locked",
+                                 "Selection includes track that is part of a helix. Helix track "
+                                 "cannot be " +
+                                     std::string(verb == "delete" ? "deleted" : "rotated") +
+                                     " individually.",
+                                 PromptIcon::Exclamation);
+            return false;
+        }
+    }
+    bool tunnel = false;
+    for (const PlacedPiece& p : layout.pieces) {
+        tunnel = tunnel || (p.selected && coveredByTunnel(layout, p.id));
+    }
+    for (const SceneryItem& s : layout.scenery) {
+        tunnel = tunnel || (s.selected && isPortal(layout, s.id));
+    }
+    if (tunnel) {
+        prompter.showMessage("Tunnel is locked",
+                             "Selection includes tunnel track or portals. Remove the tunnel "
+                             "first, then " +
+                                 verb + ".",
+                             PromptIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool deleteSelectionCommand(Layout& layout, Prompter& prompter) {
+    if (!hasDeletableSelection(layout)) {
+        return false;
+    }
+    const bool scenerySelected = std::any_of(layout.scenery.begin(), layout.scenery.end(),
+                                             [](const SceneryItem& s) { return s.selected; });
+    const bool wholeHelix = !scenerySelected && selectionIsWithinOneHelix(layout);
+    if (!wholeHelix && !lockGuard(layout, prompter, "delete")) {
+        return false;
+    }
+    if (selectionHasGradedPiece(layout) &&
+        prompter.ask("Delete", "Selection includes graded pieces. Delete?", PromptButtons::YesNo,
+                     kIdNo, PromptIcon::Question) != kIdYes) {
+        return false;
+    }
+    layout.DeleteSelection();
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The refusals shared by every command that moves, turns or removes the selection: helix track
+// and tunnel track are locked, and graded track is only deleted after a question. The canvas and
+// the main frame's Delete command use the same routines, so the texts never drift apart.
+
+#include <string>
+
+#include "app/prompter.h"
+#include "document/layout.h"
+
+/// True when anything deletable is selected: a piece, scenery item, label, measurement or shape.
+bool hasDeletableSelection(const Layout& layout);
+/// True when pieces are selected and all of them belong to one and the same helix.
+bool selectionIsWithinOneHelix(const Layout& layout);
+/// True when a selected piece's grade magnitude is above 0.001 degrees.
+bool selectionHasGradedPiece(const Layout& layout);
+
+/// The lock guard for `verb` ("delete", "rotate"): a selected helix stub gives "Helix track is
+/// locked", else a selected tunnel-covered piece or tunnel portal gives "Tunnel is locked". Shows
+/// the refusal and returns false; true when nothing is locked.
+bool lockGuard(const Layout& layout, Prompter& prompter, const std::string& verb);
+
+/// The whole Delete command: nothing without a selection; the lock guard (skipped when no scenery
+/// is selected and the pieces are one whole helix); the graded-track question; then one undo
+/// step removing the selection. True when something was removed.
+bool deleteSelectionCommand(Layout& layout, Prompter& prompter);
