@@ -57,7 +57,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SnapTest, ConnectorToWorldRotatesAndTranslates) {
+TEST_F(SnapTest, ConnectorToWorldRotatesAndTranslatesAndMissingOnesAreEmpty) {
     // Heading 90 turns local +x onto layout +y (down the screen).
     const PlacedPiece p = place(1, "C100", 10.0, 20.0, 90.0);
     const WorldConnector end = connectorToWorld(p, def("C100"), 1);
@@ -68,17 +68,10 @@ TEST_F(SnapTest, ConnectorToWorldRotatesAndTranslates) {
     EXPECT_TRUE(end.open);
     const WorldConnector start = connectorToWorld(p, def("C100"), 0);
     EXPECT_DOUBLE_EQ(start.heading, 270.0);
-}
-
-TEST_F(SnapTest, ConnectorToWorldOfAMissingIndexIsEmpty) {
-    const PlacedPiece p = place(1, "C100", 10.0, 20.0, 90.0);
     for (int bad : {-1, 2, 99}) {
         const WorldConnector w = connectorToWorld(p, def("C100"), bad);
-        EXPECT_EQ(w.index, -1) << bad;
-        EXPECT_EQ(w.x, 0.0);
-        EXPECT_EQ(w.y, 0.0);
-        EXPECT_EQ(w.heading, 0.0);
-        EXPECT_TRUE(w.open);
+        EXPECT_TRUE(w.index == -1 && w.x == 0.0 && w.y == 0.0 && w.heading == 0.0 && w.open)
+            << "a missing index " << bad << " gives an empty connector";
     }
 }
 
@@ -106,9 +99,7 @@ TEST_F(SnapTest, MatingPoseRoundTripLandsOnTheTargetFacingIt) {
         EXPECT_NEAR(w.heading, 217.0, 1e-9) << "connector " << j;
     }
     const Pose bad = matingPose(turnout, 3, target);
-    EXPECT_EQ(bad.x, 0.0);
-    EXPECT_EQ(bad.y, 0.0);
-    EXPECT_EQ(bad.heading, 0.0);
+    EXPECT_TRUE(bad.x == 0.0 && bad.y == 0.0 && bad.heading == 0.0);
 }
 
 TEST_F(SnapTest, SnapsAtExactly25MillimetresButNotBeyond) {
@@ -127,9 +118,7 @@ TEST_F(SnapTest, SnapsAtExactly25MillimetresButNotBeyond) {
     const SnapResult miss = findSnap(def("C100"), Pose{125.01, 0.0, 0.0}, placed, catalog);
     EXPECT_FALSE(miss.snapped);
     EXPECT_EQ(miss.targetId, 0xFFFFFFFFu);
-    EXPECT_EQ(miss.targetConn, -1);
-    EXPECT_EQ(miss.ownConn, -1);
-    EXPECT_EQ(miss.distance, 0.0);
+    EXPECT_TRUE(miss.targetConn == -1 && miss.ownConn == -1 && miss.distance == 0.0);
 }
 
 TEST_F(SnapTest, HeadingsMustDifferByAtLeast20Degrees) {
@@ -140,10 +129,6 @@ TEST_F(SnapTest, HeadingsMustDifferByAtLeast20Degrees) {
     // Across the 0/360 seam: connector 0 faces 340 degrees.
     EXPECT_TRUE(findSnap(def("C100"), Pose{110.0, 0.0, 160.0}, placed, catalog).snapped);
     EXPECT_FALSE(findSnap(def("C100"), Pose{110.0, 0.0, 160.1}, placed, catalog).snapped);
-}
-
-TEST_F(SnapTest, EndsLyingOnTopOfEachOtherTheSameWayNeverSnap) {
-    const std::vector<PlacedPiece> placed = {place(4, "C100", 0, 0, 0)};
     // An exact copy of the placed piece: every connector coincides with one of equal heading.
     EXPECT_FALSE(findSnap(def("C100"), Pose{0.0, 0.0, 0.0}, placed, catalog).snapped);
 }
@@ -160,7 +145,7 @@ TEST_F(SnapTest, JoinedConnectorIsNeverATarget) {
     EXPECT_NEAR(r.pose.y, 20.0, 1e-9);
 }
 
-TEST_F(SnapTest, NearestPairWinsAndTiesKeepTheFirstFound) {
+TEST_F(SnapTest, NearestPairWinsAndTiesKeepTheFirstFoundInEitherListForm) {
     const PlacedPiece a = place(1, "C100", 0, 0, 0);   // end at (100, 0)
     const PlacedPiece b = place(2, "C100", 0, 10, 0);  // end at (100, 10)
     const Pose middle{100.0, 5.0, 0.0};
@@ -169,11 +154,7 @@ TEST_F(SnapTest, NearestPairWinsAndTiesKeepTheFirstFound) {
     const Pose nearB{100.0, 7.0, 0.0};
     EXPECT_EQ(findSnap(def("C100"), nearB, std::vector<PlacedPiece>{a, b}, catalog).targetId, 2u);
     EXPECT_EQ(findSnap(def("C100"), nearB, std::vector<PlacedPiece>{b, a}, catalog).targetId, 2u);
-}
-
-TEST_F(SnapTest, PointerListGivesTheSameResult) {
-    const PlacedPiece a = place(1, "C100", 0, 0, 0);
-    const PlacedPiece b = place(2, "C100", 0, 10, 0);
+    // A list of pointers gives the same result.
     const std::vector<const PlacedPiece*> placed = {&b, &a};
     const SnapResult r = findSnap(def("C100"), Pose{100.0, 3.0, 0.0}, placed, catalog);
     ASSERT_TRUE(r.snapped);
@@ -181,7 +162,7 @@ TEST_F(SnapTest, PointerListGivesTheSameResult) {
     EXPECT_DOUBLE_EQ(r.distance, 3.0);
 }
 
-TEST_F(SnapTest, PiecesWithUnknownArticlesAreSkipped) {
+TEST_F(SnapTest, PiecesWithUnknownArticlesOrOtherSystemsAreSkipped) {
     const std::vector<PlacedPiece> placed = {place(1, "missing", 0, 0, 0),
                                              place(2, "C100", 0, 0, 0)};
     const SnapResult r = findSnap(def("C100"), Pose{110.0, 0.0, 0.0}, placed, catalog);
@@ -190,11 +171,9 @@ TEST_F(SnapTest, PiecesWithUnknownArticlesAreSkipped) {
     EXPECT_FALSE(findSnap(def("C100"), Pose{110.0, 0.0, 0.0},
                           std::vector<PlacedPiece>{place(1, "missing", 0, 0, 0)}, catalog)
                      .snapped);
-}
-
-TEST_F(SnapTest, DifferentTrackSystemsDoNotSnap) {
-    const std::vector<PlacedPiece> placed = {place(1, "K100", 0, 0, 0)};
-    EXPECT_FALSE(findSnap(def("C100"), Pose{105.0, 0.0, 0.0}, placed, catalog).snapped);
+    EXPECT_FALSE(findSnap(def("C100"), Pose{105.0, 0.0, 0.0},
+                          std::vector<PlacedPiece>{place(1, "K100", 0, 0, 0)}, catalog)
+                     .snapped);
 }
 
 TEST_F(SnapTest, AdapterSnapsToEachSystemByItsOwnConnector) {
@@ -210,6 +189,9 @@ TEST_F(SnapTest, AdapterSnapsToEachSystemByItsOwnConnector) {
     ASSERT_TRUE(viaZero.snapped);
     EXPECT_EQ(viaZero.ownConn, 0);
     EXPECT_FALSE(findSnap(def("A100"), Pose{205.0, 0.0, 180.0}, cEnd, catalog).snapped);
+    EXPECT_EQ(connectorSystem(def("A100"), 0), Systems::CTrack);
+    EXPECT_EQ(connectorSystem(def("A100"), 1), Systems::KTrack);
+    EXPECT_EQ(connectorSystem(def("K100"), 1), Systems::KTrack);
 }
 
 TEST_F(SnapTest, ConflictProbeReportsNewSystemThenExisting) {
@@ -246,11 +228,4 @@ TEST_F(SnapTest, ConflictProbeIgnoresMatchingFarAndJoinedEnds) {
     EXPECT_TRUE(
         none(findSystemConflict(def("C100"), Pose{0.0, 0.0, 0.0},
                                 std::vector<PlacedPiece>{place(1, "K100", 0, 0, 0)}, catalog)));
-}
-
-TEST_F(SnapTest, ConnectorSystemFollowsTheAdapterList) {
-    EXPECT_EQ(connectorSystem(def("A100"), 0), Systems::CTrack);
-    EXPECT_EQ(connectorSystem(def("A100"), 1), Systems::KTrack);
-    EXPECT_EQ(connectorSystem(def("K100"), 0), Systems::KTrack);
-    EXPECT_EQ(connectorSystem(def("K100"), 1), Systems::KTrack);
 }
