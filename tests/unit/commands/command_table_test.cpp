@@ -35,12 +35,7 @@ using Shown = std::vector<std::pair<std::string, int>>;
 
 }  // namespace
 
-TEST(CommandTable, MenuBarHasFiveMenusInOrder) {
-    const std::vector<std::string_view> expected = {"&File", "&Edit", "&View", "&Layout", "&Help"};
-    EXPECT_EQ(menuTitles(), expected);
-}
-
-TEST(CommandTable, FileMenuEntriesTextsIdsAndSeparators) {
+TEST(CommandTable, MenuBarAndFileMenuEntriesTextsIdsAndSeparators) {
     const Shown expected = {
         {"&New Layout\tCtrl+N", 5002},
         {"&Open Layout...\tCtrl+O", 5000},
@@ -62,9 +57,11 @@ TEST(CommandTable, FileMenuEntriesTextsIdsAndSeparators) {
         {"E&xit", 5006},
     };
     EXPECT_EQ(shownMenu("&File", true), expected);
+    EXPECT_EQ(menuTitles(),
+              (std::vector<std::string_view>{"&File", "&Edit", "&View", "&Layout", "&Help"}));
 }
 
-TEST(CommandTable, EditAndViewMenuEntries) {
+TEST(CommandTable, EditViewAndHelpMenuEntries) {
     const Shown edit = {
         {"&Undo\tCtrl+Z", 2002}, {"&Redo\tCtrl+Y", 2003},       {"---", 0},
         {"&Delete\tDel", 2004},  {"Select &All\tCtrl+A", 2005},
@@ -78,6 +75,10 @@ TEST(CommandTable, EditAndViewMenuEntries) {
         {"Show &Rails", 2012},
     };
     EXPECT_EQ(shownMenu("&View", true), view);
+
+    const Shown help = {
+        {"&Help\tF1", 2027}, {"Layout &Wizard Help", 2028}, {"---", 0}, {"&Options...", 2029}};
+    EXPECT_EQ(shownMenu("&Help", true), help);
 }
 
 TEST(CommandTable, LayoutMenuStartsWithUnitsSubmenu) {
@@ -104,17 +105,7 @@ TEST(CommandTable, LayoutMenuStartsWithUnitsSubmenu) {
     EXPECT_EQ(units, expected);
 }
 
-TEST(CommandTable, HelpMenuEntries) {
-    const Shown help = {
-        {"&Help\tF1", 2027},
-        {"Layout &Wizard Help", 2028},
-        {"---", 0},
-        {"&Options...", 2029},
-    };
-    EXPECT_EQ(shownMenu("&Help", true), help);
-}
-
-TEST(CommandTable, ViewSwitchesAreCheckItemsThatStartChecked) {
+TEST(CommandTable, ViewSwitchesStartTickedAndOnlyTunnelStartsDisabled) {
     for (int id : {CommandId::ShowGrid, CommandId::Snap, CommandId::ShowRails}) {
         const CommandEntry* row = findCommand(id, CommandPlace::Menu);
         ASSERT_NE(row, nullptr) << id;
@@ -131,51 +122,43 @@ TEST(CommandTable, ViewSwitchesAreCheckItemsThatStartChecked) {
     }
 }
 
-TEST(CommandTable, ToolbarLabelsKindsAndOrder) {
-    std::vector<std::tuple<std::string, int, CommandKind>> shown;
-    for (const CommandEntry* row : toolbarRows()) {
-        shown.emplace_back(row->kind == CommandKind::Separator ? "|" : std::string(row->text),
-                           row->id, row->kind);
-    }
+TEST(CommandTable, ToolbarLabelsKindsOrderTooltipsAndStatusHelp) {
     using K = CommandKind;
-    const std::vector<std::tuple<std::string, int, K>> expected = {
-        {"Undo", 2002, K::Normal},      {"Redo", 2003, K::Normal},
-        {"|", 0, K::Separator},         {"Levels", 2024, K::Normal},
-        {"|", 0, K::Separator},         {"3D View", 2000, K::Normal},
-        {"|", 0, K::Separator},         {"Fit", 2008, K::Normal},
-        {"|", 0, K::Separator},         {"Hide Labels", 2011, K::Check},
-        {"|", 0, K::Separator},         {"Tunnel", 2013, K::Normal},
-        {"Measure", 2014, K::Check},    {"Polygon", 2015, K::Check},
-        {"Rectangle", 2016, K::Normal}, {"Elevation", 2017, K::Normal},
-        {"|", 0, K::Separator},
-    };
-    EXPECT_EQ(shown, expected);
-}
-
-TEST(CommandTable, ToolbarTooltipsAndStatusHelp) {
-    const std::map<int, std::pair<std::string, std::string>> expected = {
-        {2002, {"", ""}},
-        {2003, {"", ""}},
-        {2024, {"Manage layout levels (decks): height, color, and shape", ""}},
-        {2000, {"", ""}},
-        {2008, {"", ""}},
-        {2011, {"Toggle track labels and join dots", ""}},
-        {2013,
-         {"Place tunnel portals on the selected chain (or remove if already in a tunnel)", ""}},
-        {2014,
-         {"Measuring tape: click two points on the canvas to lay down a length annotation", ""}},
-        {2015, {"Draw a free-form polygon (access hatch, river, mountain, etc.)", ""}},
-        {2016,
-         {"Rectangle", "Place a rectangle of an exact size -- easier than drawing one by hand"}},
-        {2017, {"Elevation", "Open the Elevation Wizard to set up track grades and inclines"}},
-    };
-    std::map<int, std::pair<std::string, std::string>> actual;
+    using Tool = std::tuple<std::string, int, K, std::string, std::string>;
+    std::vector<Tool> shown;
     for (const CommandEntry* row : toolbarRows()) {
-        if (row->kind != CommandKind::Separator) {
-            actual[row->id] = {std::string(row->tooltip), std::string(row->statusHelp)};
-        }
+        const bool bar = row->kind == K::Separator;
+        shown.emplace_back(bar ? "|" : std::string(row->text), row->id, row->kind,
+                           bar ? "" : std::string(row->tooltip),
+                           bar ? "" : std::string(row->statusHelp));
     }
-    EXPECT_EQ(actual, expected);
+    const std::vector<Tool> expected = {
+        {"Undo", 2002, K::Normal, "", ""},
+        {"Redo", 2003, K::Normal, "", ""},
+        {"|", 0, K::Separator, "", ""},
+        {"Levels", 2024, K::Normal, "Manage layout levels (decks): height, color, and shape", ""},
+        {"|", 0, K::Separator, "", ""},
+        {"3D View", 2000, K::Normal, "", ""},
+        {"|", 0, K::Separator, "", ""},
+        {"Fit", 2008, K::Normal, "", ""},
+        {"|", 0, K::Separator, "", ""},
+        {"Hide Labels", 2011, K::Check, "Toggle track labels and join dots", ""},
+        {"|", 0, K::Separator, "", ""},
+        {"Tunnel", 2013, K::Normal,
+         "Place tunnel portals on the selected chain (or remove if already in a tunnel)", ""},
+        {"Measure", 2014, K::Check,
+         "Measuring tape: click two points on the canvas to lay down a length annotation", ""},
+        {"Polygon", 2015, K::Check,
+         "Draw a free-form polygon (access hatch, river, mountain, etc.)", ""},
+        {"Rectangle", 2016, K::Normal, "Rectangle",
+         "Place a rectangle of an exact size -- easier than drawing one by hand"},
+        {"Elevation", 2017, K::Normal, "Elevation",
+         "Open the Elevation Wizard to set up track grades and inclines"},
+        {"|", 0, K::Separator, "", ""},
+    };
+    ASSERT_EQ(shown.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(shown[i], expected[i]) << "tool " << i;
 }
 
 TEST(CommandTable, OnlyTheTunnelToolStartsDisabled) {
@@ -273,18 +256,13 @@ TEST(CommandTable, AcceleratorsAreTheTextAfterTheTab) {
     EXPECT_EQ(seen.size(), 16u);
 }
 
-TEST(CommandTable, UnitsRadioItemsMapToUnits) {
-    EXPECT_EQ(unitsCommandId(0), 2021);
-    EXPECT_EQ(unitsCommandId(1), 2022);
-    EXPECT_EQ(unitsCommandId(2), 2023);
+TEST(CommandTable, UnitsRadioItemsAndStateFollowingToolLabels) {
+    for (int units = 0; units < 3; ++units) {
+        EXPECT_EQ(unitsCommandId(units), 2021 + units);
+        EXPECT_EQ(unitsForCommand(2021 + units), units);
+    }
     EXPECT_EQ(unitsCommandId(7), 2021) << "an out-of-range unit falls back to millimetres";
-    EXPECT_EQ(unitsForCommand(2021), 0);
-    EXPECT_EQ(unitsForCommand(2022), 1);
-    EXPECT_EQ(unitsForCommand(2023), 2);
     EXPECT_EQ(unitsForCommand(2024), -1);
-}
-
-TEST(CommandTable, ToolLabelsThatFollowTheState) {
     EXPECT_EQ(labelsToolLabel(true), "Hide Labels");
     EXPECT_EQ(labelsToolLabel(false), "Show Labels");
     EXPECT_EQ(tunnelToolLabel(false), "Tunnel");
