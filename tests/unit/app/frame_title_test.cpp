@@ -2,21 +2,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(FrameTitle, NewLayoutShowsTheProgramNameOnly) {
-    EXPECT_EQ(composeTitle("", "", false), "Railvane v1.7 by Vennomar");
-    EXPECT_EQ(composeTitle("", "", true), "Railvane v1.7 by Vennomar *");
-}
-
-TEST(FrameTitle, FileNameWithoutFolderAndExtensionWhenTheLayoutHasNoName) {
-    EXPECT_EQ(composeTitle("", "/home/ann/Documents/Railvane/Yard.tdl", false),
-              "Railvane v1.7 by Vennomar - Yard");
+TEST(FrameTitle, ProgramNameThenLayoutNameOrFileNameThenModifiedMark) {
+    const std::string program = "Railvane v1.7 by Vennomar";
+    EXPECT_EQ(composeTitle("", "", false), program);
+    EXPECT_EQ(composeTitle("", "", true), program + " *");
+    // Without a layout name: the file name without folder and (last) extension.
     EXPECT_EQ(composeTitle("", "/home/ann/Documents/Railvane/Yard.tdl", true),
-              "Railvane v1.7 by Vennomar - Yard *");
-    EXPECT_EQ(composeTitle("", "/tmp/old.layout.xml", false),
-              "Railvane v1.7 by Vennomar - old.layout");
-}
-
-TEST(FrameTitle, TheLayoutNameWinsOverTheFileName) {
-    EXPECT_EQ(composeTitle("Bahnhof Süd", "/x/Yard.tdl", true),
-              "Railvane v1.7 by Vennomar - Bahnhof Süd *");
+              program + " - Yard *");
+    EXPECT_EQ(composeTitle("", "/tmp/old.layout.xml", false), program + " - old.layout");
+    EXPECT_EQ(composeTitle("Bahnhof Süd", "/x/Yard.tdl", true), program + " - Bahnhof Süd *");
 }

@@ -15,41 +15,37 @@ Prefs parsed(const std::string& text) {
 
 }  // namespace
 
-TEST(PrefsParsing, OnlyAUnitsLineGivesInchesAndKeepsTheOtherDefaults) {
-    const Prefs p = parsed("units=2\n");
-    EXPECT_EQ(p.units, 2);
-    EXPECT_TRUE(p.playful);
-    EXPECT_FALSE(p.asked);
-}
-
-TEST(PrefsParsing, UnitsOutsideZeroToTwoOrMissingFallBackToMillimetres) {
-    EXPECT_EQ(parsed("units=7\n").units, 0);
-    EXPECT_EQ(parsed("units=\n").units, 0);
-    EXPECT_EQ(parsed("units=").units, 0);
-    EXPECT_EQ(parsed("units=-1\n").units, 0);
-    EXPECT_EQ(parsed("units=1\n").units, 1);
-    // Only the first character after "=" counts.
-    EXPECT_EQ(parsed("units=12\n").units, 1);
-}
-
-TEST(PrefsParsing, FlagsAreTrueOnlyForALeadingOne) {
-    EXPECT_FALSE(parsed("playful=yes\n").playful);
-    EXPECT_FALSE(parsed("playful=true\n").playful);
-    EXPECT_FALSE(parsed("playful=\n").playful);
-    EXPECT_TRUE(parsed("playful=1\n").playful);
-    EXPECT_TRUE(parsed("playful=10\n").playful);
-    EXPECT_TRUE(parsed("asked=1\n").asked);
-    EXPECT_FALSE(parsed("asked=0\n").asked);
-}
-
-TEST(PrefsParsing, TheLastOfARepeatedKeyWins) {
-    const Prefs p = parsed("units=2\nplayful=0\nunits=1\nplayful=1\nasked=1\nasked=0\n");
-    EXPECT_EQ(p.units, 1);
-    EXPECT_TRUE(p.playful);
-    EXPECT_FALSE(p.asked);
-}
-
-TEST(PrefsParsing, OtherLinesAndIndentedKeysAreIgnored) {
+TEST(PrefsParsing, ValuesDefaultsRepeatsAndIgnoredLines) {
+    struct Case {
+        const char* text;
+        int units;
+        bool playful, asked;
+    };
+    const Case cases[] = {
+        // A units line alone keeps the other defaults.
+        {"units=2\n", 2, true, false},
+        // Units outside 0..2 or missing fall back to millimetres; only the first digit counts.
+        {"units=7\n", 0, true, false},
+        {"units=\n", 0, true, false},
+        {"units=", 0, true, false},
+        {"units=-1\n", 0, true, false},
+        {"units=12\n", 1, true, false},
+        // Flags are true only for a leading "1".
+        {"playful=yes\n", 0, false, false},
+        {"playful=true\n", 0, false, false},
+        {"playful=\n", 0, false, false},
+        {"playful=10\nasked=1\n", 0, true, true},
+        // The last of a repeated key wins; Windows line ends still read.
+        {"units=2\nplayful=0\nunits=1\nplayful=1\nasked=1\nasked=0\n", 1, true, false},
+        {"playful=0\r\nasked=1\r\nunits=2\r\n", 2, false, true},
+    };
+    for (const Case& c : cases) {
+        const Prefs p = parsed(c.text);
+        EXPECT_EQ(p.units, c.units) << c.text;
+        EXPECT_EQ(p.playful, c.playful) << c.text;
+        EXPECT_EQ(p.asked, c.asked) << c.text;
+    }
+    // Other lines and indented or differently written keys leave the values alone.
     Prefs p;
     p.units = 2;
     p.playful = false;
@@ -57,13 +53,6 @@ TEST(PrefsParsing, OtherLinesAndIndentedKeysAreIgnored) {
     EXPECT_EQ(p.units, 2);
     EXPECT_FALSE(p.playful);
     EXPECT_FALSE(p.asked);
-}
-
-TEST(PrefsParsing, WindowsLineEndingsStillRead) {
-    const Prefs p = parsed("playful=0\r\nasked=1\r\nunits=2\r\n");
-    EXPECT_FALSE(p.playful);
-    EXPECT_TRUE(p.asked);
-    EXPECT_EQ(p.units, 2);
 }
 
 TEST(PrefsFormat, WritesExactlyThreeLinesInOrder) {
