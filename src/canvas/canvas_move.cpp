@@ -92,7 +92,7 @@ bool CanvasController::beginMove() {
         m_move = PieceMove{};
         return false;
     }
-    if (!gradedMoveWarningShown() && selectionHasGradedPiece(m_layout)) {
+    if (!gradedMoveWarningShown() && gradedPieceSelected(m_layout)) {
         const int answer = m_host.prompter().ask(
             "Move",
             "Selection includes graded pieces. Moving will break joints and leave the chain's "

@@ -47,6 +47,8 @@ public:
     void DeleteSelection();
 
     CanvasController& controller() { return *m_controller; }
+    /// Layout point (mm) of the last Ctrl+click on empty canvas: where the next label goes.
+    Vec2 labelDropPoint() const { return m_labelDropPoint; }
     const CanvasView& view() const { return m_controller->view(); }
 
 private:
@@ -76,4 +78,5 @@ private:
     std::unique_ptr<LayoutRenderer> m_renderer;
     wxTimer m_flashTimer;
     std::string m_status0;  ///< what field 0 shows now (the paint may replace a banner)
+    Vec2 m_labelDropPoint;
 };

@@ -22,7 +22,7 @@ bool isPortal(const Layout& layout, uint32_t sceneryId) {
 
 }  // namespace
 
-bool hasDeletableSelection(const Layout& layout) {
+bool anythingDeletableSelected(const Layout& layout) {
     auto sel = [](const auto& v) {
         return std::any_of(v.begin(), v.end(), [](const auto& o) { return o.selected; });
     };
@@ -46,7 +46,7 @@ bool selectionIsWithinOneHelix(const Layout& layout) {
     return any;
 }
 
-bool selectionHasGradedPiece(const Layout& layout) {
+bool gradedPieceSelected(const Layout& layout) {
     return std::any_of(layout.pieces.begin(), layout.pieces.end(), [](const PlacedPiece& p) {
         return p.selected && std::fabs(p.grade) > 0.001;
     });
@@ -83,7 +83,7 @@ bool lockGuard(const Layout& layout, Prompter& prompter, const std::string& verb
 }
 
 bool deleteSelectionCommand(Layout& layout, Prompter& prompter) {
-    if (!hasDeletableSelection(layout)) {
+    if (!anythingDeletableSelected(layout)) {
         return false;
     }
     const bool scenerySelected = std::any_of(layout.scenery.begin(), layout.scenery.end(),
@@ -92,7 +92,7 @@ bool deleteSelectionCommand(Layout& layout, Prompter& prompter) {
     if (!wholeHelix && !lockGuard(layout, prompter, "delete")) {
         return false;
     }
-    if (selectionHasGradedPiece(layout) &&
+    if (gradedPieceSelected(layout) &&
         prompter.ask("Delete", "Selection includes graded pieces. Delete?", PromptButtons::YesNo,
                      kIdNo, PromptIcon::Question) != kIdYes) {
         return false;

@@ -9,11 +9,11 @@
 #include "document/layout.h"
 
 /// True when anything deletable is selected: a piece, scenery item, label, measurement or shape.
-bool hasDeletableSelection(const Layout& layout);
+bool anythingDeletableSelected(const Layout& layout);
 /// True when pieces are selected and all of them belong to one and the same helix.
 bool selectionIsWithinOneHelix(const Layout& layout);
 /// True when a selected piece's grade magnitude is above 0.001 degrees.
-bool selectionHasGradedPiece(const Layout& layout);
+bool gradedPieceSelected(const Layout& layout);
 
 /// The lock guard for `verb` ("delete", "rotate"): a selected helix stub gives "Helix track is
 /// locked", else a selected tunnel-covered piece or tunnel portal gives "Tunnel is locked". Shows
