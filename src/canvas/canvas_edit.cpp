@@ -59,7 +59,7 @@ Helix* selectedWholeHelix(Layout& layout) {
     auto sel = [](const auto& v) {
         return std::any_of(v.begin(), v.end(), [](const auto& o) { return o.selected; });
     };
-    if (sel(layout.scenery) || sel(layout.shapes) || !selectionIsWithinOneHelix(layout)) {
+    if (sel(layout.scenery) || sel(layout.shapes) || !selectionIsWholeHelix(layout)) {
         return nullptr;
     }
     uint32_t helix = kNoId;

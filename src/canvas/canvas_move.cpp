@@ -375,7 +375,7 @@ bool CanvasController::beginRotation(ScreenPoint at) {
                             std::none_of(m_layout.shapes.begin(), m_layout.shapes.end(),
                                          [](const FreeShape& s) { return s.selected; });
     const Helix* helix = nullptr;
-    if (onlyPieces && selectionIsWithinOneHelix(m_layout)) {
+    if (onlyPieces && selectionIsWholeHelix(m_layout)) {
         for (const PlacedPiece& p : m_layout.pieces) {
             if (p.selected) {
                 helix = m_layout.FindHelix(p.helix);

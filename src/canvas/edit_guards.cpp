@@ -30,7 +30,7 @@ bool anythingDeletableSelected(const Layout& layout) {
            sel(layout.measurements) || sel(layout.shapes);
 }
 
-bool selectionIsWithinOneHelix(const Layout& layout) {
+bool selectionIsWholeHelix(const Layout& layout) {
     uint32_t helix = kNoId;
     bool any = false;
     for (const PlacedPiece& p : layout.pieces) {
@@ -43,7 +43,10 @@ bool selectionIsWithinOneHelix(const Layout& layout) {
         helix = p.helix;
         any = true;
     }
-    return any;
+    // Every stub of that helix must be in the selection: one stub alone is locked.
+    return any &&
+           std::none_of(layout.pieces.begin(), layout.pieces.end(),
+                        [helix](const PlacedPiece& p) { return !p.selected && p.helix == helix; });
 }
 
 bool gradedPieceSelected(const Layout& layout) {
@@ -88,7 +91,7 @@ bool deleteSelectionCommand(Layout& layout, Prompter& prompter) {
     }
     const bool scenerySelected = std::any_of(layout.scenery.begin(), layout.scenery.end(),
                                              [](const SceneryItem& s) { return s.selected; });
-    const bool wholeHelix = !scenerySelected && selectionIsWithinOneHelix(layout);
+    const bool wholeHelix = !scenerySelected && selectionIsWholeHelix(layout);
     if (!wholeHelix && !lockGuard(layout, prompter, "delete")) {
         return false;
     }

@@ -10,8 +10,8 @@
 
 /// True when anything deletable is selected: a piece, scenery item, label, measurement or shape.
 bool anythingDeletableSelected(const Layout& layout);
-/// True when pieces are selected and all of them belong to one and the same helix.
-bool selectionIsWithinOneHelix(const Layout& layout);
+/// True when the selected pieces are exactly all the stubs of one helix.
+bool selectionIsWholeHelix(const Layout& layout);
 /// True when a selected piece's grade magnitude is above 0.001 degrees.
 bool gradedPieceSelected(const Layout& layout);
 

@@ -1,0 +1,42 @@
+#pragma once
+// A canvas host without a window: it records what the controller asked for and answers prompts
+// from a script.
+
+#include "app/scripted_prompter.h"
+#include "canvas/canvas_controller.h"
+#include "canvas/canvas_host.h"
+
+struct FakeHost : CanvasHost {
+    ScriptedPrompter prompts;
+    int repaints = 0, captures = 0, releases = 0, modifiedCalls = 0, selectionCalls = 0;
+    std::string status[2];
+    int menuChoice = -1;  ///< index the next context menu answers with
+    std::vector<ContextMenuEntry> lastMenu;
+
+    void repaint() override { ++repaints; }
+    void captureMouse() override { ++captures; }
+    void releaseMouse() override { ++releases; }
+    void setCursor(CanvasCursor) override {}
+    void setStatusText(int field, const std::string& text) override { status[field] = text; }
+    void startFlashTimer(int) override {}
+    int showContextMenu(ScreenPoint, const std::vector<ContextMenuEntry>& entries) override {
+        lastMenu = entries;
+        return menuChoice;
+    }
+    Prompter& prompter() override { return prompts; }
+    void documentModified() override { ++modifiedCalls; }
+    void selectionChanged() override { ++selectionCalls; }
+    void takeFocus() override {}
+    ScreenPoint clientSize() const override { return {800, 600}; }
+};
+
+/// Zoom 1 with the origin at screen (0, 0): screen pixels equal layout millimetres.
+inline void unitView(CanvasController& c) {
+    c.view().zoom = 1.0;
+    c.view().panX = 0.0;
+    c.view().panY = 0.0;
+}
+
+inline ScreenPoint px(double x, double y) {
+    return {static_cast<int>(x), static_cast<int>(y)};
+}
