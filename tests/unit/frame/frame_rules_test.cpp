@@ -48,62 +48,35 @@ TEST(LayoutName, NamesLeadingOutOfTheUserFolderAreRefused) {
     }
 }
 
-TEST(DeleteLock, HelixAndTunnelPiecesAndPortalsLockTheDelete) {
+TEST(DeleteLock, LocksGradesAndWhatCountsAsDeletable) {
     Layout layout;
     const uint32_t plain = addPiece(layout);
     const uint32_t helixPiece = addPiece(layout);
     const uint32_t inTunnel = addPiece(layout);
     layout.FindPiece(helixPiece)->helix = 77;
-    SceneryItem portal;
-    portal.id = layout.AllocateId();
-    layout.scenery.push_back(portal);
+    layout.labels.push_back({layout.AllocateId(), "Station", 0, 0, true});
+    EXPECT_FALSE(hasDeletableSelection(layout)) << "a label alone does not enable Delete";
     Tunnel tunnel;
-    tunnel.portalB = static_cast<int32_t>(portal.id);
     tunnel.covers = {inTunnel};
     layout.tunnels.push_back(tunnel);
 
-    EXPECT_FALSE(hasDeletableSelection(layout));
     layout.FindPiece(plain)->selected = true;
     EXPECT_TRUE(hasDeletableSelection(layout));
     EXPECT_EQ(findDeleteLock(layout), DeleteLock::None);
-
     layout.FindPiece(inTunnel)->selected = true;
     EXPECT_EQ(findDeleteLock(layout), DeleteLock::Tunnel);
-    // The first locked piece in document order decides.
     layout.FindPiece(helixPiece)->selected = true;
-    EXPECT_EQ(findDeleteLock(layout), DeleteLock::Helix);
-    EXPECT_EQ(deleteLockTitle(DeleteLock::Helix), "Helix track is locked");
-    EXPECT_EQ(deleteLockText(DeleteLock::Helix),
-              "Selection includes track that is part of a helix. Helix track cannot be deleted "
-              "individually.");
+    EXPECT_EQ(findDeleteLock(layout), DeleteLock::Helix) << "the first locked piece decides";
 
+    layout.FindPiece(plain)->grade = -0.001;
+    EXPECT_FALSE(selectionHasGradedPiece(layout)) << "0.001 degrees still counts as level";
+    layout.FindPiece(plain)->grade = -0.0011;
+    EXPECT_TRUE(selectionHasGradedPiece(layout));
     layout.DeselectAll();
-    layout.scenery[0].selected = true;
-    EXPECT_EQ(findDeleteLock(layout), DeleteLock::Tunnel);
-    EXPECT_EQ(deleteLockTitle(DeleteLock::Tunnel), "Tunnel is locked");
-    EXPECT_EQ(deleteLockText(DeleteLock::Tunnel),
-              "Selection includes tunnel track or portals. Remove the tunnel first, then delete.");
-}
-
-TEST(DeleteLock, OnlyPiecesSceneryAndShapesAreDeletableAndGradesCount) {
-    Layout layout;
-    layout.labels.push_back({layout.AllocateId(), "Station", 0, 0, true});
-    Measurement m;
-    m.selected = true;
-    layout.measurements.push_back(m);
-    EXPECT_FALSE(hasDeletableSelection(layout)) << "labels and tapes alone do not enable Delete";
+    EXPECT_FALSE(selectionHasGradedPiece(layout));
     layout.shapes.push_back(FreeShape{});
     layout.shapes[0].selected = true;
     EXPECT_TRUE(hasDeletableSelection(layout));
-
-    const uint32_t id = addPiece(layout);
-    layout.FindPiece(id)->grade = -0.001;
-    layout.FindPiece(id)->selected = true;
-    EXPECT_FALSE(selectionHasGradedPiece(layout)) << "0.001 degrees still counts as level";
-    layout.FindPiece(id)->grade = -0.0011;
-    EXPECT_TRUE(selectionHasGradedPiece(layout));
-    layout.FindPiece(id)->selected = false;
-    EXPECT_FALSE(selectionHasGradedPiece(layout));
 }
 
 TEST(RectangleShape, CornersInOrderAroundTheCentreOnTheHighestVisibleLevel) {
@@ -148,14 +121,11 @@ TEST(RectangleShape, CornersInOrderAroundTheCentreOnTheHighestVisibleLevel) {
 }
 
 TEST(RectangleShape, FieldRangesFollowTheUnit) {
-    const auto mm = rectangleFieldRange(Units::Millimetres);
-    const auto cm = rectangleFieldRange(Units::Centimetres);
     const auto in = rectangleFieldRange(Units::Inches);
-    EXPECT_EQ((std::tuple{mm.minimum, mm.maximum, mm.decimals}), (std::tuple{10.0, 20000.0, 0}));
-    EXPECT_EQ((std::tuple{cm.minimum, cm.maximum, cm.decimals}), (std::tuple{1.0, 2000.0, 1}));
-    EXPECT_EQ(in.minimum, 0.5);
+    EXPECT_EQ(rectangleFieldRange(Units::Millimetres).minimum, 10.0);
+    EXPECT_EQ(rectangleFieldRange(Units::Centimetres).maximum, 2000.0);
+    EXPECT_EQ((std::tuple{in.minimum, in.decimals}), (std::tuple{0.5, 2})) << "half-inch steps";
     EXPECT_DOUBLE_EQ(in.maximum, 20000.0 / 25.4);
-    EXPECT_EQ(in.decimals, 2);
 }
 
 TEST(OpenedLayout, StatusNamesEachGradeRunAndZTrackIsDetected) {
