@@ -73,6 +73,12 @@ PalettePanel::PalettePanel(wxWindow* parent, MainFrame* frame)
     m_grid->setHandlers([this](const std::string& a) { dragFromGrid(a); },
                         [this](const std::string& a) { placeFromGrid(a); });
 
+    // The canvas offers no helix or scenery placement yet: the helix rows and the two lists are
+    // shown for reference but greyed, so that nothing looks placeable that is not.
+    m_grid->setTextRowsEnabled(false);
+    m_scenery->Enable(false);
+    m_signals->Enable(false);
+
     m_choice->Bind(wxEVT_CHOICE, &PalettePanel::OnSystemChoice, this);
     m_library->Bind(wxEVT_LISTBOX_DCLICK, &PalettePanel::OnLibraryDoubleClick, this);
     m_library->Bind(wxEVT_CONTEXT_MENU, &PalettePanel::OnLibraryContextMenu, this);
@@ -240,9 +246,8 @@ void PalettePanel::dragFromGrid(const std::string& article) {
     if (canvas == nullptr) {
         return;
     }
-    const std::string helixKey = helixKeyOf(article);
-    if (!helixKey.empty()) {
-        return;  // helices are placed by the helix tool, which the canvas does not offer yet
+    if (!helixKeyOf(article).empty()) {
+        return;  // helix rows are disabled until the canvas can place helices
     }
     canvas->startPaletteDrag(article);
 }
@@ -252,9 +257,8 @@ void PalettePanel::placeFromGrid(const std::string& article) {
     if (canvas == nullptr) {
         return;
     }
-    const std::string helixKey = helixKeyOf(article);
-    if (!helixKey.empty()) {
-        return;  // see dragFromGrid
+    if (!helixKeyOf(article).empty()) {
+        return;  // helix rows are disabled until the canvas can place helices
     }
     canvas->autoConnect(article);
 }
@@ -263,7 +267,7 @@ void PalettePanel::placeScenery(const std::string& key) {
     if (key.empty() || m_frame->canvas == nullptr) {
         return;
     }
-    // The canvas's scenery placement is not available yet.
+    // The lists are disabled until the canvas can place scenery; a key reaching here is dropped.
 }
 
 std::string PalettePanel::currentPlacementKey() const {

@@ -27,6 +27,7 @@ const wxColour kHoverFill(225, 235, 250);
 const wxColour kRowFill(250, 250, 252);
 const wxColour kRowOutline(200, 200, 205);
 const wxColour kText(40, 40, 40);
+const wxColour kDisabledText(150, 150, 150);
 const wxColour kSelectedOutline(200, 30, 30);
 const wxColour kHoverOutline(150, 170, 200);
 const wxColour kCellOutline(200, 200, 200);
@@ -34,7 +35,8 @@ const wxColour kCellOutline(200, 200, 200);
 }  // namespace
 
 PaletteItem::Kind PaletteEntry::kind() const {
-    if (isHeader) {
+    // A disabled row is laid out like any full-width row and, like a header, never hit.
+    if (isHeader || !enabled) {
         return PaletteItem::Kind::Header;
     }
     return isTextRow ? PaletteItem::Kind::TextRow : PaletteItem::Kind::Piece;
@@ -81,6 +83,19 @@ void TrackIconGrid::setHandlers(PlaceHandler dragStart, PlaceHandler doubleClick
     m_doubleClick = std::move(doubleClick);
 }
 
+void TrackIconGrid::setTextRowsEnabled(bool enabled) {
+    m_textRowsEnabled = enabled;
+    for (PaletteEntry& entry : m_entries) {
+        if (entry.isTextRow) {
+            entry.enabled = enabled;
+        }
+    }
+    if (m_selected >= 0 && !m_entries[static_cast<size_t>(m_selected)].enabled) {
+        m_selected = -1;
+    }
+    Refresh();
+}
+
 void TrackIconGrid::buildForSystem(int index) {
     m_entries.clear();
     m_selected = -1;
@@ -94,6 +109,7 @@ void TrackIconGrid::buildForSystem(int index) {
         entry.title = std::move(item.title);
         entry.label = std::move(item.label);
         entry.article = std::move(item.article);
+        entry.enabled = !entry.isTextRow || m_textRowsEnabled;
         if (item.kind == PaletteItem::Kind::Piece) {
             entry.icon = makeIcon(*catalog.byArticle(entry.article));
         }
@@ -214,7 +230,7 @@ void TrackIconGrid::paintEntry(wxDC& dc, int index, int width, int colw) {
         dc.SetBrush(wxBrush(selected ? kSelectedFill : (hovered ? kHoverFill : kRowFill)));
         dc.DrawRectangle(0, top, width, kRowHeight);
         dc.SetFont(wxFont(wxFontInfo(9)));
-        dc.SetTextForeground(kText);
+        dc.SetTextForeground(entry.enabled ? kText : kDisabledText);
         dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
         dc.DrawText("  " + wxString::FromUTF8(entry.label), 4, top + 4);
         return;

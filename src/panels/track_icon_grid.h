@@ -27,6 +27,7 @@ struct PaletteEntry {
     std::string article;  ///< catalog article, or "@helix:" + variant key
     wxBitmap icon;        ///< piece entries only, 80 x 80 pixels
     int column = 0;       ///< set by the layout pass
+    bool enabled = true;  ///< a disabled entry is drawn greyed and never hit
 
     PaletteItem::Kind kind() const;
 };
@@ -49,6 +50,9 @@ public:
     /// The popup hidden on every press, double-click, motion and leave, and shown beside an icon
     /// the mouse rests on.
     void setPreviewPopup(PiecePreviewPopup* popup) { m_popup = popup; }
+
+    /// Enables or disables the helix rows (kept over rebuilds).
+    void setTextRowsEnabled(bool enabled);
 
     /// Rebuilds the entries for choice index `index`; selection and hover are lost.
     void buildForSystem(int index);
@@ -94,6 +98,7 @@ private:
     int m_hover = -1;
     bool m_doubleClicked = false;
     std::string m_toolTip;
+    bool m_textRowsEnabled = true;
 
     PlaceHandler m_dragStart;
     PlaceHandler m_doubleClick;

@@ -1,5 +1,6 @@
 #include "panels/palette_panel.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -172,6 +173,16 @@ TEST_F(PalettePanelTest, GridColumnsFollowTheWidthAndIconsAreDrawn) {
         drawn += icon.GetRed(x, 40) != 255 || icon.GetBlue(x, 40) != 255 ? 1 : 0;
     }
     EXPECT_GT(drawn, 30) << "the straight runs along the middle of its icon";
+
+    // The helix rows close the C-Track grid; greyed while the canvas cannot place helices.
+    const auto& entries = grid->entries();
+    const auto helixRows = std::count_if(entries.begin(), entries.end(),
+                                         [](const PaletteEntry& e) { return e.isTextRow; });
+    EXPECT_EQ(helixRows, 10);
+    EXPECT_TRUE(entries.back().isTextRow && !entries.back().enabled);
+    EXPECT_EQ(grid->hitTest(grid->entryRect(static_cast<int>(entries.size()) - 1).GetPosition() +
+                            wxSize(20, 5)),
+              -1);
 
     // A press on a header leaves the selection; a press on a piece selects it.
     mouseOnEntry(wxEVT_LEFT_DOWN, index);
