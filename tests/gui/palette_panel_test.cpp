@@ -10,6 +10,7 @@
 
 #include "app/prefs.h"
 #include "app/scripted_prompter.h"
+#include "canvas/canvas_panel.h"
 #include "document/layout_file.h"
 #include "frame/main_frame.h"
 #include "gui_support.h"
@@ -214,6 +215,27 @@ TEST_F(PalettePanelTest, DoubleClicksGrowAJoinedTrackFromTheSelectedPiece) {
     }
     EXPECT_NEAR(layout.pieces[2].x - layout.pieces[0].x, 2 * 188.3, 1.0);
     EXPECT_EQ(layout.checkInvariants(), "");
+
+    // Dragging on from a double-click places nothing more until the button was released.
+    const auto dragOver = [&] {
+        TrackIconGrid* grid = m_palette->grid();
+        wxMouseEvent motion(wxEVT_MOTION);
+        motion.m_leftDown = true;
+        motion.SetPosition(grid->CalcScrolledPosition(grid->entryRect(index).GetPosition()) +
+                           wxSize(40, 40));
+        grid->ProcessWindowEvent(motion);
+    };
+    const PaletteDrag& drag = m_frame->canvas->controller().paletteDrag();
+    mouseOnEntry(wxEVT_LEFT_DCLICK, index);
+    dragOver();
+    EXPECT_FALSE(drag.active);
+    EXPECT_EQ(layout.pieces.size(), 4u);
+    mouseOnEntry(wxEVT_LEFT_UP, index);
+    mouseOnEntry(wxEVT_LEFT_DOWN, index);
+    dragOver();
+    EXPECT_TRUE(drag.active);
+    EXPECT_EQ(drag.article, "24188");
+    m_frame->canvas->cancelPlacement();
 }
 
 TEST_F(PalettePanelTest, LibraryBlocksAreInsertedAtTheOriginAndDeletedOnYes) {
