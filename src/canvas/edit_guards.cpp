@@ -30,6 +30,13 @@ bool anythingDeletableSelected(const Layout& layout) {
            sel(layout.measurements) || sel(layout.shapes);
 }
 
+bool menuDeletableSelected(const Layout& layout) {
+    auto sel = [](const auto& v) {
+        return std::any_of(v.begin(), v.end(), [](const auto& o) { return o.selected; });
+    };
+    return sel(layout.pieces) || sel(layout.scenery) || sel(layout.shapes);
+}
+
 bool selectionIsWholeHelix(const Layout& layout) {
     uint32_t helix = kNoId;
     bool any = false;
@@ -55,34 +62,64 @@ bool gradedPieceSelected(const Layout& layout) {
     });
 }
 
-bool lockGuard(const Layout& layout, Prompter& prompter, const std::string& verb) {
+SelectionLock findSelectionLock(const Layout& layout, bool helixFirst) {
+    if (helixFirst && std::any_of(layout.pieces.begin(), layout.pieces.end(),
+                                  [](const auto& p) { return p.selected && p.helix != kNoId; })) {
+        return SelectionLock::Helix;
+    }
     for (const PlacedPiece& p : layout.pieces) {
-        if (p.selected && p.helix != kNoId) {
-            prompter.showMessage("Helix track is locked",
-                                 "Selection includes track that is part of a helix. Helix track "
-                                 "cannot be " +
-                                     std::string(verb == "delete" ? "deleted" : "rotated") +
-                                     " individually.",
-                                 PromptIcon::Exclamation);
-            return false;
+        if (!p.selected) {
+            continue;
+        }
+        if (p.helix != kNoId) {
+            return SelectionLock::Helix;
+        }
+        if (coveredByTunnel(layout, p.id)) {
+            return SelectionLock::Tunnel;
         }
     }
-    bool tunnel = false;
-    for (const PlacedPiece& p : layout.pieces) {
-        tunnel = tunnel || (p.selected && coveredByTunnel(layout, p.id));
-    }
     for (const SceneryItem& s : layout.scenery) {
-        tunnel = tunnel || (s.selected && isPortal(layout, s.id));
+        if (s.selected && isPortal(layout, s.id)) {
+            return SelectionLock::Tunnel;
+        }
     }
-    if (tunnel) {
-        prompter.showMessage("Tunnel is locked",
-                             "Selection includes tunnel track or portals. Remove the tunnel "
-                             "first, then " +
-                                 verb + ".",
-                             PromptIcon::Exclamation);
-        return false;
+    return SelectionLock::None;
+}
+
+std::string selectionLockTitle(SelectionLock lock) {
+    switch (lock) {
+        case SelectionLock::Helix:
+            return "Helix track is locked";
+        case SelectionLock::Tunnel:
+            return "Tunnel is locked";
+        case SelectionLock::None:
+            break;
     }
-    return true;
+    return {};
+}
+
+std::string selectionLockText(SelectionLock lock, const std::string& verb) {
+    switch (lock) {
+        case SelectionLock::Helix:
+            return "Selection includes track that is part of a helix. Helix track cannot be " +
+                   std::string(verb == "delete" ? "deleted" : "rotated") + " individually.";
+        case SelectionLock::Tunnel:
+            return "Selection includes tunnel track or portals. Remove the tunnel first, then " +
+                   verb + ".";
+        case SelectionLock::None:
+            break;
+    }
+    return {};
+}
+
+bool lockGuard(const Layout& layout, Prompter& prompter, const std::string& verb) {
+    const SelectionLock lock = findSelectionLock(layout, true);
+    if (lock == SelectionLock::None) {
+        return true;
+    }
+    prompter.showMessage(selectionLockTitle(lock), selectionLockText(lock, verb),
+                         PromptIcon::Exclamation);
+    return false;
 }
 
 bool deleteSelectionCommand(Layout& layout, Prompter& prompter) {

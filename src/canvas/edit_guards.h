@@ -8,8 +8,28 @@
 #include "app/prompter.h"
 #include "document/layout.h"
 
-/// True when anything deletable is selected: a piece, scenery item, label, measurement or shape.
+/// Why a selection may not be deleted or rotated.
+enum class SelectionLock {
+    None,
+    Helix,  ///< a selected piece belongs to a helix
+    Tunnel  ///< a selected piece lies inside a tunnel, or a selected scenery item is a portal
+};
+
+/// The lock of the current selection. helixFirst: any helix stub wins over tunnel track (the
+/// canvas guard); otherwise the first locked piece in layout order decides (the menu's Delete).
+/// Selected tunnel portals are looked at after the pieces.
+SelectionLock findSelectionLock(const Layout& layout, bool helixFirst);
+/// Title of the refusal: "Helix track is locked" or "Tunnel is locked"; empty for None.
+std::string selectionLockTitle(SelectionLock lock);
+/// Text of the refusal for `verb` ("delete" or "rotate"); empty for None.
+std::string selectionLockText(SelectionLock lock, const std::string& verb);
+
+/// True when anything the canvas deletes is selected: a piece, scenery item, label, measurement
+/// or shape.
 bool anythingDeletableSelected(const Layout& layout);
+/// True when a piece, scenery item or shape is selected: what enables the menu's Delete (labels
+/// and measurements alone do not).
+bool menuDeletableSelected(const Layout& layout);
 /// True when the selected pieces are exactly all the stubs of one helix.
 bool selectionIsWholeHelix(const Layout& layout);
 /// True when a selected piece's grade magnitude is above 0.001 degrees.

@@ -2,9 +2,9 @@
 // Rectangle tool.
 #include "canvas/canvas_panel.h"
 #include "canvas/canvas_view.h"
+#include "canvas/edit_guards.h"
 #include "dialogs/rectangle_dialog.h"
 #include "dialogs/rectangle_shape.h"
-#include "frame/delete_lock.h"
 #include "frame/main_frame.h"
 #include "panels/properties_panel.h"
 
@@ -25,15 +25,17 @@ void MainFrame::RedoCommand() {
 
 void MainFrame::DeleteCommand() {
     // The Del key reaches this even while the menu entry is greyed out.
-    if (!hasDeletableSelection(layout)) {
+    if (!menuDeletableSelected(layout)) {
         return;
     }
-    const DeleteLock lock = findDeleteLock(layout);
-    if (lock != DeleteLock::None) {
-        prompter().showMessage(deleteLockTitle(lock), deleteLockText(lock), PromptIcon::Info);
+    // The menu's Delete has no whole-helix exception: the first locked piece refuses it.
+    const SelectionLock lock = findSelectionLock(layout, false);
+    if (lock != SelectionLock::None) {
+        prompter().showMessage(selectionLockTitle(lock), selectionLockText(lock, "delete"),
+                               PromptIcon::Info);
         return;
     }
-    if (selectionHasGradedPiece(layout) &&
+    if (gradedPieceSelected(layout) &&
         prompter().ask("Delete", "Selection includes graded pieces. Delete?", PromptButtons::YesNo,
                        kIdNo, PromptIcon::Question) != kIdYes) {
         return;

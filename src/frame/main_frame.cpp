@@ -18,7 +18,7 @@
 #include "app/wx_prompter.h"
 #include "canvas/canvas_panel.h"
 #include "frame/command_ids.h"
-#include "frame/delete_lock.h"
+#include "canvas/edit_guards.h"
 #include "frame/frame_title.h"
 #include "frame/menu_builder.h"
 #include "panels/palette_panel.h"
@@ -188,7 +188,7 @@ CommandState MainFrame::commandState() const {
     CommandState state;
     state.canUndo = !layout.undoStack.empty();
     state.canRedo = !layout.redoStack.empty();
-    state.hasDeletableSelection = hasDeletableSelection(layout);
+    state.hasDeletableSelection = menuDeletableSelected(layout);
     // The tunnel analysis belongs to the canvas tools; until it exists no chain qualifies.
     state.selectionIsTunnelChain = false;
     return state;

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
+#include "canvas/edit_guards.h"
 #include "catalog/track_catalog.h"
 #include "dialogs/rectangle_shape.h"
 #include "document/layout.h"
 #include "document/layout_name.h"
-#include "frame/delete_lock.h"
 #include "frame/opened_layout.h"
 
 namespace fs = std::filesystem;
@@ -48,35 +48,36 @@ TEST(LayoutName, NamesLeadingOutOfTheUserFolderAreRefused) {
     }
 }
 
-TEST(DeleteLock, LocksGradesAndWhatCountsAsDeletable) {
+TEST(SelectionLock, LocksGradesAndWhatCountsAsDeletable) {
     Layout layout;
     const uint32_t plain = addPiece(layout);
     const uint32_t helixPiece = addPiece(layout);
     const uint32_t inTunnel = addPiece(layout);
     layout.FindPiece(helixPiece)->helix = 77;
     layout.labels.push_back({layout.AllocateId(), "Station", 0, 0, true});
-    EXPECT_FALSE(hasDeletableSelection(layout)) << "a label alone does not enable Delete";
+    EXPECT_FALSE(menuDeletableSelected(layout)) << "a label alone does not enable Delete";
     Tunnel tunnel;
     tunnel.covers = {inTunnel};
     layout.tunnels.push_back(tunnel);
 
     layout.FindPiece(plain)->selected = true;
-    EXPECT_TRUE(hasDeletableSelection(layout));
-    EXPECT_EQ(findDeleteLock(layout), DeleteLock::None);
+    EXPECT_TRUE(menuDeletableSelected(layout));
+    EXPECT_EQ(findSelectionLock(layout, false), SelectionLock::None);
     layout.FindPiece(inTunnel)->selected = true;
-    EXPECT_EQ(findDeleteLock(layout), DeleteLock::Tunnel);
+    EXPECT_EQ(findSelectionLock(layout, false), SelectionLock::Tunnel);
     layout.FindPiece(helixPiece)->selected = true;
-    EXPECT_EQ(findDeleteLock(layout), DeleteLock::Helix) << "the first locked piece decides";
+    EXPECT_EQ(findSelectionLock(layout, false), SelectionLock::Helix)
+        << "the first locked piece decides";
 
     layout.FindPiece(plain)->grade = -0.001;
-    EXPECT_FALSE(selectionHasGradedPiece(layout)) << "0.001 degrees still counts as level";
+    EXPECT_FALSE(gradedPieceSelected(layout)) << "0.001 degrees still counts as level";
     layout.FindPiece(plain)->grade = -0.0011;
-    EXPECT_TRUE(selectionHasGradedPiece(layout));
+    EXPECT_TRUE(gradedPieceSelected(layout));
     layout.DeselectAll();
-    EXPECT_FALSE(selectionHasGradedPiece(layout));
+    EXPECT_FALSE(gradedPieceSelected(layout));
     layout.shapes.push_back(FreeShape{});
     layout.shapes[0].selected = true;
-    EXPECT_TRUE(hasDeletableSelection(layout));
+    EXPECT_TRUE(menuDeletableSelected(layout));
 }
 
 TEST(RectangleShape, CornersInOrderAroundTheCentreOnTheHighestVisibleLevel) {
