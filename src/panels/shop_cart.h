@@ -13,7 +13,7 @@ class Prompter;
 /// The shop's address (scheme and host, no trailing slash): the environment variable
 /// RAILVANE_SHOP_URL when it is set and not empty, else kDefaultShopAddress.
 std::string shopAddress();
-inline constexpr const char* kDefaultShopAddress = "https://shop.vennomar.com";
+inline constexpr const char* kDefaultShopAddress = "https://shop.vennomar.example";
 
 /// The shop's home page, for the link in the explanation dialog.
 std::string shopHomeUrl();
