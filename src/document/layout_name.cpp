@@ -14,22 +14,28 @@ std::string layoutNameFromAnswer(const std::string& answer) {
     return name.empty() ? std::string(kDefaultLayoutName) : name;
 }
 
-std::string layoutNameProblem(const std::string& name) {
-    bool refused = name.empty() || name == "." || name == "..";
+bool isSafeFileStem(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") {
+        return false;
+    }
     for (const char c : name) {
         // Separators would place the file in another folder; control characters make names
         // that cannot be typed again in the Open list.
-        refused =
-            refused || c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            return false;
+        }
     }
-    if (!refused) {
+    return true;
+}
+
+std::string layoutNameProblem(const std::string& name) {
+    if (isSafeFileStem(name)) {
         return {};
     }
     return "\"" + name +
            "\" cannot be used as a layout name.\n\n"
-           "Layout names are stored in the Railvane folder and may use letters, digits, blanks "
-           "and punctuation such as - _ ( ) . , but not \"/\" or \"\\\", not line breaks or "
-           "tabs, and not \".\" or \"..\" on their own.";
+           "Layout names are stored in the Railvane folder and " +
+           kAllowedNameCharacters;
 }
 
 std::filesystem::path layoutFileInFolder(const std::filesystem::path& userFolder,

@@ -16,6 +16,15 @@ std::string trimBlanks(const std::string& text);
 /// "My Layout".
 std::string layoutNameFromAnswer(const std::string& answer);
 
+/// True when `name` can be the file name (without extension) of a file directly inside a folder:
+/// not empty, not "." or "..", and without path separators ("/" or "\") or control characters.
+bool isSafeFileStem(const std::string& name);
+
+/// The end of every refusal message: which characters a name typed for a file may use.
+inline constexpr const char* kAllowedNameCharacters =
+    "may use letters, digits, blanks and punctuation such as - _ ( ) . , but not \"/\" or "
+    "\"\\\", not line breaks or tabs, and not \".\" or \"..\" on their own.";
+
 /// Empty when `name` can be stored as a layout in the user folder; otherwise the message that
 /// tells the user why not and which characters may be used. Refused: a path separator ("/" or
 /// "\"), "." or "..", and control characters (line breaks, tabs).

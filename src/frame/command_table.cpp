@@ -35,16 +35,13 @@ constexpr CommandEntry toolSeparator() {
 constexpr std::array kTable = {
     // File
     CommandEntry{.id = Id::NewLayout, .menu = kFile, .text = "&New Layout\tCtrl+N"},
-    CommandEntry{
-        .id = Id::OpenLayout, .menu = kFile, .text = "&Open Layout...\tCtrl+O", .available = false},
+    CommandEntry{.id = Id::OpenLayout, .menu = kFile, .text = "&Open Layout...\tCtrl+O"},
     menuSeparator(kFile),
     CommandEntry{.id = Id::Save, .menu = kFile, .text = "&Save\tCtrl+S"},
     CommandEntry{.id = Id::SaveAs, .menu = kFile, .text = "Save &As...\tCtrl+Shift+S"},
     menuSeparator(kFile),
-    CommandEntry{
-        .id = Id::ImportLayout, .menu = kFile, .text = "&Import Layout...", .available = false},
-    CommandEntry{
-        .id = Id::ExportLayout, .menu = kFile, .text = "&Export Layout...", .available = false},
+    CommandEntry{.id = Id::ImportLayout, .menu = kFile, .text = "&Import Layout..."},
+    CommandEntry{.id = Id::ExportLayout, .menu = kFile, .text = "&Export Layout..."},
     menuSeparator(kFile),
     CommandEntry{.id = Id::CloseLayout, .menu = kFile, .text = "&Close Layout\tCtrl+W"},
     menuSeparator(kFile),
@@ -53,10 +50,7 @@ constexpr std::array kTable = {
         .id = Id::PrintPreview, .menu = kFile, .text = "Print Pre&view...", .available = false},
     CommandEntry{.id = Id::Print, .menu = kFile, .text = "&Print...\tCtrl+P", .available = false},
     menuSeparator(kFile),
-    CommandEntry{.id = Id::SaveLibraryBlock,
-                 .menu = kFile,
-                 .text = "Save as &Library Block...",
-                 .available = false},
+    CommandEntry{.id = Id::SaveLibraryBlock, .menu = kFile, .text = "Save as &Library Block..."},
     menuSeparator(kFile),
     CommandEntry{.id = Id::Exit, .menu = kFile, .text = "E&xit"},
 

@@ -226,6 +226,10 @@ void MainFrame::BindCommands() {
     };
     on(Id::NewLayout, &MainFrame::NewLayout);
     on(Id::CloseLayout, &MainFrame::NewLayout);
+    on(Id::OpenLayout, &MainFrame::OpenLayout);
+    on(Id::ImportLayout, &MainFrame::ImportLayout);
+    on(Id::ExportLayout, &MainFrame::ExportLayout);
+    on(Id::SaveLibraryBlock, &MainFrame::SaveLibraryBlock);
     on(Id::PageSetup, &MainFrame::PageSetupCommand);
     on(Id::Undo, &MainFrame::UndoCommand);
     on(Id::Redo, &MainFrame::RedoCommand);

@@ -12,6 +12,7 @@
 #include "frame/command_table.h"
 
 class CanvasPanel;
+struct LayoutFileEntry;
 class PalettePanel;
 class PropertiesPanel;
 class View3DFrame;
@@ -60,6 +61,17 @@ public:
     /// item, view (fitted, or zoom 1 for Z-Track layouts), tally, palette system and status
     /// fields. A file that cannot be read is reported in "Open Failed" and changes nothing.
     bool LoadLayoutFile(const wxString& path);
+    /// Open Layout: after the unsaved-changes question, the list of the user folder's layouts
+    /// (with Delete...); the chosen name's ".tdl" file, else its ".xml" file, is loaded.
+    void OpenLayout();
+    /// Saves the selected pieces and scenery as a block of the palette's track system and
+    /// reloads the palette's library.
+    void SaveLibraryBlock();
+    /// Copies a layout file from any folder into the user folder under a chosen name, renames it
+    /// inside and offers to open it.
+    void ImportLayout();
+    /// Copies a stored layout byte for byte into a chosen folder as name + ".tdl".
+    void ExportLayout();
     /// Save (saveAs false) or Save As into the user folder; true when the layout was written.
     /// A first Save, and every Save As, asks for the name.
     bool SaveLayout(bool saveAs);
@@ -106,6 +118,9 @@ private:
     void BindCommands();
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnClose(wxCloseEvent& event);
+    /// Delete... of the Open list: asks, deletes the file and forgets it as the open file; true
+    /// when the file is gone.
+    bool DeleteLayoutEntry(const LayoutFileEntry& entry);
     /// Writes the document to filePath under layoutName; reports "Save Failed" on an error.
     bool WriteToFilePath();
     /// Check commands of the View menu and the labels tool.
