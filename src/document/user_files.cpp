@@ -86,7 +86,7 @@ std::string blockNameProblem(const std::string& name) {
 }
 
 std::string saveLibraryBlockFile(const std::string& folder, const std::string& name,
-                                 const Layout& layout) {
+                                 const Layout& layout, const RawWrite& rawWrite) {
     if (std::string problem = blockNameProblem(name); !problem.empty()) {
         return problem;
     }
@@ -97,7 +97,7 @@ std::string saveLibraryBlockFile(const std::string& folder, const std::string& n
     }
     // WriteBlock replaces through a temporary file, so an old block of the same name survives
     // a failed save.
-    return WriteBlock((fs::path(folder) / (name + ".tdl")).string(), layout, name);
+    return WriteBlock((fs::path(folder) / (name + ".tdl")).string(), layout, name, rawWrite);
 }
 
 std::string exportFileName(const std::string& name) {

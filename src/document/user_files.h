@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "document/atomic_file.h"
 #include "document/layout.h"
 
 /// One layout file of a folder: its name (file name without folder and extension) and full path.
@@ -40,7 +41,7 @@ std::string blockNameProblem(const std::string& name);
 /// new one is complete. Errors: the refusal of blockNameProblem, "Cannot create folder: " + the
 /// folder, or the errors of WriteBlock (such as "No pieces or scenery selected").
 std::string saveLibraryBlockFile(const std::string& folder, const std::string& name,
-                                 const Layout& layout);
+                                 const Layout& layout, const RawWrite& rawWrite = {});
 
 /// The file name an export writes for the typed `name`: any extension dropped (the part from the
 /// last dot that is not the first character), then ".tdl" added. "name.xml" gives "name.tdl".
