@@ -176,6 +176,8 @@ ExportLayoutDialog::ExportLayoutDialog(wxWindow* parent, const std::vector<wxStr
                  [this](wxCommandEvent&) { endOnDoubleClick(this, m_export); });
     m_file->Bind(wxEVT_TEXT, [this](wxCommandEvent&) { updateButton(); });
     updateButton();
+    // Focus on the list would let GTK select its first name; only the open layout starts chosen.
+    m_file->SetFocus();
 }
 
 wxString ExportLayoutDialog::selectedName() const {

@@ -36,6 +36,9 @@ OpenLayoutDialog::OpenLayoutDialog(wxWindow* parent, std::vector<LayoutFileEntry
     m_list->Bind(wxEVT_LISTBOX_DCLICK, &OpenLayoutDialog::OnDoubleClick, this);
     m_delete->Bind(wxEVT_BUTTON, &OpenLayoutDialog::OnDelete, this);
     updateButtons();
+    // A list that takes the focus first gets its first name selected by GTK; the dialog starts
+    // with nothing chosen, so the focus begins on "Cancel".
+    cancel->SetFocus();
 }
 
 std::optional<LayoutFileEntry> OpenLayoutDialog::chosenEntry() const {

@@ -1,0 +1,214 @@
+// Open Layout as the user meets it: the list of the user folder, ".tdl" before ".xml", deleting
+// from the list, and a layout built, saved, closed and opened again.
+
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+
+#include "canvas/canvas_panel.h"
+#include "canvas/canvas_view.h"
+#include "dialogs/open_layout_dialog.h"
+#include "document/layout_writer.h"
+#include "files_test_fixture.h"
+#include "frame/command_ids.h"
+#include "panels/palette_panel.h"
+
+namespace fs = std::filesystem;
+namespace Id = CommandId;
+
+TEST_F(FilesTest, OpenListsEveryNameAndATdlWinsOverAnXmlOfTheSameName) {
+    command(Id::OpenLayout);
+    EXPECT_EQ(lastPrompt().title, "Open Layout");
+    EXPECT_EQ(lastPrompt().text, "No layouts found in\n" + userFolder().string());
+
+    writeLayoutFile(userFolder() / "Depot.xml", "Depot from xml", 3);
+    writeLayoutFile(userFolder() / "Depot.tdl", "Depot from tdl", 2);
+    writeLayoutFile(userFolder() / "Alpha.xml", "Alpha", 1);
+
+    // Open starts disabled; the second "Depot" line opens the ".tdl" file.
+    duringModal<OpenLayoutDialog>([](OpenLayoutDialog* dialog) {
+        EXPECT_EQ(dialog->GetTitle(), "Open Layout");
+        EXPECT_EQ(lines(dialog->nameList()), (std::vector<std::string>{"Alpha", "Depot", "Depot"}));
+        EXPECT_EQ(dialog->nameList()->GetSelection(), wxNOT_FOUND);
+        EXPECT_FALSE(dialog->openButton()->IsEnabled());
+        EXPECT_FALSE(dialog->deleteButton()->IsEnabled());
+        select(dialog->nameList(), 2);
+        EXPECT_TRUE(dialog->openButton()->IsEnabled());
+        EXPECT_TRUE(dialog->deleteButton()->IsEnabled());
+        click(dialog->openButton());
+    });
+    command(Id::OpenLayout);
+    EXPECT_EQ(m_frame->layoutName, "Depot from tdl");
+    EXPECT_EQ(m_frame->filePath, (userFolder() / "Depot.tdl").string());
+    EXPECT_EQ(m_frame->layout.pieces.size(), 2u);
+
+    // A double click opens too, and the first "Depot" line is the same ".tdl" file.
+    command(Id::NewLayout);
+    duringModal<OpenLayoutDialog>(
+        [](OpenLayoutDialog* dialog) { doubleClick(dialog->nameList(), 1); });
+    command(Id::OpenLayout);
+    EXPECT_EQ(m_frame->layoutName, "Depot from tdl");
+
+    // A name with only an ".xml" file opens that file; Cancel opens nothing.
+    duringModal<OpenLayoutDialog>(
+        [](OpenLayoutDialog* dialog) { doubleClick(dialog->nameList(), 0); });
+    command(Id::OpenLayout);
+    EXPECT_EQ(m_frame->filePath, (userFolder() / "Alpha.xml").string());
+    duringModal<OpenLayoutDialog>([](OpenLayoutDialog* dialog) { select(dialog->nameList(), 1); });
+    command(Id::OpenLayout);
+    EXPECT_EQ(m_frame->layoutName, "Alpha");
+
+    // Unsaved changes are asked about first; Cancel shows no list at all.
+    m_frame->MarkModified();
+    m_prompts->queueAnswer(kIdCancel);
+    command(Id::OpenLayout);
+    EXPECT_EQ(lastPrompt().title, "Unsaved Changes");
+    EXPECT_TRUE(m_frame->modified);
+}
+
+TEST_F(FilesTest, DeletingTheOpenLayoutEmptiesItsPathSoTheNextSaveAsks) {
+    writeLayoutFile(userFolder() / "Yard.tdl", "Yard");
+    writeLayoutFile(userFolder() / "Other.tdl", "Other");
+    ASSERT_TRUE(m_frame->LoadLayoutFile(wxString::FromUTF8((userFolder() / "Yard.tdl").string())));
+
+    duringModal<OpenLayoutDialog>([this](OpenLayoutDialog* dialog) {
+        select(dialog->nameList(), 1);
+        m_prompts->queueAnswer(kIdNo);
+        click(dialog->deleteButton());
+        EXPECT_EQ(lastPrompt().title, "Delete Layout");
+        EXPECT_EQ(lastPrompt().text, "Delete layout \"Yard\"?\n\nThis cannot be undone.");
+        EXPECT_EQ(lastPrompt().defaultButton, kIdNo);
+        EXPECT_EQ(lastPrompt().icon, PromptIcon::Exclamation);
+        EXPECT_TRUE(fs::exists(userFolder() / "Yard.tdl")) << "No keeps the file";
+
+        m_prompts->queueAnswer(kIdYes);
+        click(dialog->deleteButton());
+        EXPECT_FALSE(fs::exists(userFolder() / "Yard.tdl"));
+        EXPECT_EQ(lines(dialog->nameList()), (std::vector<std::string>{"Other"}));
+        EXPECT_FALSE(dialog->openButton()->IsEnabled());
+        EXPECT_FALSE(dialog->deleteButton()->IsEnabled());
+        EXPECT_TRUE(dialog->IsModal()) << "the list stays open";
+
+        // A file that vanished behind the list cannot be deleted again.
+        select(dialog->nameList(), 0);
+        fs::remove(userFolder() / "Other.tdl");
+        m_prompts->queueAnswer(kIdYes);
+        click(dialog->deleteButton());
+        EXPECT_EQ(lastPrompt().title, "Delete Failed");
+        EXPECT_EQ(lastPrompt().text, "Could not delete:\n" + (userFolder() / "Other.tdl").string());
+        EXPECT_EQ(lastPrompt().icon, PromptIcon::Error);
+    });
+    command(Id::OpenLayout);
+    EXPECT_TRUE(m_frame->filePath.empty());
+    EXPECT_EQ(m_frame->layoutName, "Yard");
+    EXPECT_EQ(m_frame->layout.pieces.size(), 1u) << "the document itself stays";
+
+    m_prompts->queueText(std::nullopt);
+    command(Id::Save);
+    EXPECT_EQ(lastPrompt().title, "Save Layout");
+    EXPECT_EQ(lastPrompt().defaultValue, "Yard");
+}
+
+TEST_F(FilesTest, ALayoutSavedClosedAndOpenedAgainIsUnchanged) {
+    Layout& layout = m_frame->layout;
+    layout.EnsureDefaultLevel();
+    LayoutLevel upper;
+    upper.id = 2;
+    upper.name = "Upper deck";
+    upper.height = 80.0;
+    upper.outline = {{0, 0}, {900, 0}, {900, 400}};
+    layout.levels.push_back(upper);
+    layout.units = 1;
+
+    const auto addPiece = [&](const char* article, double x, int32_t level) -> PlacedPiece& {
+        PlacedPiece piece;
+        piece.id = layout.AllocateId();
+        piece.article = article;
+        piece.x = x;
+        piece.level = level;
+        layout.pieces.push_back(piece);
+        return layout.pieces.back();
+    };
+    addPiece("24188", 0, 1);
+    addPiece("24188", 188.3, 1);
+    PlacedPiece& raised = addPiece("24172", 400, 2);
+    raised.z = 80.0;
+    raised.grade = 2.5;
+    layout.pieces[0].joints = {{-1, -1}, {static_cast<int32_t>(layout.pieces[1].id), 0}};
+    layout.pieces[1].joints = {{static_cast<int32_t>(layout.pieces[0].id), 1}, {-1, -1}};
+
+    SceneryItem portal;
+    portal.id = layout.AllocateId();
+    portal.item = "tunnel_portal_single";
+    portal.heading = 90.0;
+    layout.scenery.push_back(portal);
+    layout.tunnels.push_back({layout.AllocateId(),
+                              static_cast<int32_t>(portal.id),
+                              -1,
+                              static_cast<int32_t>(layout.pieces[0].id),
+                              -1,
+                              {layout.pieces[1].id}});
+    layout.labels.push_back({layout.AllocateId(), "Main station", 120.0, -40.0, false});
+    FreeShape lake;
+    lake.id = layout.AllocateId();
+    lake.vertices = {{10, 10}, {200, 20}, {90, 150}};
+    lake.label = "Lake";
+    layout.shapes.push_back(lake);
+    Helix helix;
+    helix.id = layout.AllocateId();
+    helix.cx = 600.0;
+    helix.variant = "proses_3_5_r1r2";
+    layout.helices.push_back(helix);
+    layout.gradeRuns.push_back({2.5, static_cast<int32_t>(raised.id), 1});
+    layout.SyncGradeState();
+    const std::string before = writeLayoutText(layout, "Round Trip");
+
+    m_prompts->queueText("Round Trip");
+    command(Id::Save);
+    command(Id::NewLayout);
+    ASSERT_TRUE(m_frame->layout.pieces.empty());
+
+    duringModal<OpenLayoutDialog>(
+        [](OpenLayoutDialog* dialog) { doubleClick(dialog->nameList(), 0); });
+    command(Id::OpenLayout);
+    EXPECT_EQ(writeLayoutText(m_frame->layout, "Round Trip"), before);
+    ASSERT_EQ(m_frame->layout.pieces.size(), 3u);
+    EXPECT_EQ(m_frame->layout.pieces[1].joints[0].target,
+              static_cast<int32_t>(m_frame->layout.pieces[0].id));
+    EXPECT_EQ(m_frame->layout.levels.size(), 2u);
+    EXPECT_EQ(m_frame->layout.helices.size(), 1u);
+    EXPECT_EQ(m_frame->layout.tunnels.size(), 1u);
+    EXPECT_FALSE(m_frame->modified);
+    EXPECT_EQ(m_frame->layoutName, "Round Trip");
+    EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::UnitsCentimetres));
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0),
+              "[ELEV] 2.5 deg  (right-click piece to stop)");
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(1), "Pieces: 3");
+}
+
+TEST_F(FilesTest, AZTrackLayoutOpensAtZoomOneAndThePaletteFollowsTheLayout) {
+    Layout zLayout;
+    for (int i = 0; i < 3; ++i) {
+        PlacedPiece piece;
+        piece.id = zLayout.AllocateId();
+        piece.article = "8500";
+        piece.x = 2000.0 * i;
+        zLayout.pieces.push_back(piece);
+    }
+    ASSERT_EQ(WriteLayout((userFolder() / "Zed.tdl").string(), zLayout, "Zed"), "");
+    writeLayoutFile(userFolder() / "Cee.tdl", "Cee", 12);
+
+    duringModal<OpenLayoutDialog>(
+        [](OpenLayoutDialog* dialog) { doubleClick(dialog->nameList(), 1); });
+    command(Id::OpenLayout);
+    EXPECT_EQ(m_frame->palette->currentTrackSystem(), TrackSystem{2});
+    EXPECT_EQ(m_frame->canvas->view().zoom, CanvasView::kOpenZoom);
+    EXPECT_EQ(m_frame->canvas->view().panX, 60.0);
+    EXPECT_EQ(m_frame->canvas->view().panY, 60.0);
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0), "Ready");
+
+    duringModal<OpenLayoutDialog>(
+        [](OpenLayoutDialog* dialog) { doubleClick(dialog->nameList(), 0); });
+    command(Id::OpenLayout);
+    EXPECT_EQ(m_frame->palette->currentTrackSystem(), TrackSystem{0});
+    EXPECT_NE(m_frame->canvas->view().zoom, CanvasView::kOpenZoom) << "others are fitted";
+}
