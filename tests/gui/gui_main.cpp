@@ -85,6 +85,24 @@ void makePrivateHome() {
     setenv("GSETTINGS_BACKEND", "memory", 1);
 }
 
+/// Every test starts with an empty user folder and install folder, whatever ran before it: the
+/// user folder's path is fixed for the run, so files one test saved would show up in the next.
+class FreshFolders : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override {
+        std::error_code ec;
+        for (const fs::path& folder :
+             {g_root / "home" / "Documents" / "Railvane", installFolder()}) {
+            if (fs::exists(folder, ec)) {
+                for (const auto& entry : fs::directory_iterator(folder, ec)) {
+                    fs::remove_all(entry.path(), ec);
+                }
+            }
+        }
+        fs::remove(g_root / "home" / ".railvane" / "prefs.cfg", ec);
+        g_logged.clear();
+    }
+};
+
 }  // namespace
 
 bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
@@ -158,6 +176,7 @@ int main(int argc, char** argv) {
     wxSetAssertHandler(failOnAssert);
     ModalSafetyNet safetyNet;
     safetyNet.Register();
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshFolders);
 
     const int result = RUN_ALL_TESTS();
 
