@@ -7,6 +7,7 @@
 #include "canvas/layout_renderer.h"
 #include "canvas/render_overlays.h"
 #include "frame/main_frame.h"
+#include "panels/properties_panel.h"
 
 namespace {
 
@@ -210,6 +211,10 @@ ScreenPoint CanvasPanel::clientSize() const {
 
 void CanvasPanel::setLabelDropPoint(Vec2 point) {
     m_labelDropPoint = point;
+    // "Add Label" on the properties panel places the next label here.
+    if (m_frame->properties) {
+        m_frame->properties->SetPendingLabelPoint(point.x, point.y);
+    }
 }
 
 // ---- Events ----------------------------------------------------------------------------------
