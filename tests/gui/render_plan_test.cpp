@@ -1,11 +1,13 @@
 // A whole plan drawn at once: a C-Track layout with turnouts, a crossing, a double slip, a
 // turntable, buffer stops, a bridge on raised track, two levels, a baseboard, a label, a shape, a
-// measurement, scenery and a grade run. Setting RAILVANE_PLAN_PNG to a file name also saves it.
+// measurement, scenery and a grade run. Setting RAILVANE_PLAN_PNG to a file name also saves it
+// (RAILVANE_PLAN_TDL saves the layout itself).
 #include <cstdlib>
 
 #include <gtest/gtest.h>
 
 #include "catalog/scenery_catalog.h"
+#include "document/layout_file.h"
 #include "render_support.h"
 
 using namespace render_test;
@@ -165,6 +167,9 @@ TEST(PlanDrawing, SamplePlanShowsEveryKindOfObject) {
     const wxImage img = bitmap.ConvertToImage();
     if (const char* path = std::getenv("RAILVANE_PLAN_PNG")) {
         img.SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+    }
+    if (const char* path = std::getenv("RAILVANE_PLAN_TDL")) {
+        EXPECT_EQ(WriteLayout(path, layout, "Railvane Junction"), "");
     }
     if (const char* path = std::getenv("RAILVANE_PLAN_DETAIL_PNG")) {
         // A close look at the turnouts, the slip, the crossing and the buffer stops.
