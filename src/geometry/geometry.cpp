@@ -127,20 +127,13 @@ struct DraggedConnectors {
     }
 };
 
-template <typename Range>
-SnapResult findSnapIn(const PieceDef& dragged, const Pose& dragPose, const Range& placed,
-                      const TrackCatalog& catalog) {
-    SnapResult best;
-    if (dragged.connectors.empty()) {
-        return best;
-    }
-    const DraggedConnectors own(dragged, dragPose);
+// Calls visit(piece, target, targetSystem, j, d) for every open connector of every known placed
+// piece, in layout and connector order, and every dragged connector j within reach of it.
+// visit returns true to stop the walk. The snap search and the conflict probe share this walk.
+template <typename Range, typename Visit>
+void forEachPairInReach(const DraggedConnectors& own, const Range& placed,
+                        const TrackCatalog& catalog, Visit&& visit) {
     DefCache defs(catalog);
-    double bestDistance = std::numeric_limits<double>::max();
-    const PlacedPiece* bestPiece = nullptr;
-    WorldConnector bestTarget;
-    int bestOwn = -1;
-
     for (const auto& entry : placed) {
         const PlacedPiece& piece = deref(entry);
         const PieceDef* def = defs.find(piece.article);
@@ -157,23 +150,40 @@ SnapResult findSnapIn(const PieceDef& dragged, const Pose& dragPose, const Range
             const WorldConnector target = place(pose, rot, def->connectors[i], i);
             const uint32_t targetSystem = connectorSystem(*def, i);
             for (size_t j = 0; j < own.list.size(); ++j) {
-                if (own.systems[j] != targetSystem) {
-                    continue;
-                }
                 double d = 0.0;
-                if (!withinReach(target, own.list[j], d)) {
-                    continue;
-                }
-                if (d < bestDistance) {
-                    bestDistance = d;
-                    bestPiece = &piece;
-                    bestTarget = target;
-                    bestOwn = static_cast<int>(j);
+                if (withinReach(target, own.list[j], d) &&
+                    visit(piece, target, targetSystem, j, d)) {
+                    return;
                 }
             }
         }
     }
+}
 
+template <typename Range>
+SnapResult findSnapIn(const PieceDef& dragged, const Pose& dragPose, const Range& placed,
+                      const TrackCatalog& catalog) {
+    SnapResult best;
+    if (dragged.connectors.empty()) {
+        return best;
+    }
+    const DraggedConnectors own(dragged, dragPose);
+    double bestDistance = std::numeric_limits<double>::max();
+    const PlacedPiece* bestPiece = nullptr;
+    WorldConnector bestTarget;
+    int bestOwn = -1;
+    forEachPairInReach(own, placed, catalog,
+                       [&](const PlacedPiece& piece, const WorldConnector& target,
+                           uint32_t targetSystem, size_t j, double d) {
+                           // Strictly nearer only: ties keep the pair found first.
+                           if (own.systems[j] == targetSystem && d < bestDistance) {
+                               bestDistance = d;
+                               bestPiece = &piece;
+                               bestTarget = target;
+                               bestOwn = static_cast<int>(j);
+                           }
+                           return false;
+                       });
     if (bestPiece != nullptr) {
         best.snapped = true;
         best.targetId = bestPiece->id;
@@ -188,40 +198,23 @@ SnapResult findSnapIn(const PieceDef& dragged, const Pose& dragPose, const Range
 template <typename Range>
 SystemConflict findConflictIn(const PieceDef& dropped, const Pose& dropPose, const Range& placed,
                               const TrackCatalog& catalog) {
-    SystemConflict none;
+    SystemConflict found;
     if (dropped.connectors.empty()) {
-        return none;
+        return found;
     }
     const DraggedConnectors own(dropped, dropPose);
-    DefCache defs(catalog);
-    for (const auto& entry : placed) {
-        const PlacedPiece& piece = deref(entry);
-        const PieceDef* def = defs.find(piece.article);
-        if (def == nullptr) {
-            continue;
-        }
-        const Pose pose = piece.pose();
-        const Rotation rot(pose.heading);
-        const int n = static_cast<int>(def->connectors.size());
-        for (int i = 0; i < n; ++i) {
-            if (!jointOpen(piece, i)) {
-                continue;
+    forEachPairInReach(
+        own, placed, catalog,
+        [&](const PlacedPiece&, const WorldConnector&, uint32_t existing, size_t j, double) {
+            if (own.systems[j] == existing) {
+                return false;
             }
-            const WorldConnector target = place(pose, rot, def->connectors[i], i);
-            const uint32_t existing = connectorSystem(*def, i);
-            for (size_t j = 0; j < own.list.size(); ++j) {
-                double d = 0.0;
-                if (withinReach(target, own.list[j], d) && own.systems[j] != existing) {
-                    SystemConflict found;
-                    found.conflict = true;
-                    found.newSystem = own.systems[j];
-                    found.existingSystem = existing;
-                    return found;
-                }
-            }
-        }
-    }
-    return none;
+            found.conflict = true;
+            found.newSystem = own.systems[j];
+            found.existingSystem = existing;
+            return true;
+        });
+    return found;
 }
 
 }  // namespace
