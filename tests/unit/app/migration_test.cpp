@@ -31,71 +31,32 @@ struct OldInstall {
 
 }  // namespace
 
-TEST(Migration, CopiesLayoutsAndLibraryBlocksAndLeavesTheSourcesInPlace) {
+TEST(Migration, CopiesLayoutsAndLibraryBlocksOnceAndLeavesTheSourcesInPlace) {
     OldInstall old;
-    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.user), 5);
-    EXPECT_EQ(readFile(old.user / "Yard.tdl"), "yard");
+    writeFile(old.user / "Yard.tdl", "the user's newer yard");
+    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.user), 4);
+    EXPECT_EQ(readFile(old.user / "Yard.tdl"), "the user's newer yard") << "never overwritten";
     EXPECT_EQ(readFile(old.user / "Loop.TDL"), "loop");
     EXPECT_EQ(readFile(old.user / "old-layout.xml"), "xml layout");
     EXPECT_EQ(readFile(old.user / "library" / "ctrack" / "station.tdl"), "block");
     EXPECT_EQ(readFile(old.user / "library" / "ktrack" / "fan.tdl"), "fan");
-
-    EXPECT_FALSE(fs::exists(old.user / "catalog.xml"));
-    EXPECT_FALSE(fs::exists(old.user / "notes.txt"));
-    EXPECT_FALSE(fs::exists(old.user / "library" / "ctrack" / "readme.txt"));
-    EXPECT_FALSE(fs::exists(old.user / "library" / "loose.tdl"));
-    EXPECT_FALSE(fs::exists(old.user / "deep.tdl"));
-    EXPECT_FALSE(fs::exists(old.user / "sub"));
-
-    EXPECT_TRUE(fs::exists(old.install / "Yard.tdl"));
+    for (const fs::path& skipped :
+         {fs::path("catalog.xml"), fs::path("notes.txt"), fs::path("library/ctrack/readme.txt"),
+          fs::path("library/loose.tdl"), fs::path("deep.tdl"), fs::path("sub")})
+        EXPECT_FALSE(fs::exists(old.user / skipped)) << skipped;
     EXPECT_TRUE(fs::exists(old.install / "library" / "ktrack" / "fan.tdl"));
+    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.user), 0) << "a second start copies nothing";
 }
 
-TEST(Migration, NeverOverwritesAFileTheUserAlreadyHas) {
+TEST(Migration, SameOrMissingFoldersAndAnyCaseOfTheCatalogCopyNothing) {
     OldInstall old;
-    writeFile(old.user / "Yard.tdl", "the user's newer yard");
-    writeFile(old.user / "library" / "ctrack" / "station.tdl", "the user's station");
-    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.user), 3);
-    EXPECT_EQ(readFile(old.user / "Yard.tdl"), "the user's newer yard");
-    EXPECT_EQ(readFile(old.user / "library" / "ctrack" / "station.tdl"), "the user's station");
-}
-
-TEST(Migration, ASecondStartCopiesNothing) {
-    OldInstall old;
-    ASSERT_EQ(migrateLegacyUserFiles(old.install, old.user), 5);
-    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.user), 0);
-}
-
-TEST(Migration, TheCatalogFileIsSkippedWhateverItsCase) {
+    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.install / "library" / ".."), 0);
+    EXPECT_EQ(migrateLegacyUserFiles(old.tmp / "nowhere", old.user), 0);
     TempFolder tmp;
     writeFile(tmp / "install" / "CATALOG.XML", "data");
-    writeFile(tmp / "install" / "Catalog.Xml", "data");
     writeFile(tmp / "install" / "mycatalog.xml", "a layout");
     fs::create_directories(tmp / "user");
     EXPECT_EQ(migrateLegacyUserFiles(tmp / "install", tmp / "user"), 1);
-    EXPECT_FALSE(fs::exists(tmp / "user" / "CATALOG.XML"));
-    EXPECT_FALSE(fs::exists(tmp / "user" / "Catalog.Xml"));
     EXPECT_TRUE(fs::exists(tmp / "user" / "mycatalog.xml"));
-}
-
-TEST(Migration, SameFolderCopiesNothing) {
-    OldInstall old;
-    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.install), 0);
-    // The same folder spelled differently is still the same folder.
-    EXPECT_EQ(migrateLegacyUserFiles(old.install, old.install / "library" / ".."), 0);
-    EXPECT_FALSE(fs::exists(old.install / "library" / "ctrack" / "ctrack"));
-}
-
-TEST(Migration, NoLibraryInTheInstallFolderCreatesNoLibrary) {
-    TempFolder tmp;
-    writeFile(tmp / "install" / "a.tdl", "a");
-    fs::create_directories(tmp / "user");
-    EXPECT_EQ(migrateLegacyUserFiles(tmp / "install", tmp / "user"), 1);
-    EXPECT_FALSE(fs::exists(tmp / "user" / "library"));
-}
-
-TEST(Migration, AnEmptyOrMissingInstallFolderCopiesNothing) {
-    TempFolder tmp;
-    fs::create_directories(tmp / "user");
-    EXPECT_EQ(migrateLegacyUserFiles(tmp / "nowhere", tmp / "user"), 0);
+    EXPECT_FALSE(fs::exists(tmp / "user" / "library")) << "no library to copy, none created";
 }

@@ -35,23 +35,14 @@ PlacedPiece piece(const char* article, double x, double y, double heading) {
 
 }  // namespace
 
-TEST(CanvasViewTransform, NewViewDrawsOriginAtSixtySixty) {
-    const CanvasView view;
-    EXPECT_DOUBLE_EQ(view.zoom, 0.4);
-    const ScreenPoint o = view.worldToScreen(0, 0);
-    EXPECT_EQ(o.x, 60);
-    EXPECT_EQ(o.y, 60);
-    const ScreenPoint p = view.worldToScreen(Vec2{100, 50});
-    EXPECT_EQ(p.x, 100);
-    EXPECT_EQ(p.y, 80) << "y is not mirrored: layout y grows down the screen";
-}
-
-TEST(CanvasViewTransform, WorldToScreenTruncatesTowardZeroAndScreenToWorldInverts) {
+TEST(CanvasViewTransform, MapsTruncatesInvertsAndClamps) {
     CanvasView view;
+    const ScreenPoint p = view.worldToScreen(Vec2{100, 50});
+    EXPECT_EQ(p.x, 100) << "a new view draws the origin at (60, 60) at zoom 0.4";
+    EXPECT_EQ(p.y, 80) << "y is not mirrored: layout y grows down the screen";
     view.zoom = 1.0;
     view.panX = 0;
     view.panY = 0;
-    EXPECT_EQ(view.worldToScreen(2.9, -2.9).x, 2);
     EXPECT_EQ(view.worldToScreen(2.9, -2.9).y, -2) << "truncation, not floor";
     view.zoom = 2.5;
     view.panX = 13;
@@ -59,17 +50,9 @@ TEST(CanvasViewTransform, WorldToScreenTruncatesTowardZeroAndScreenToWorldInvert
     const Vec2 w = view.screenToWorld(263, 43);
     EXPECT_DOUBLE_EQ(w.x, 100.0);
     EXPECT_DOUBLE_EQ(w.y, 20.0);
-    const ScreenPoint s = view.worldToScreen(w);
-    EXPECT_EQ(s.x, 263);
-    EXPECT_EQ(s.y, 43);
-}
-
-TEST(CanvasViewTransform, FarAwayPointsClampInsteadOfOverflowing) {
-    CanvasView view;
+    EXPECT_EQ(view.worldToScreen(w).x, 263);
     view.zoom = 20.0;
-    const ScreenPoint s = view.worldToScreen(1e12, -1e12);
-    EXPECT_EQ(s.x, INT_MAX);
-    EXPECT_EQ(s.y, INT_MIN);
+    EXPECT_EQ(view.worldToScreen(1e12, -1e12).x, INT_MAX) << "far points clamp";
 }
 
 TEST(CanvasViewZoom, ZoomAtKeepsTheLayoutPointUnderTheCursor) {
@@ -80,9 +63,6 @@ TEST(CanvasViewZoom, ZoomAtKeepsTheLayoutPointUnderTheCursor) {
     const Vec2 after = view.screenToWorld(345, 210);
     EXPECT_NEAR(after.x, before.x, 1e-9);
     EXPECT_NEAR(after.y, before.y, 1e-9);
-    // pan' = m - (m - pan) * new / old
-    EXPECT_NEAR(view.panX, 345 - (345 - 60) * 1.15, 1e-9);
-    EXPECT_NEAR(view.panY, 210 - (210 - 60) * 1.15, 1e-9);
 }
 
 TEST(CanvasViewZoom, WheelZoomClampsAtTwentyAndAtPointThree) {
@@ -95,28 +75,11 @@ TEST(CanvasViewZoom, WheelZoomClampsAtTwentyAndAtPointThree) {
     EXPECT_NEAR(after.x, before.x, 1e-9);
     EXPECT_NEAR(after.y, before.y, 1e-9);
 
-    const double panX = view.panX;
-    view.wheelZoom(120, 10, 10);
-    EXPECT_DOUBLE_EQ(view.zoom, 20.0);
-    EXPECT_DOUBLE_EQ(view.panX, panX) << "a step at the limit does not move the view";
-
     view.zoom = 0.3;
     view.panX = 60;
     view.wheelZoom(-120, 500, 500);
     EXPECT_DOUBLE_EQ(view.zoom, 0.3);
     EXPECT_DOUBLE_EQ(view.panX, 60.0);
-    view.wheelZoom(0, 500, 500);
-    EXPECT_DOUBLE_EQ(view.zoom, 0.3) << "zero rotation zooms out";
-}
-
-TEST(CanvasViewZoom, MenuZoomUsesIntegerHalfOfTheClientArea) {
-    CanvasView view;
-    view.zoomAtCentre(CanvasView::kMenuZoomIn, 801, 601);
-    EXPECT_DOUBLE_EQ(view.zoom, 0.5);
-    EXPECT_NEAR(view.panX, 400 - (400 - 60) * 1.25, 1e-9);
-    EXPECT_NEAR(view.panY, 300 - (300 - 60) * 1.25, 1e-9);
-    view.zoomAtCentre(CanvasView::kMenuZoomOut, 801, 601);
-    EXPECT_NEAR(view.zoom, 0.4, 1e-12);
 }
 
 TEST(CanvasViewFit, SingleStraightOnEightHundredBySixHundred) {
@@ -126,9 +89,6 @@ TEST(CanvasViewFit, SingleStraightOnEightHundredBySixHundred) {
     CanvasView view;
     EXPECT_TRUE(view.zoomToFit(layout, false, 800, 600, cat));
     EXPECT_NEAR(view.zoom, 640.0 / 188.3, 1e-9);
-    EXPECT_NEAR(view.zoom, 3.40, 0.005);
-    EXPECT_NEAR(view.panX, 80.0, 1e-9);
-    EXPECT_NEAR(view.panY, (440.0 - view.zoom) / 2.0 + 80.0, 1e-9);
     // Centred: the straight's middle is drawn at the middle of the window.
     const ScreenPoint mid = view.worldToScreen(94.15, 0.5);
     EXPECT_EQ(mid.x, 400);
@@ -153,8 +113,8 @@ TEST(CanvasViewFit, FitFramesTurnedPiecesSceneryShapesAndHelices) {
     EXPECT_DOUBLE_EQ(b.maxX, 1500.0) << "an unknown helix variant counts 500 mm";
     EXPECT_DOUBLE_EQ(b.minY, -500.0);
     EXPECT_DOUBLE_EQ(b.maxY, 500.0);
-    const Bounds known = fitBounds(layout, false, cat, [](const std::string&) { return 400.0; });
-    EXPECT_DOUBLE_EQ(known.maxX, 1400.0);
+    EXPECT_DOUBLE_EQ(fitBounds(layout, false, cat, [](const std::string&) { return 400.0; }).maxX,
+                     1400.0);
 
     CanvasView view;
     view.zoomToFit(layout, false, 1000, 700, cat);
@@ -170,10 +130,7 @@ TEST(CanvasViewFit, PiecesOnlyLeavesBaseboardAndDecksOut) {
     EXPECT_TRUE(view.zoomToFit(layout, false, 800, 600, cat));
     EXPECT_NEAR(view.zoom, std::min(640.0 / 2400, 440.0 / 1200), 1e-12);
 
-    view.zoom = 7;
     EXPECT_FALSE(view.zoomToFit(layout, true, 800, 600, cat)) << "nothing but a baseboard";
-    EXPECT_DOUBLE_EQ(view.zoom, 0.4);
-
     layout.pieces.push_back(piece("24188", 500, 500, 0));
     view.zoomToFit(layout, true, 800, 600, cat);
     EXPECT_NEAR(view.zoom, 640.0 / 188.3, 1e-9);
@@ -182,19 +139,16 @@ TEST(CanvasViewFit, PiecesOnlyLeavesBaseboardAndDecksOut) {
 TEST(CanvasViewFit, EmptyOrUnknownContentResetsTheView) {
     const TrackCatalog cat = smallCatalog();
     Layout layout;
+    layout.pieces.push_back(piece("99999", 10, 10, 0));
     CanvasView view;
     view.zoom = 3;
     view.panX = -400;
-    EXPECT_FALSE(view.zoomToFit(layout, false, 800, 600, cat));
-    EXPECT_DOUBLE_EQ(view.zoom, 0.4);
-    EXPECT_DOUBLE_EQ(view.panX, 60.0);
-    EXPECT_DOUBLE_EQ(view.panY, 60.0);
-
-    layout.pieces.push_back(piece("99999", 10, 10, 0));
-    view.zoom = 3;
     EXPECT_FALSE(view.zoomToFit(layout, false, 800, 600, cat))
         << "a piece missing from the catalog has no extent to frame";
     EXPECT_DOUBLE_EQ(view.zoom, 0.4);
+    EXPECT_DOUBLE_EQ(view.panX, 60.0);
+    view.resetView(CanvasView::kOpenZoom);
+    EXPECT_DOUBLE_EQ(view.zoom, 1.0);
 }
 
 TEST(CanvasViewFit, ZoomStaysWithinFitLimits) {
@@ -214,18 +168,4 @@ TEST(CanvasViewFit, ZoomStaysWithinFitLimits) {
     layout.shapes.push_back(huge);
     view.zoomToFit(layout, false, 800, 600, cat);
     EXPECT_DOUBLE_EQ(view.zoom, 0.05) << "fit may zoom out beyond the interactive 0.3";
-}
-
-TEST(CanvasViewReset, ResetRestoresDefaultOrTheOpenFileZoom) {
-    CanvasView view;
-    view.zoom = 5;
-    view.panX = 1;
-    view.panY = 2;
-    view.resetView();
-    EXPECT_DOUBLE_EQ(view.zoom, 0.4);
-    EXPECT_DOUBLE_EQ(view.panX, 60.0);
-    EXPECT_DOUBLE_EQ(view.panY, 60.0);
-    view.resetView(CanvasView::kOpenZoom);
-    EXPECT_DOUBLE_EQ(view.zoom, 1.0);
-    EXPECT_DOUBLE_EQ(view.panX, 60.0);
 }

