@@ -1,5 +1,5 @@
 #pragma once
-// Builders for the properties panel tests: pieces with open joints, symmetric joints, scenery.
+// Builders for the panel tests: pieces with open joints, symmetric joints, levels, scenery.
 
 #include <string>
 
@@ -7,22 +7,18 @@
 
 namespace panel_test {
 
-/// Appends a piece with two open joints and a fresh id; returns its id.
-inline uint32_t addPiece(Layout& layout, const std::string& article, bool selected = false) {
-    PlacedPiece p;
-    p.id = layout.AllocateId();
-    p.article = article;
-    p.selected = selected;
-    p.joints.assign(2, Joint{});
-    layout.pieces.push_back(p);
-    return p.id;
-}
-
-/// Appends `n` pieces of `article`.
-inline void addPieces(Layout& layout, const std::string& article, int n) {
+/// Appends `n` pieces of `article` with two open joints and fresh ids; returns the last id.
+inline uint32_t addPiece(Layout& layout, const std::string& article, bool selected = false,
+                         int n = 1) {
     for (int i = 0; i < n; ++i) {
-        addPiece(layout, article);
+        PlacedPiece p;
+        p.id = layout.AllocateId();
+        p.article = article;
+        p.selected = selected;
+        p.joints.assign(2, Joint{});
+        layout.pieces.push_back(p);
     }
+    return layout.pieces.back().id;
 }
 
 /// Joins connector ca of piece a with connector cb of piece b on both sides.
