@@ -1,9 +1,10 @@
 #pragma once
-// A main window with scripted prompts in a fresh user folder, for the tests of opening, deleting,
-// importing and exporting layouts; its list dialogs are driven inside their real modal loops.
+// A main window with scripted prompts in a fresh user folder, for the tests of its commands and of
+// opening, deleting, importing and exporting layouts; list dialogs run inside real modal loops.
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/dialog.h>
 #include <wx/listbox.h>
 
 #include "app/app_paths.h"
@@ -33,15 +34,19 @@ protected:
     }
 
     void TearDown() override {
-        EXPECT_FALSE(m_prompts->answersLeft()) << "a scripted answer was never asked for";
-        m_frame->Destroy();
-        waitFor([] { return wxTopLevelWindows.empty(); });
+        if (m_frame != nullptr) {  // a test may have closed the window itself
+            EXPECT_FALSE(m_prompts->answersLeft()) << "a scripted answer was never asked for";
+            m_frame->Destroy();
+            waitFor([] { return wxTopLevelWindows.empty(); });
+        }
         EXPECT_EQ(pendingModalHandlers(), 0u) << "an expected dialog never appeared";
         clearModalHandlers();
     }
 
-    void command(int id) {
+    /// Sends a menu or tool command as a click would; `checked` for check items.
+    void command(int id, int checked = 0) {
         wxCommandEvent event(wxEVT_MENU, id);
+        event.SetInt(checked);
         event.SetEventObject(m_frame);
         m_frame->ProcessWindowEvent(event);
     }

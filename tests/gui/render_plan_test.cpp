@@ -171,45 +171,16 @@ TEST(PlanDrawing, SamplePlanShowsEveryKindOfObject) {
     if (const char* path = std::getenv("RAILVANE_PLAN_TDL")) {
         EXPECT_EQ(WriteLayout(path, layout, "Railvane Junction"), "");
     }
-    if (const char* path = std::getenv("RAILVANE_PLAN_DETAIL_PNG")) {
-        // A close look at the turnouts, the slip, the crossing and the buffer stops.
-        wxBitmap detail(1200, 800, 24);
-        {
-            wxMemoryDC dc(detail);
-            LayoutRenderer renderer;
-            renderer.drawLayout(dc, layout, makeView(1.6, -1000, -800), wxSize(1200, 800));
-        }
-        detail.ConvertToImage().SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
-    }
-
-    // Baseboard, level 2 deck in its derived colour, rulers strip.
     auto at = [&](double x, double y) {
         const ScreenPoint s = view.worldToScreen(x, y);
         return rgb(img, s.x, s.y);
     };
-    // Grid lines cross the board and the decks: look at a 3 x 3 neighbourhood.
-    auto near = [&](double x, double y, const std::string& colour) {
-        const ScreenPoint s = view.worldToScreen(x, y);
-        for (int dy = -1; dy <= 1; ++dy) {
-            for (int dx = -1; dx <= 1; ++dx) {
-                if (rgb(img, s.x + dx, s.y + dy) == colour) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    };
-    EXPECT_TRUE(near(60, 1250, "245,235,210")) << "baseboard";
-    EXPECT_TRUE(near(2300, 100, "203,216,230")) << "level 2 deck ((r + 490) / 3 ...)";
     EXPECT_EQ(rgb(img, 5, 410), "240,240,240") << "left ruler strip";
-    // Level 2 track in the level colour; the tinted raised straight at 90 mm.
     EXPECT_EQ(at(1550 + 30, 200 + 12), "120,160,200") << "level colour on level 2";
     EXPECT_EQ(at(900 + 40, 100 + 12), "217,165,30") << "tint at 90 mm";
     EXPECT_EQ(at(500, 850), "120,170,220") << "the lake";
     // The bottom helix stub lies under the inner ring, the top stub over the outer ring.
     EXPECT_EQ(at(2450 - 20, 490.6), "210,210,205") << "inner ring over the bottom stub";
     EXPECT_EQ(at(2450 - 170, 490), "150,90,90") << "the bottom stub away from the ring";
-    EXPECT_EQ(at(2450 + 20, 412.5), "210,210,205") << "top stub is flat helix track, not tinted";
-    // The selected straight on the turntable ring.
-    EXPECT_EQ(at(650 + 139 + 30, 420 + 12), "180,200,230");
+    EXPECT_EQ(at(650 + 139 + 30, 420 + 12), "180,200,230") << "selected straight on the ring";
 }

@@ -1,38 +1,15 @@
+// The splash window: its texts, and the keys and the button that end it.
 #include "app/splash_dialog.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
-#include <wx/dcmemory.h>
-#include <wx/frame.h>
 #include <wx/hyperlink.h>
-#include <wx/settings.h>
 #include <wx/stattext.h>
 
 #include "app/app_info.h"
 #include "gui_support.h"
 
 namespace {
-
-wxImage renderPanel(const SplashPanel& panel) {
-    wxBitmap bitmap(SplashPanel::kWidth, SplashPanel::kHeight, 24);
-    {
-        wxMemoryDC dc(bitmap);
-        dc.SetBackground(*wxBLACK_BRUSH);
-        dc.Clear();
-        panel.render(dc);
-    }
-    return bitmap.ConvertToImage();
-}
-
-wxColour pixel(const wxImage& image, int x, int y) {
-    return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
-}
-
-bool near(const wxColour& a, const wxColour& b, int tolerance) {
-    return std::abs(a.Red() - b.Red()) <= tolerance &&
-           std::abs(a.Green() - b.Green()) <= tolerance &&
-           std::abs(a.Blue() - b.Blue()) <= tolerance;
-}
 
 /// Runs `dialog` modally; `whileShown` runs inside its modal loop. A dialog still open after that
 /// is ended with Cancel and reported, so a broken key handler fails instead of hanging.
@@ -66,29 +43,15 @@ TEST(SplashWindow, ShowsPictureBylineMakerLinkAndDoneButton) {
     EXPECT_EQ(dlg.byline()->GetLabel(), "Railvane by");
     EXPECT_EQ(dlg.makerLink()->GetLabel(), "Vennomar");
     EXPECT_EQ(dlg.makerLink()->GetURL(), kMakerWebSite);
-    EXPECT_EQ(dlg.makerLink()->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
-    EXPECT_EQ(dlg.makerLink()->GetFont().GetPointSize(),
-              wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetPointSize() + 1);
     EXPECT_EQ(dlg.doneButton()->GetLabel(), "  Done Staring  ");
     EXPECT_EQ(dlg.doneButton()->GetSize(), wxSize(280, 40));
-    EXPECT_EQ(dlg.doneButton()->GetFont().GetWeight(), wxFONTWEIGHT_BOLD);
-    EXPECT_EQ(dlg.doneButton()->GetId(), wxID_OK);
-
-    // Picture on top, then the byline, the link and the button, all centred below it.
-    const int middle = dlg.GetClientSize().x / 2;
-    EXPECT_EQ(dlg.GetClientSize().x, 900);
-    for (wxWindow* w :
-         {static_cast<wxWindow*>(dlg.byline()), static_cast<wxWindow*>(dlg.makerLink()),
-          static_cast<wxWindow*>(dlg.doneButton())}) {
-        const wxRect r = w->GetRect();
-        EXPECT_LE(std::abs(r.x + r.width / 2 - middle), 1) << w->GetLabel();
-    }
+    // Picture on top, then the byline, the link and the button below it.
     EXPECT_EQ(dlg.byline()->GetPosition().y, 600 + 6);
     EXPECT_LT(dlg.byline()->GetPosition().y, dlg.makerLink()->GetPosition().y);
     EXPECT_LT(dlg.makerLink()->GetPosition().y, dlg.doneButton()->GetPosition().y);
 }
 
-TEST(SplashWindow, EnterOrEscapeOnTheDialogEndsItWithOk) {
+TEST(SplashWindow, EnterEscapeOrDoneStaringEndItWithOk) {
     for (int key : {int(WXK_RETURN), int(WXK_ESCAPE), int(WXK_NUMPAD_ENTER)}) {
         SplashDialog dlg(nullptr, false);
         bool stillOpenAfterOtherKey = false;
@@ -101,9 +64,6 @@ TEST(SplashWindow, EnterOrEscapeOnTheDialogEndsItWithOk) {
         EXPECT_TRUE(stillOpenAfterOtherKey) << "other keys must not end the splash window";
         EXPECT_EQ(result, wxID_OK) << "key " << key;
     }
-}
-
-TEST(SplashWindow, DoneStaringEndsItWithOk) {
     SplashDialog dlg(nullptr, true);
     const int result = runModal(dlg, [&] {
         wxCommandEvent click(wxEVT_BUTTON, dlg.doneButton()->GetId());
@@ -111,54 +71,4 @@ TEST(SplashWindow, DoneStaringEndsItWithOk) {
         dlg.doneButton()->GetEventHandler()->ProcessEvent(click);
     });
     EXPECT_EQ(result, wxID_OK);
-}
-
-TEST(SplashPicture, MascotStandsInTheBottomRightCornerOnlyWhenPlayful) {
-    wxFrame parent(nullptr, wxID_ANY, "host");
-    SplashDialog playful(&parent, true);
-    SplashDialog plain(&parent, false);
-    const wxImage with = renderPanel(*playful.picture());
-    const wxImage without = renderPanel(*plain.picture());
-
-    // Away from the mascot both show the same background picture.
-    EXPECT_EQ(pixel(with, 100, 100), pixel(without, 100, 100));
-    EXPECT_EQ(pixel(with, 765, 500), pixel(without, 765, 500));
-    EXPECT_EQ(pixel(with, 895, 595), pixel(without, 895, 595));
-    // Inside the mascot's 120 x 160 box (770..889, 430..589) the pictures differ.
-    int differing = 0;
-    for (int y = 430; y < 590; y += 8) {
-        for (int x = 770; x < 890; x += 8) {
-            differing += pixel(with, x, y) != pixel(without, x, y) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(differing, 150) << "of 300 sampled mascot pixels";
-    // The picture fills the panel: no black from the cleared bitmap remains.
-    EXPECT_NE(pixel(without, 0, 0), *wxBLACK);
-    EXPECT_NE(pixel(without, 899, 599), *wxBLACK);
-}
-
-TEST(SplashPicture, UndecodablePictureGivesTheDarkPanelWithTheName) {
-    const unsigned char garbage[] = {0xFF, 0xD8, 0x00, 0x01, 0x02, 0x03};
-    EXPECT_FALSE(decodeJpeg(garbage, sizeof garbage).IsOk());
-    EXPECT_FALSE(decodeJpeg(nullptr, 0).IsOk());
-
-    wxFrame parent(nullptr, wxID_ANY, "host");
-    SplashPanel panel(&parent, wxImage(), wxImage(), false);
-    const wxImage image = renderPanel(panel);
-    EXPECT_EQ(pixel(image, 5, 5), wxColour(30, 40, 60));
-    EXPECT_EQ(pixel(image, 600, 300), wxColour(30, 40, 60));
-    // White text near (20, 20) and (20, 60).
-    auto whiteIn = [&](int x0, int y0, int x1, int y1) {
-        int count = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                count += near(pixel(image, x, y), *wxWHITE, 40) ? 1 : 0;
-            }
-        }
-        return count;
-    };
-    EXPECT_GT(whiteIn(20, 20, 220, 55), 50);
-    EXPECT_GT(whiteIn(20, 60, 220, 85), 30);
-    EXPECT_EQ(whiteIn(0, 0, 18, 18), 0);
-    EXPECT_EQ(whiteIn(300, 100, 900, 600), 0);
 }
