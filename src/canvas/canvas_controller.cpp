@@ -13,7 +13,10 @@ bool& gradedMoveWarningShown() {
 }
 
 CanvasController::CanvasController(Layout& layout, CanvasHost& host, const TrackCatalog& catalog)
-    : m_layout(layout), m_host(host), m_catalog(catalog) {}
+    : m_layout(layout), m_host(host), m_catalog(catalog) {
+    // Registered first, so an active placement sees every press before any later tool.
+    addTool(&m_placementTool);
+}
 
 void CanvasController::addTool(CanvasTool* tool) {
     if (tool != nullptr && std::find(m_tools.begin(), m_tools.end(), tool) == m_tools.end()) {
@@ -461,8 +464,9 @@ void CanvasController::mouseLeft() {
 }
 
 bool CanvasController::gestureActive() const {
-    return m_drag.active || m_move.pending || m_rotation.active || m_simple.active ||
-           m_labelMove != kNoId || m_band || m_pan;
+    return m_drag.active || m_sceneryPlacement.active || m_helixPlacement.active ||
+           m_move.pending || m_rotation.active || m_simple.active || m_labelMove != kNoId ||
+           m_band || m_pan;
 }
 
 // ---- View ----------------------------------------------------------------------------------
@@ -525,6 +529,15 @@ CanvasOverlays CanvasController::overlays() const {
         o.pivotPoint = m_rotation.pivot;
         o.pivotOnRightAngle = m_rotation.flash;
         o.pivotHeading = normalizeHeading(m_rotation.reference + m_rotation.delta);
+    }
+    if (m_sceneryPlacement.active) {
+        o.scenery = SceneryCatalog::instance().byKey(m_sceneryPlacement.key);
+        o.sceneryPose = {m_sceneryPlacement.position.x, m_sceneryPlacement.position.y,
+                         m_sceneryPlacement.heading};
+    }
+    if (m_helixPlacement.active) {
+        o.helix = helixVariantOrDefault(m_helixPlacement.variant);
+        o.helixCentre = m_helixPlacement.position;
     }
     return o;
 }

@@ -7,7 +7,8 @@
 // Files: canvas_controller.cpp (event dispatch, panning, wheel, keys), canvas_selection.cpp
 // (clicks, chains, rubber band), canvas_move.cpp (moving, Alt rotation, move snap and rejoin),
 // canvas_placement.cpp (palette drag, drop, clone, auto-connect), canvas_edit.cpp (undo, copy,
-// paste, delete, one-step rotation, context menu).
+// paste, delete, one-step rotation, context menu), canvas_helix.cpp (helix placement),
+// canvas_scenery_placement.cpp (scenery placement and the events of both placements).
 
 #include <cstdint>
 #include <string>
@@ -21,6 +22,9 @@
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 #include "geometry/geometry.h"
+
+struct HelixVariant;
+struct SceneryDef;
 
 /// Modifier keys held during an event.
 struct Modifiers {
@@ -60,7 +64,11 @@ struct CanvasOverlays {
     bool pivot = false;  ///< Alt rotation pivot (layout mm) and the heading shown next to it
     Vec2 pivotPoint;
     bool pivotOnRightAngle = false;
-    double pivotHeading = 0.0;  ///< degrees
+    double pivotHeading = 0.0;            ///< degrees
+    const SceneryDef* scenery = nullptr;  ///< scenery being placed: dotted outline at sceneryPose
+    Pose sceneryPose;
+    const HelixVariant* helix = nullptr;  ///< helix being placed: its two radii about helixCentre
+    Vec2 helixCentre;
 };
 
 /// State of a piece dragged from the palette.
@@ -70,6 +78,21 @@ struct PaletteDrag {
     Vec2 position;         ///< layout mm, the mouse point
     double heading = 0.0;  ///< degrees, [0, 360)
     SnapResult snap;
+};
+
+/// A scenery item following the mouse until a left click puts it down.
+struct SceneryPlacement {
+    bool active = false;
+    std::string key;       ///< scenery catalog key
+    Vec2 position;         ///< layout mm, the mouse point
+    double heading = 0.0;  ///< degrees, [0, 360)
+};
+
+/// A helix following the mouse until a left click puts it down.
+struct HelixPlacement {
+    bool active = false;
+    std::string variant;  ///< helix variant key; unknown keys place the default variant
+    Vec2 position;        ///< layout mm, the mouse point
 };
 
 class CanvasController {
@@ -131,6 +154,22 @@ public:
     void autoConnect(const std::string& article);
     const PaletteDrag& paletteDrag() const { return m_drag; }
 
+    /// Starts a helix following the mouse from screen (300, 200); a left click places it.
+    void startHelixPlacement(const std::string& variant);
+    /// Starts a scenery item following the mouse from screen (300, 200), heading 0; a left click
+    /// places it. Keys not in the scenery catalog start nothing.
+    void startSceneryPlacement(const std::string& key);
+    /// One undo step: a Helix centred on `centre` (layout mm, heading 0) with its four end stubs
+    /// on level 1, bottom ends first. Unknown or empty variants take the default one. Returns the
+    /// helix id, or kNoId when the variant's stub article is not in the catalog.
+    uint32_t placeHelix(Vec2 centre, const std::string& variant);
+    /// Puts the scenery item being placed down at `point` (layout mm) with the placement heading;
+    /// a roundhouse near a turntable pit is set against the pit. One undo step; the placement
+    /// ends. Returns the new item's id, or kNoId when nothing was placed.
+    uint32_t placeScenery(Vec2 point);
+    const SceneryPlacement& sceneryPlacement() const { return m_sceneryPlacement; }
+    const HelixPlacement& helixPlacement() const { return m_helixPlacement; }
+
     // Edit commands.
     void undo();
     void redo();
@@ -153,7 +192,7 @@ public:
 
     /// What the paint draws after the document.
     CanvasOverlays overlays() const;
-    /// Whether any gesture (move, band, pan, rotation, palette drag) is in progress.
+    /// Whether any gesture (move, band, pan, rotation, palette drag, placement) is in progress.
     bool gestureActive() const;
 
 private:
@@ -186,6 +225,22 @@ private:
         std::vector<PoseOf> helices;  ///< centre and heading of helices turned along
         bool flash = false;
     };
+    // The two placements see every event before the other tools and the normal handling
+    // (canvas_scenery_placement.cpp).
+    class PlacementTool final : public CanvasTool {
+    public:
+        explicit PlacementTool(CanvasController& owner) : m_owner(owner) {}
+        bool leftDown(ScreenPoint at, Modifiers mods) override;
+        bool motion(ScreenPoint at, Modifiers mods, bool leftButton) override;
+        bool rightDown(ScreenPoint at, Modifiers mods) override;
+        bool wheel(ScreenPoint at, Modifiers mods, int rotation) override;
+        bool key(CanvasKey key, Modifiers mods) override;
+        void cancel() override;
+
+    private:
+        CanvasController& m_owner;
+    };
+
     struct SimpleMove {  // scenery, shapes and deck outlines follow the mouse offset
         bool active = false;
         Vec2 grab;
@@ -231,6 +286,11 @@ private:
     int32_t placementLevel(double* height) const;
     void collectVisiblePieces(std::vector<const PlacedPiece*>& out, bool unselectedOnly) const;
 
+    // canvas_scenery_placement.cpp
+    void turnSceneryPlacement(double degrees);
+    /// Nearest turntable pit scenery item closer than the roundhouse's reach, or nullptr.
+    const SceneryItem* nearestPit(Vec2 point) const;
+
     // canvas_edit.cpp
     void wheelRotate(int rotation, bool fine);
     void contextMenu(ScreenPoint at, Modifiers mods);
@@ -245,6 +305,9 @@ private:
     ScreenPoint m_mouse;
     bool m_mouseInside = false;
     PaletteDrag m_drag;
+    SceneryPlacement m_sceneryPlacement;
+    HelixPlacement m_helixPlacement;
+    PlacementTool m_placementTool{*this};
     PieceMove m_move;
     Rotation m_rotation;
     SimpleMove m_simple;

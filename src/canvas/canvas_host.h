@@ -47,6 +47,8 @@ public:
     virtual void documentModified() = 0;
     /// The selection changed: the properties panel shows it.
     virtual void selectionChanged() = 0;
+    /// Objects the 3D view shows were added or removed: it takes the layout again.
+    virtual void refreshViews() {}
     /// The canvas takes the keyboard focus.
     virtual void takeFocus() = 0;
     /// Client area in pixels.

@@ -106,6 +106,15 @@ void CanvasPanel::autoConnect(const std::string& article) {
 void CanvasPanel::cancelPlacement() {
     m_controller->cancelPlacement();
 }
+void CanvasPanel::startHelixPlacement(const std::string& variant) {
+    m_controller->startHelixPlacement(variant);
+}
+void CanvasPanel::startSceneryPlacement(const std::string& key) {
+    m_controller->startSceneryPlacement(key);
+}
+void CanvasPanel::placeHelix(Vec2 centre, const std::string& variant) {
+    m_controller->placeHelix(centre, variant);
+}
 void CanvasPanel::Undo() {
     m_controller->undo();
 }
@@ -198,6 +207,10 @@ void CanvasPanel::documentModified() {
 
 void CanvasPanel::selectionChanged() {
     m_frame->RefreshSidePanels();
+}
+
+void CanvasPanel::refreshViews() {
+    m_frame->RefreshViews();
 }
 
 void CanvasPanel::takeFocus() {

@@ -39,6 +39,12 @@ public:
     void autoConnect(const std::string& article);
     /// Ends a palette drag or placement without placing anything.
     void cancelPlacement();
+    /// Starts a helix of the variant following the mouse; a left click places it.
+    void startHelixPlacement(const std::string& variant);
+    /// Starts a scenery item following the mouse; a left click places it.
+    void startSceneryPlacement(const std::string& key);
+    /// Places a helix of the variant centred on `centre` (layout mm), heading 0.
+    void placeHelix(Vec2 centre, const std::string& variant);
 
     // Edit commands of the frame.
     void Undo();
@@ -63,6 +69,7 @@ private:
     Prompter& prompter() override;
     void documentModified() override;
     void selectionChanged() override;
+    void refreshViews() override;
     void takeFocus() override;
     ScreenPoint clientSize() const override;
     void setLabelDropPoint(Vec2 point) override;

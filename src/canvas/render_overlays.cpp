@@ -4,6 +4,8 @@
 
 #include "canvas/layout_renderer.h"
 #include "canvas/render_style.h"
+#include "catalog/helix_catalog.h"
+#include "catalog/scenery_catalog.h"
 
 namespace {
 
@@ -18,6 +20,9 @@ constexpr RenderColour kPivotPen{180, 120, 0};
 constexpr RenderColour kPivotBox{30, 30, 30, 200};
 constexpr RenderColour kPivotText{255, 255, 255};
 constexpr int kPivotPt = 11;
+constexpr RenderColour kSceneryGhostPen{80, 150, 80};
+constexpr RenderColour kHelixGhostPen{0, 150, 200};
+constexpr int kHelixCross = 8;  ///< px each way from the centre
 
 void marker(wxDC& dc, wxPoint at, RenderColour fill, RenderColour pen) {
     dc.SetPen(wxPen(toWx(pen), 2));
@@ -45,6 +50,28 @@ void drawCanvasOverlays(wxDC& dc, LayoutRenderer& renderer, const CanvasOverlays
     }
     if (o.ghost != nullptr) {
         renderer.drawPiecePreview(dc, *o.ghost, o.ghostPose, view);
+    }
+    if (o.scenery != nullptr) {
+        // The footprint the item will cover, from the same corners its resize handles use.
+        SceneryItem item;
+        item.x = o.sceneryPose.x;
+        item.y = o.sceneryPose.y;
+        item.heading = o.sceneryPose.heading;
+        wxPoint h[8];
+        LayoutRenderer::sceneryHandles(item, *o.scenery, view, h);
+        const wxPoint outline[5] = {h[0], h[2], h[4], h[6], h[0]};
+        dc.SetPen(wxPen(toWx(kSceneryGhostPen), 1, wxPENSTYLE_DOT));
+        dc.DrawLines(5, outline);
+    }
+    if (o.helix != nullptr) {
+        const wxPoint at = toScreen(view, o.helixCentre);
+        dc.SetPen(wxPen(toWx(kHelixGhostPen), 2, wxPENSTYLE_LONG_DASH));
+        dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        for (double radius : {o.helix->innerRadius, o.helix->outerRadius}) {
+            dc.DrawCircle(at, static_cast<int>(radius * view.zoom));
+        }
+        dc.DrawLine(at.x - kHelixCross, at.y, at.x + kHelixCross + 1, at.y);
+        dc.DrawLine(at.x, at.y - kHelixCross, at.x, at.y + kHelixCross + 1);
     }
     if (o.pivot) {
         const wxPoint at = toScreen(view, o.pivotPoint);

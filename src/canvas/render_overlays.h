@@ -1,6 +1,7 @@
 #pragma once
 // The canvas-only drawing after the document: the rubber band, the snap marker, the ghost of a
-// piece dragged from the palette and the pivot of an Alt rotation.
+// piece dragged from the palette, the scenery item or helix being placed and the pivot of an Alt
+// rotation.
 
 #include <wx/dc.h>
 

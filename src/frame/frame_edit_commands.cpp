@@ -8,6 +8,10 @@
 #include "frame/main_frame.h"
 #include "panels/properties_panel.h"
 
+void MainFrame::placeHelix(Vec2 centre, const std::string& variant) {
+    canvas->placeHelix(centre, variant);
+}
+
 void MainFrame::UndoCommand() {
     layout.Undo();
     RefreshViews();

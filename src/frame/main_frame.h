@@ -51,6 +51,8 @@ public:
     void RefreshSidePanels();
     /// Repaints the canvas and hands the layout to the 3D window when it is open.
     void RefreshViews();
+    /// Places a helix of `variant` centred on `centre` (layout mm) with its four end pieces.
+    void placeHelix(Vec2 centre, const std::string& variant);
     /// The unsaved-changes question; true when the caller may go on (saved, or changes dropped).
     bool ConfirmDiscardChanges();
 

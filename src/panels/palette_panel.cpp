@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kPageTrack = 0;
 constexpr int kMenuDelete = wxID_HIGHEST + 71;
+constexpr Vec2 kHelixDropPoint{500.0, 500.0};  ///< layout mm where a double-clicked helix goes
 
 void fillList(wxListBox* list, const std::vector<PaletteLine>& lines,
               std::vector<std::string>& keys) {
@@ -72,12 +73,6 @@ PalettePanel::PalettePanel(wxWindow* parent, MainFrame* frame)
     m_grid->setPreviewPopup(m_popup);
     m_grid->setHandlers([this](const std::string& a) { dragFromGrid(a); },
                         [this](const std::string& a) { placeFromGrid(a); });
-
-    // The canvas offers no helix or scenery placement yet: the helix rows and the two lists are
-    // shown for reference but greyed, so that nothing looks placeable that is not.
-    m_grid->setTextRowsEnabled(false);
-    m_scenery->Enable(false);
-    m_signals->Enable(false);
 
     m_choice->Bind(wxEVT_CHOICE, &PalettePanel::OnSystemChoice, this);
     m_library->Bind(wxEVT_LISTBOX_DCLICK, &PalettePanel::OnLibraryDoubleClick, this);
@@ -246,8 +241,9 @@ void PalettePanel::dragFromGrid(const std::string& article) {
     if (canvas == nullptr) {
         return;
     }
-    if (!helixKeyOf(article).empty()) {
-        return;  // helix rows are disabled until the canvas can place helices
+    if (const std::string helix = helixKeyOf(article); !helix.empty()) {
+        canvas->startHelixPlacement(helix);
+        return;
     }
     canvas->startPaletteDrag(article);
 }
@@ -257,8 +253,9 @@ void PalettePanel::placeFromGrid(const std::string& article) {
     if (canvas == nullptr) {
         return;
     }
-    if (!helixKeyOf(article).empty()) {
-        return;  // helix rows are disabled until the canvas can place helices
+    if (const std::string helix = helixKeyOf(article); !helix.empty()) {
+        m_frame->placeHelix(kHelixDropPoint, helix);
+        return;
     }
     canvas->autoConnect(article);
 }
@@ -267,7 +264,7 @@ void PalettePanel::placeScenery(const std::string& key) {
     if (key.empty() || m_frame->canvas == nullptr) {
         return;
     }
-    // The lists are disabled until the canvas can place scenery; a key reaching here is dropped.
+    m_frame->canvas->startSceneryPlacement(key);
 }
 
 std::string PalettePanel::currentPlacementKey() const {
