@@ -130,8 +130,9 @@ TEST(CommandTable, AcceleratorsAreTheTextAfterTheTabAndUnique) {
     std::set<std::string> seen;
     for (const CommandEntry& row : commandTable()) {
         const std::string accel(acceleratorOf(row.text));
-        if (!accel.empty())
+        if (!accel.empty()) {
             EXPECT_TRUE(seen.insert(accel).second) << "accelerator used twice: " << accel;
+        }
     }
     EXPECT_EQ(seen.size(), 16u);
 }

@@ -60,10 +60,12 @@ TEST(SceneryCatalog, HoldsFortyThreeUniqueItemsEachDrawnInsideItsFootprint) {
             EXPECT_TRUE(b.min.x >= -kEps && b.min.y >= -kEps && b.max.x <= d.width + kEps &&
                         b.max.y <= d.depth + kEps)
                 << "shape " << i << " leaves the footprint";
-            if (s.kind == SceneryShapeKind::Polygon)
+            if (s.kind == SceneryShapeKind::Polygon) {
                 EXPECT_GE(s.points.size(), 3u) << "shape " << i;
-            if (s.kind == SceneryShapeKind::Ring || s.kind == SceneryShapeKind::Line)
+            }
+            if (s.kind == SceneryShapeKind::Ring || s.kind == SceneryShapeKind::Line) {
                 EXPECT_TRUE(s.width > 0 && s.outline.a > 0) << "shape " << i << " is invisible";
+            }
         }
     }
 }
