@@ -252,10 +252,15 @@ void CanvasPanel::OnMouse(wxMouseEvent& event) {
         m_controller->motion(at, mods, event.LeftIsDown());
     } else if (type == wxEVT_LEFT_DOWN) {
         SetFocus();
-        m_controller->leftDown(at, mods);
+        if (m_clicks.pressIsDoubleClick(event.GetTimestamp(), at.x, at.y)) {
+            m_controller->leftDoubleClick(at, mods);
+        } else {
+            m_controller->leftDown(at, mods);
+        }
     } else if (type == wxEVT_LEFT_UP) {
         m_controller->leftUp(at, mods);
     } else if (type == wxEVT_LEFT_DCLICK) {
+        m_clicks.doubleClicked();
         m_controller->leftDoubleClick(at, mods);
     } else if (type == wxEVT_RIGHT_DOWN) {
         m_controller->rightDown(at, mods);

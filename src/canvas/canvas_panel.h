@@ -11,6 +11,7 @@
 
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_host.h"
+#include "canvas/wx_double_click.h"
 
 class MainFrame;
 class LayoutRenderer;
@@ -82,6 +83,7 @@ private:
 
     MainFrame* m_frame;
     std::unique_ptr<CanvasController> m_controller;
+    DoubleClickRecovery m_clicks{desktopDoubleClickRecovery(this)};
     std::unique_ptr<LayoutRenderer> m_renderer;
     wxTimer m_flashTimer;
     std::string m_status0;  ///< what field 0 shows now (the paint may replace a banner)

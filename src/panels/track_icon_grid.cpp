@@ -255,6 +255,10 @@ void TrackIconGrid::paintEntry(wxDC& dc, int index, int width, int colw) {
 }
 
 void TrackIconGrid::OnLeftDown(wxMouseEvent& event) {
+    if (m_clicks.pressIsDoubleClick(event.GetTimestamp(), event.GetX(), event.GetY())) {
+        OnDoubleClick(event);
+        return;
+    }
     const int hit = hitTest(gridPoint(event));
     if (hit >= 0) {
         m_selected = hit;
@@ -270,6 +274,9 @@ void TrackIconGrid::OnLeftUp(wxMouseEvent& event) {
 }
 
 void TrackIconGrid::OnDoubleClick(wxMouseEvent& event) {
+    if (event.GetEventType() == wxEVT_LEFT_DCLICK) {
+        m_clicks.doubleClicked();
+    }
     const int hit = hitTest(gridPoint(event));
     if (hit < 0) {
         return;

@@ -12,6 +12,7 @@
 #include <wx/scrolwin.h>
 #include <wx/timer.h>
 
+#include "canvas/wx_double_click.h"
 #include "panels/palette_groups.h"
 
 class LayoutRenderer;
@@ -97,6 +98,7 @@ private:
     int m_selected = -1;
     int m_hover = -1;
     bool m_doubleClicked = false;
+    DoubleClickRecovery m_clicks{desktopDoubleClickRecovery(this)};
     std::string m_toolTip;
     bool m_textRowsEnabled = true;
 
