@@ -6,13 +6,12 @@
 #include <unordered_map>
 
 #include "catalog/helix_catalog.h"
+#include "tools/elevation.h"
 
 namespace {
 
 // A piece below this height counts as lying on the ground (bottom helix stubs, no tint).
 constexpr double kGroundMm = 0.5;
-// Grade magnitude (degrees) below which a piece counts as flat.
-constexpr double kFlatGrade = 0.001;
 // Height (mm) at which the tint reaches its brown end.
 constexpr double kTintFullMm = 120.0;
 

@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-/// The maker's web site, behind the "Vennomar" link of the welcome text.
-inline constexpr std::string_view kMakerWebSite = "https://www.vennomar.com/";
+#include "app/app_info.h"
+
 /// The maker's web shop, behind the "Vennomar" link of the piece tally topic.
-inline constexpr std::string_view kShopWebSite = "https://shop.vennomar.com/";
+inline constexpr std::string_view kShopWebSite = "https://shop.vennomar.example/";
 
 /// What one item of a help page is.
 enum class HelpItemKind {

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "catalog/helix_catalog.h"
+#include "tools/elevation.h"
 
 namespace {
-
-constexpr double kFlatGrade = 0.001;
 
 const PieceColourEntry kColours[] = {
     {"Default", std::nullopt},     {"Red", Rgb{220, 60, 60}},   {"Orange", Rgb{230, 140, 40}},

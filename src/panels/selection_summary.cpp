@@ -8,10 +8,10 @@
 #include "catalog/helix_catalog.h"
 #include "catalog/scenery_catalog.h"
 #include "catalog/track_catalog.h"
+#include "tools/elevation.h"
 
 namespace {
 
-constexpr double kFlatGrade = 0.001;
 constexpr double kRunHeadingTolerance = 1.0;
 
 Units unitsOf(const Layout& layout) {
