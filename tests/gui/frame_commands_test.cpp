@@ -5,9 +5,9 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 
+#include "files_test_fixture.h"
 #include "frame/command_ids.h"
 #include "frame/command_table.h"
-#include "files_test_fixture.h"
 
 namespace fs = std::filesystem;
 namespace Id = CommandId;

@@ -221,9 +221,9 @@ TEST_F(CommandsFrameTest, HelpWindowsShowTheirTopicsLinksAndCloseButton) {
     headings.clear();
     links.clear();
     read(*dialog, headings, links);
-    EXPECT_EQ(headings, (std::vector<wxString>{"Layout Wizard", "Before you start", "Mainline",
-                                               "Station", "Bridge", "Curve selection",
-                                               "Editing the result"}));
+    EXPECT_EQ(headings,
+              (std::vector<wxString>{"Layout Wizard", "Before you start", "Mainline", "Station",
+                                     "Bridge", "Curve selection", "Editing the result"}));
     EXPECT_TRUE(links.empty());
     dialog->Destroy();
 }

@@ -122,10 +122,10 @@ TEST_F(PalettePanelTest, DoubleClicksGrowAJoinedTrackFromTheSelectedPiece) {
     Layout& layout = m_frame->layout;
     layout.pieces = {straight(layout.AllocateId(), 100, 100, true)};
     const auto& entries = m_palette->grid()->entries();
-    const int index = static_cast<int>(
-        std::find_if(entries.begin(), entries.end(),
-                     [](const PaletteEntry& e) { return e.article == "24188"; }) -
-        entries.begin());
+    const int index =
+        static_cast<int>(std::find_if(entries.begin(), entries.end(),
+                                      [](const PaletteEntry& e) { return e.article == "24188"; }) -
+                         entries.begin());
     ASSERT_LT(index, static_cast<int>(entries.size()));
     for (int click = 0; click < 2; ++click) {
         mouseOnEntry(wxEVT_LEFT_DOWN, index);

@@ -55,7 +55,8 @@ TEST(TraceFileLines, FirstLineOfARunReplacesThePreviousTrace) {
         trace.append("A: wxFrame base constructed");
         trace.append("B: MenuBar done");
         // Untimed, one per line, on disk after every call.
-        EXPECT_EQ(readFile(tmp / "mainframe.log"), "A: wxFrame base constructed\nB: MenuBar done\n");
+        EXPECT_EQ(readFile(tmp / "mainframe.log"),
+                  "A: wxFrame base constructed\nB: MenuBar done\n");
     }
     TraceFile unwritable(tmp / "mainframe.log" / "x.log");
     unwritable.append("lost");  // silent

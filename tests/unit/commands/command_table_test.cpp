@@ -38,8 +38,9 @@ TEST(CommandTable, MenusShowTheirTextsIdsTicksAndSeparators) {
               "Save &As...\tCtrl+Shift+S=5004|---|&Import Layout...=1900|&Export Layout...=1901|"
               "---|&Close Layout\tCtrl+W=5001|---|Page Set&up...=5012|Print Pre&view...=5013|"
               "&Print...\tCtrl+P=5010|---|Save as &Library Block...=2001|---|E&xit=5006|");
-    EXPECT_EQ(shownMenu("&Edit"), "&Undo\tCtrl+Z=2002|&Redo\tCtrl+Y=2003|---|&Delete\tDel=2004|"
-                                  "Select &All\tCtrl+A=2005|");
+    EXPECT_EQ(shownMenu("&Edit"),
+              "&Undo\tCtrl+Z=2002|&Redo\tCtrl+Y=2003|---|&Delete\tDel=2004|"
+              "Select &All\tCtrl+A=2005|");
     EXPECT_EQ(shownMenu("&View"),
               "Zoom &In\t+=2006|Zoom &Out\t-=2007|Zoom to &Fit\tCtrl+0=2008|---|"
               "Show &Grid\tCtrl+G=2009*|&Snap\tCtrl+Shift+G=2010*|Show &Rails=2012*|");
@@ -47,8 +48,7 @@ TEST(CommandTable, MenusShowTheirTextsIdsTicksAndSeparators) {
               ">Units of Measure|  Millimetres (mm)=2021*|  Centimetres (cm)=2022|"
               "  Inches (in)=2023|---|Layout &Shape...=2020|Layout &Wizard (Experimental)...=2018|"
               "&Bridge Wizard (Experimental)...=2019|");
-    EXPECT_EQ(shownMenu("&Help"),
-              "&Help\tF1=2027|Layout &Wizard Help=2028|---|&Options...=2029|");
+    EXPECT_EQ(shownMenu("&Help"), "&Help\tF1=2027|Layout &Wizard Help=2028|---|&Options...=2029|");
     EXPECT_EQ(findCommand(CommandId::UnitsInches, CommandPlace::Menu)->kind, CommandKind::Radio);
     EXPECT_EQ(findCommand(CommandId::ShowGrid, CommandPlace::Menu)->kind, CommandKind::Check);
 }
@@ -65,20 +65,21 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
                  (row->tooltip.empty() ? "" : " [" + std::string(row->tooltip) + "]") +
                  (row->statusHelp.empty() ? "" : " {" + std::string(row->statusHelp) + "}") + "\n";
     }
-    EXPECT_EQ(shown,
-              "Undo=2002\nRedo=2003\n|\n"
-              "Levels=2024 [Manage layout levels (decks): height, color, and shape]\n|\n"
-              "3D View=2000\n|\nFit=2008\n|\n"
-              "Hide Labels=2011 check [Toggle track labels and join dots]\n|\n"
-              "Tunnel=2013 [Place tunnel portals on the selected chain (or remove if already in a "
-              "tunnel)]\n"
-              "Measure=2014 check [Measuring tape: click two points on the canvas to lay down a "
-              "length annotation]\n"
-              "Polygon=2015 check [Draw a free-form polygon (access hatch, river, mountain, etc.)]\n"
-              "Rectangle=2016 [Rectangle] {Place a rectangle of an exact size -- easier than "
-              "drawing one by hand}\n"
-              "Elevation=2017 [Elevation] {Open the Elevation Wizard to set up track grades and "
-              "inclines}\n|\n");
+    EXPECT_EQ(
+        shown,
+        "Undo=2002\nRedo=2003\n|\n"
+        "Levels=2024 [Manage layout levels (decks): height, color, and shape]\n|\n"
+        "3D View=2000\n|\nFit=2008\n|\n"
+        "Hide Labels=2011 check [Toggle track labels and join dots]\n|\n"
+        "Tunnel=2013 [Place tunnel portals on the selected chain (or remove if already in a "
+        "tunnel)]\n"
+        "Measure=2014 check [Measuring tape: click two points on the canvas to lay down a "
+        "length annotation]\n"
+        "Polygon=2015 check [Draw a free-form polygon (access hatch, river, mountain, etc.)]\n"
+        "Rectangle=2016 [Rectangle] {Place a rectangle of an exact size -- easier than "
+        "drawing one by hand}\n"
+        "Elevation=2017 [Elevation] {Open the Elevation Wizard to set up track grades and "
+        "inclines}\n|\n");
 }
 
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {

@@ -63,7 +63,8 @@ TEST(BadLayoutFiles, MissingAttributesAndUnreadableNumbersNameTheLine) {
          "Line 4: \"x\" of <piece> is not a finite number: \"nan\""},
         {withPieces(pieceLine(R"(id="1" cat="a" x="0" y="0" heading="1e400")")),
          "Line 4: \"heading\" of <piece> is out of range: \"1e400\""},
-        {kHead + "  <levels active=\"1\">\n    <level id=\"1\" r=\"256\"/>\n  </levels>\n</layout>\n",
+        {kHead +
+             "  <levels active=\"1\">\n    <level id=\"1\" r=\"256\"/>\n  </levels>\n</layout>\n",
          "Line 4: \"r\" of <level> is out of range: \"256\""},
     };
     for (const auto& [text, message] : cases)
@@ -87,11 +88,11 @@ TEST(BadLayoutFiles, TruncatedFilesAreRefused) {
 
 TEST(BadLayoutFiles, ImpossibleConnectorsAndDanglingJointsAreNotStored) {
     // 24188 is a straight with two connectors; "x" is unknown and bounded by a fixed limit.
-    Layout doc = readOk(withPieces(
-        pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") + joint(2000000000, 2, 0) +
-        joint(-1, 2, 0) + joint(2, 2, 0) + "    </piece>\n" +
-        pieceLine(R"(id="2" cat="x" x="0" y="0" heading="0")") + joint(64, 1, 1) +
-        joint(63, 2, 62) + joint(62, 2, 63) + "    </piece>\n"));
+    Layout doc = readOk(
+        withPieces(pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") +
+                   joint(2000000000, 2, 0) + joint(-1, 2, 0) + joint(2, 2, 0) + "    </piece>\n" +
+                   pieceLine(R"(id="2" cat="x" x="0" y="0" heading="0")") + joint(64, 1, 1) +
+                   joint(63, 2, 62) + joint(62, 2, 63) + "    </piece>\n"));
     EXPECT_TRUE(doc.pieces[0].joints.empty());
     ASSERT_EQ(doc.pieces[1].joints.size(), 64u);
     EXPECT_EQ(doc.pieces[1].joints[63].target, 2) << "a piece may be joined to itself";
@@ -114,13 +115,13 @@ TEST(BadLayoutFiles, ImpossibleConnectorsAndDanglingJointsAreNotStored) {
 }
 
 TEST(BadLayoutFiles, RepeatedIdentifiersAreRenumbered) {
-    const Layout doc = readOk(withPieces(
-        pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") + joint(1, 2, 0) +
-        "    </piece>\n" + pieceLine(R"(id="2" cat="24188" x="0" y="0" heading="0")") +
-        joint(0, 1, 1) + "    </piece>\n" +
-        // A second piece 2 claiming the same joint.
-        pieceLine(R"(id="2" cat="24188" x="5" y="0" heading="0")") + joint(0, 1, 1) +
-        "    </piece>\n"));
+    const Layout doc = readOk(
+        withPieces(pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") + joint(1, 2, 0) +
+                   "    </piece>\n" + pieceLine(R"(id="2" cat="24188" x="0" y="0" heading="0")") +
+                   joint(0, 1, 1) + "    </piece>\n" +
+                   // A second piece 2 claiming the same joint.
+                   pieceLine(R"(id="2" cat="24188" x="5" y="0" heading="0")") + joint(0, 1, 1) +
+                   "    </piece>\n"));
     ASSERT_EQ(doc.pieces.size(), 3u);
     EXPECT_EQ(doc.pieces[1].jointAt(0).target, 1);
     EXPECT_EQ(doc.pieces[2].id, 3u);

@@ -105,7 +105,8 @@ TEST(LayoutReader, DefaultLevelNextIdGrowingJointsAndTrackColour) {
         "  <levels active=\"1\">\n"
         "    <level id=\"1\" name=\"A\" visible=\"1\" height=\"0\" trackcolor=\"1\" g=\"5\">\n"
         "      <pt x=\"0\" y=\"0\"/>\n      <pt x=\"1\" y=\"0\"/>\n    </level>\n"
-        "    <level id=\"2\" name=\"B\">\n      <pt x=\"0\" y=\"0\"/>\n      <pt x=\"1\" y=\"0\"/>\n"
+        "    <level id=\"2\" name=\"B\">\n      <pt x=\"0\" y=\"0\"/>\n      <pt x=\"1\" "
+        "y=\"0\"/>\n"
         "      <pt x=\"1\" y=\"1\"/>\n    </level>\n  </levels>\n"));
     ASSERT_EQ(l.levels.size(), 2u);
     EXPECT_EQ(l.levels[0].r, 180);
@@ -117,14 +118,18 @@ TEST(LayoutReader, DefaultLevelNextIdGrowingJointsAndTrackColour) {
 }
 
 TEST(LayoutReader, MarkersOutsideTheirSectionsMeanNothing) {
-    const Layout l = readOk(layoutText(
-        "  <pt x=\"1\" y=\"1\"/>\n"
-        "  <sceneryitem id=\"40\" item=\"a\" " + kAt + "/>\n"
-        "  <piece id=\"41\" cat=\"x\" " + kAt + ">\n"
-        "  <pieces>\n    <joint conn=\"0\"/>\n  </pieces>\n"
-        "  <shape id=\"42\"></shape>\n"  // opened and closed on one line: not a shape
-        "  <levels active=\"2\">\n    <level id=\"2\" name=\"B\"/>\n  </levels>\n"
-        "  <unknown id=\"43\"/>\n"));
+    const Layout l = readOk(
+        layoutText("  <pt x=\"1\" y=\"1\"/>\n"
+                   "  <sceneryitem id=\"40\" item=\"a\" " +
+                   kAt +
+                   "/>\n"
+                   "  <piece id=\"41\" cat=\"x\" " +
+                   kAt +
+                   ">\n"
+                   "  <pieces>\n    <joint conn=\"0\"/>\n  </pieces>\n"
+                   "  <shape id=\"42\"></shape>\n"  // opened and closed on one line: not a shape
+                   "  <levels active=\"2\">\n    <level id=\"2\" name=\"B\"/>\n  </levels>\n"
+                   "  <unknown id=\"43\"/>\n"));
     EXPECT_TRUE(l.pieces.empty() && l.scenery.empty() && l.shapes.empty());
     ASSERT_EQ(l.levels.size(), 1u);
     EXPECT_EQ(l.levels[0].id, 2);
@@ -136,8 +141,8 @@ TEST(LayoutReader, FlagsHelixSelectionColoursAndEntities) {
     // split into bytes, black included.
     const Layout l = readOk(layoutText(
         "  <pieces>\n" + pieceText(1, "24130", " helix=\"4\" sel=\"yes\" rev=\"true\"") +
-        pieceText(2, "24130", " helix=\"4\" sel=\"1\"") + pieceText(3, "24130", " color=\"1193046\"") +
-        pieceText(5, "24130", " color=\"0\"") +
+        pieceText(2, "24130", " helix=\"4\" sel=\"1\"") +
+        pieceText(3, "24130", " color=\"1193046\"") + pieceText(5, "24130", " color=\"0\"") +
         "  </pieces>\n  <labels>\n    <label id=\"6\" x=\"0\" y=\"0\" "
         "text=\"a&amp;b&lt;c&gt;&quot;&#10;\"/>\n  </labels>\n"
         "  <helices>\n    <helix id=\"4\" cx=\"0\" cy=\"0\" heading=\"0\" bottomR1=\"1\" "

@@ -45,8 +45,9 @@ TEST(LayoutWriter, NewEmptyLayoutIsExactlyNineLinesWithoutEditingState) {
     layout.toolMode = 3;
     layout.gridSpacing = 8.0;
     EXPECT_EQ(writeLayoutText(layout, ""), empty);
-    EXPECT_EQ(lines(writeLayoutText(Layout{}, "Tom & \"Jerry's\" <Line>"))[1],
-              R"(<layout name="Tom &amp; &quot;Jerry's&quot; &lt;Line&gt;" version="1" units="0">)");
+    EXPECT_EQ(
+        lines(writeLayoutText(Layout{}, "Tom & \"Jerry's\" <Line>"))[1],
+        R"(<layout name="Tom &amp; &quot;Jerry's&quot; &lt;Line&gt;" version="1" units="0">)");
 }
 
 TEST(LayoutWriter, PieceAttributesAppearOnlyWhenSet) {

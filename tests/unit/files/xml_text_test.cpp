@@ -101,8 +101,9 @@ TEST(XmlText, AttributesMatchWholeNamesOutsideValues) {
 TEST(XmlText, NumbersAreReadAsFarAsTheyGo) {
     using NS = NumberStatus;
     const std::vector<std::tuple<std::string, NS, int64_t>> ints = {
-        {"  42abc", NS::Ok, 42},         {"3.9", NS::Ok, 3}, {"101", NS::OutOfRange, 0},
-        {"99999999999999999999999", NS::OutOfRange, 0},     {"-", NS::NotANumber, 0},
+        {"  42abc", NS::Ok, 42},    {"3.9", NS::Ok, 3},
+        {"101", NS::OutOfRange, 0}, {"99999999999999999999999", NS::OutOfRange, 0},
+        {"-", NS::NotANumber, 0},
     };
     for (const auto& [text, status, value] : ints) {
         int64_t i = 0;
@@ -110,8 +111,8 @@ TEST(XmlText, NumbersAreReadAsFarAsTheyGo) {
         EXPECT_EQ(status == NS::Ok ? i : value, value) << text;
     }
     const std::vector<std::tuple<std::string, NS, double>> reals = {
-        {" -7.5000mm", NS::Ok, -7.5},  {"1,5", NS::Ok, 1.0},      {"nan", NS::NotFinite, 9},
-        {"-inf", NS::NotFinite, 9},    {"1e999", NS::OutOfRange, 9}, {"", NS::NotANumber, 9},
+        {" -7.5000mm", NS::Ok, -7.5}, {"1,5", NS::Ok, 1.0},         {"nan", NS::NotFinite, 9},
+        {"-inf", NS::NotFinite, 9},   {"1e999", NS::OutOfRange, 9}, {"", NS::NotANumber, 9},
     };
     for (const auto& [text, status, value] : reals) {
         double d = 9.0;  // a failed parse must not change the result

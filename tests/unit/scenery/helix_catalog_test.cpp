@@ -12,8 +12,9 @@ TEST(HelixCatalog, TenVariantsBuiltFromCTrackCurvesOfTheirRadiusPair) {
     std::string keys;
     for (const HelixVariant& h : v)
         keys += h.key.substr(7) + " ";
-    EXPECT_EQ(keys, "2_5_r1r2 3_5_r1r2 4_5_r1r2 2_5_r2r3 3_5_r2r3 2_5_r3r4 4_5_r3r4 2_5_r4r5 "
-                    "3_5_r4r5 4_5_r4r5 ");
+    EXPECT_EQ(keys,
+              "2_5_r1r2 3_5_r1r2 4_5_r1r2 2_5_r2r3 3_5_r2r3 2_5_r3r4 4_5_r3r4 2_5_r4r5 "
+              "3_5_r4r5 4_5_r4r5 ");
     EXPECT_EQ(v[0].name, "Proses 2.5 R1&R2 26cm/10.2\"");
     const TrackCatalog& track = TrackCatalog::instance();
     for (const HelixVariant& h : v) {
