@@ -199,6 +199,7 @@ private:
     struct PoseOf {
         uint32_t id = kNoId;
         Pose pose;
+        size_t slot = 0;  ///< position in the layout's array when the move began (pieces only)
     };
     struct PieceMove {
         bool pending = false;

@@ -122,9 +122,10 @@ bool CanvasController::beginMove() {
     }
     breakOutsideJoints();
 
-    for (const PlacedPiece& p : m_layout.pieces) {
+    for (size_t i = 0; i < m_layout.pieces.size(); ++i) {
+        const PlacedPiece& p = m_layout.pieces[i];
         if (p.selected) {
-            m_move.pieces.push_back({p.id, p.pose()});
+            m_move.pieces.push_back({p.id, p.pose(), i});
         }
     }
     for (const SceneryItem& s : m_layout.scenery) {
@@ -176,12 +177,12 @@ void CanvasController::breakOutsideJoints() {
 void CanvasController::dragSelection(ScreenPoint at) {
     const Vec2 w = toWorld(at);
     const double dx = w.x - m_move.grab.x, dy = w.y - m_move.grab.y;
-    const auto index = pieceIndexById(m_layout);
+    // No piece is added or removed while dragging, so the slots taken when the move began
+    // still hold the moving pieces: no look-up on every mouse move.
     for (const PoseOf& s : m_move.pieces) {
-        auto it = index.find(s.id);
-        if (it != index.end()) {
-            m_layout.pieces[it->second].x = s.pose.x + dx;
-            m_layout.pieces[it->second].y = s.pose.y + dy;
+        if (s.slot < m_layout.pieces.size() && m_layout.pieces[s.slot].id == s.id) {
+            m_layout.pieces[s.slot].x = s.pose.x + dx;
+            m_layout.pieces[s.slot].y = s.pose.y + dy;
         }
     }
     for (const PoseOf& s : m_move.scenery) {
