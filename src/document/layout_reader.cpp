@@ -217,7 +217,7 @@ void readJoint(const ElementLine& e, OpenPiece& current) {
     const int64_t conn = e.reqInt("conn", kInt32Min, kInt32Max);
     Joint j{e.reqInt32("target"), e.reqInt32("tconn")};
     // A joint on a connector the piece cannot have is dropped rather than stored.
-    if (current.piece == nullptr || conn < 0 || conn >= current.limit)
+    if (conn < 0 || conn >= current.limit)
         return;
     if (j.isOpen())
         j = Joint{};

@@ -76,23 +76,22 @@ const PieceColourEntry& pieceColourAt(int i) {
 bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level) {
     const LayoutLevel* target = layout.FindLevel(level);
     const double base = target != nullptr ? target->height : 0.0;
-    if (shown.scenery != kNoId) {
-        if (layout.FindScenery(shown.scenery) == nullptr) {
+    // A scenery item or a shape only changes its level; the snapshot copies the arrays, so the
+    // record is looked up again after PushUndo.
+    auto moveOne = [&](auto find) {
+        if (find() == nullptr) {
             return false;
         }
         layout.PushUndo();
-        layout.FindScenery(shown.scenery)->level = level;
+        find()->level = level;
         layout.activeLevel = level;
         return true;
+    };
+    if (shown.scenery != kNoId) {
+        return moveOne([&] { return layout.FindScenery(shown.scenery); });
     }
     if (shown.shape != kNoId) {
-        if (layout.FindShape(shown.shape) == nullptr) {
-            return false;
-        }
-        layout.PushUndo();
-        layout.FindShape(shown.shape)->level = level;
-        layout.activeLevel = level;
-        return true;
+        return moveOne([&] { return layout.FindShape(shown.shape); });
     }
     if (shown.helix != kNoId) {
         if (layout.FindHelix(shown.helix) == nullptr) {
