@@ -14,8 +14,8 @@
 
 #include "app/scripted_prompter.h"
 #include "canvas/canvas_controller.h"
-#include "canvas/layout_renderer.h"
-#include "canvas/render_overlays.h"
+#include "render/ui/layout_renderer.h"
+#include "render/ui/render_overlays.h"
 
 namespace {
 

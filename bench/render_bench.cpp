@@ -15,10 +15,11 @@
 #include <wx/init.h>
 
 #include "canvas/canvas_view.h"
-#include "canvas/layout_renderer.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
+#include "document/snap_search.h"
 #include "geometry/geometry.h"
+#include "render/ui/layout_renderer.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
-#include "geometry/piece_shape.h"
+#include "catalog/piece_shape.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
+#include "document/snap_search.h"
 #include "geometry/geometry.h"
 
 namespace {

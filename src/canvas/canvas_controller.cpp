@@ -6,6 +6,7 @@
 #include "canvas/canvas_picking.h"
 #include "catalog/helix_catalog.h"
 #include "catalog/scenery_catalog.h"
+#include "document/snap_search.h"
 
 bool& gradedMoveWarningShown() {
     static bool shown = false;

@@ -6,8 +6,9 @@
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_picking.h"
 #include "canvas/edit_guards.h"
+#include "catalog/piece_shape.h"
 #include "catalog/scenery_catalog.h"
-#include "geometry/piece_shape.h"
+#include "document/snap_search.h"
 
 namespace {
 

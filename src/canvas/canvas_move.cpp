@@ -9,6 +9,7 @@
 #include "canvas/connector_grid.h"
 #include "canvas/edit_guards.h"
 #include "canvas/track_joints.h"
+#include "document/snap_search.h"
 #include "tools/elevation.h"
 
 namespace {

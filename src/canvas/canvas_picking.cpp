@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "canvas/render_rules.h"
 #include "catalog/helix_catalog.h"
+#include "catalog/piece_shape.h"
 #include "catalog/scenery_catalog.h"
-#include "geometry/piece_shape.h"
+#include "render/render_rules.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_picking.h"
 #include "canvas/track_joints.h"
+#include "document/snap_search.h"
 #include "tools/elevation.h"
 
 namespace {

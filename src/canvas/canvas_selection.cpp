@@ -7,7 +7,7 @@
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_picking.h"
 #include "canvas/track_joints.h"
-#include "geometry/piece_shape.h"
+#include "catalog/piece_shape.h"
 
 namespace {
 

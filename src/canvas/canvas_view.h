@@ -7,7 +7,7 @@
 #include <string>
 
 #include "geometry/geometry.h"
-#include "geometry/piece_shape.h"
+#include "catalog/piece_shape.h"
 
 class Layout;
 class TrackCatalog;

@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "geometry/geometry.h"
+
 /// Track system identifiers; stored only through articles, never written to files.
 using TrackSystem = uint32_t;
 namespace Systems {
@@ -38,15 +40,6 @@ enum class PieceKind : uint32_t {
     Crossing = 8,
     Turntable = 10,
     OffsetCurvedTurnout = 11,
-};
-
-/// One track end in the piece-local frame (mm, degrees outward).
-struct ConnectorDef {
-    double x = 0.0;
-    double y = 0.0;
-    double heading = 0.0;
-    bool open = true;
-    int index = 0;
 };
 
 /// One catalog piece. length: straight length, arc length, turnout straight route, main track of

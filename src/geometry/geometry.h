@@ -1,6 +1,6 @@
 #pragma once
-// The layout coordinate system and the geometry every tool shares: connector transforms, mating,
-// the snap search and the track-system conflict probe.
+// The layout coordinate system and the geometry every tool shares: points, poses, headings,
+// units, and the result types of the snap search (which lives with the placed pieces).
 //
 // Layout frame: millimetres, x to the right, y downward (as screen rows). Headings are degrees,
 // 0 along +x, growing clockwise on screen (90 points along +y).
@@ -10,10 +10,6 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-
-struct PieceDef;
-struct PlacedPiece;
-class TrackCatalog;
 
 /// A point or vector in mm.
 struct Vec2 {
@@ -56,6 +52,15 @@ struct SystemConflict {
     uint32_t existingSystem = 0;  ///< system of the placed piece's connector
 };
 
+/// One track end in the piece-local frame (mm, degrees outward).
+struct ConnectorDef {
+    double x = 0.0;
+    double y = 0.0;
+    double heading = 0.0;
+    bool open = true;
+    int index = 0;
+};
+
 /// Display unit: 0 millimetres, 1 centimetres, 2 inches. The model always stays in mm.
 enum class Units : int { Millimetres = 0, Centimetres = 1, Inches = 2 };
 
@@ -67,39 +72,6 @@ double normalizeHeading(double heading);       ///< into [0, 360)
 double headingDifference(double a, double b);  ///< in [0, 180]; 180 = facing each other
 double degToRad(double degrees);               ///< degrees -> radians
 double radToDeg(double radians);               ///< radians -> degrees
-
-/// Connector i of a piece placed at `pose` with `joints`, in the layout frame.
-WorldConnector connectorToWorld(const PlacedPiece& piece, const PieceDef& def, int i);
-/// Same from a bare pose; all connectors open.
-WorldConnector connectorToWorld(const Pose& pose, const PieceDef& def, int i);
-/// All connectors of a placed piece, in connector order.
-std::vector<WorldConnector> worldConnectors(const PlacedPiece& piece, const PieceDef& def);
-/// All connectors of a definition at a bare pose, all open.
-std::vector<WorldConnector> worldConnectors(const Pose& pose, const PieceDef& def);
-
-/// The pose that puts connector j of `def` onto `target`, facing it. Zero pose for a bad j.
-Pose matingPose(const PieceDef& def, int j, const Pose& target);
-Pose matingPose(const PieceDef& def, int j, const WorldConnector& target);
-
-/// Nearest compatible open-connector pair within 25 mm whose headings differ by at least 20
-/// degrees; ties keep the pair found first in layout order. Placed pieces whose article is not in
-/// `catalog` are skipped. Linear in the placed pieces and allocation-free per piece.
-SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
-                    const std::vector<const PlacedPiece*>& placed, const TrackCatalog& catalog);
-SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
-                    const std::vector<PlacedPiece>& placed, const TrackCatalog& catalog);
-
-/// First pair that would snap by distance and heading but whose connector systems differ; the
-/// dropped piece's system is reported first.
-SystemConflict findSystemConflict(const PieceDef& dropped, const Pose& dropPose,
-                                  const std::vector<const PlacedPiece*>& placed,
-                                  const TrackCatalog& catalog);
-SystemConflict findSystemConflict(const PieceDef& dropped, const Pose& dropPose,
-                                  const std::vector<PlacedPiece>& placed,
-                                  const TrackCatalog& catalog);
-
-/// Per-connector system of an adapter, else the definition's own system.
-uint32_t connectorSystem(const PieceDef& def, int i);
 
 double toDisplay(double mm, Units units);       ///< mm -> shown value
 double fromDisplay(double value, Units units);  ///< typed value -> mm

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "catalog/track_catalog.h"
+#include "geometry/geometry.h"
 
 /// Straight of length L (mm): (0, 0, 180) and (L, 0, 0).
 std::vector<ConnectorDef> straightConnectors(double L);

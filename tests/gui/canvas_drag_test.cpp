@@ -5,8 +5,8 @@
 
 #include "app/prefs.h"
 #include "app/scripted_prompter.h"
-#include "canvas/canvas_panel.h"
-#include "frame/main_frame.h"
+#include "canvas/ui/canvas_panel.h"
+#include "frame/ui/main_frame.h"
 #include "gui_support.h"
 
 namespace {

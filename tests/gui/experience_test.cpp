@@ -1,5 +1,5 @@
 // The experience question: its texts, and what each answer stores in the preferences.
-#include "app/experience_dialog.h"
+#include "app/ui/experience_dialog.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>

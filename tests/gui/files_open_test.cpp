@@ -4,7 +4,7 @@
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
-#include "dialogs/open_layout_dialog.h"
+#include "dialogs/ui/open_layout_dialog.h"
 #include "document/layout_writer.h"
 #include "files_test_fixture.h"
 #include "frame/command_ids.h"

@@ -7,11 +7,11 @@
 #include <wx/dialog.h>
 #include <wx/listbox.h>
 
-#include "app/app_paths.h"
+#include "app/ui/app_paths.h"
 #include "app/prefs.h"
 #include "app/scripted_prompter.h"
 #include "document/layout_file.h"
-#include "frame/main_frame.h"
+#include "frame/ui/main_frame.h"
 #include "gui_support.h"
 
 class FilesTest : public testing::Test {

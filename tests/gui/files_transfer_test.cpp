@@ -4,10 +4,10 @@
 #include <wx/filefn.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/layout_transfer_dialogs.h"
+#include "dialogs/ui/layout_transfer_dialogs.h"
 #include "files_test_fixture.h"
 #include "frame/command_ids.h"
-#include "panels/palette_panel.h"
+#include "panels/ui/palette_panel.h"
 
 namespace fs = std::filesystem;
 namespace Id = CommandId;

@@ -1,18 +1,18 @@
 // The main window as it starts: its construction trace, title, status fields and panes, and the
 // experience question of a first start.
-#include "frame/main_frame.h"
+#include "frame/ui/main_frame.h"
 
 #include <gtest/gtest.h>
 #include <wx/splitter.h>
 #include <wx/statusbr.h>
 
-#include "app/app_paths.h"
-#include "app/experience_dialog.h"
+#include "app/ui/app_paths.h"
+#include "app/ui/experience_dialog.h"
 #include "app/prefs.h"
-#include "canvas/canvas_panel.h"
+#include "canvas/ui/canvas_panel.h"
 #include "gui_support.h"
-#include "panels/palette_panel.h"
-#include "panels/properties_panel.h"
+#include "panels/ui/palette_panel.h"
+#include "panels/ui/properties_panel.h"
 
 namespace fs = std::filesystem;
 

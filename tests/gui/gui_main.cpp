@@ -17,7 +17,7 @@
 #include <wx/log.h>
 #include <wx/modalhook.h>
 
-#include "app/app_paths.h"
+#include "app/ui/app_paths.h"
 #include "gui_support.h"
 
 namespace fs = std::filesystem;

@@ -18,9 +18,9 @@
 
 #include "frame/command_ids.h"
 #include "frame/command_table.h"
-#include "frame/help_dialog.h"
+#include "frame/ui/help_dialog.h"
 #include "frame/help_topics.h"
-#include "frame/menu_builder.h"
+#include "frame/ui/menu_builder.h"
 #include "gui_support.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "panels/palette_panel.h"
+#include "panels/ui/palette_panel.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -10,7 +10,7 @@
 
 #include "files_test_fixture.h"
 #include "panels/palette_groups.h"
-#include "panels/track_icon_grid.h"
+#include "panels/ui/track_icon_grid.h"
 
 namespace fs = std::filesystem;
 

@@ -5,11 +5,11 @@
 
 #include "app/prefs.h"
 #include "app/scripted_prompter.h"
-#include "canvas/canvas_panel.h"
-#include "frame/main_frame.h"
+#include "canvas/ui/canvas_panel.h"
+#include "frame/ui/main_frame.h"
 #include "gui_support.h"
-#include "panels/palette_panel.h"
-#include "panels/track_icon_grid.h"
+#include "panels/ui/palette_panel.h"
+#include "panels/ui/track_icon_grid.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The program's prompts as real message boxes and text entries, answered without being shown.
-#include "app/wx_prompter.h"
+#include "app/ui/wx_prompter.h"
 
 #include <gtest/gtest.h>
 #include <wx/msgdlg.h>

@@ -2,7 +2,7 @@
 // wired to the document, and Buy Track through a recorded browser. The texts and sums behind them
 // are unit-tested.
 
-#include "panels/properties_panel.h"
+#include "panels/ui/properties_panel.h"
 
 #include <wx/button.h>
 #include <wx/choice.h>

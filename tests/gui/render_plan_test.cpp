@@ -8,6 +8,7 @@
 
 #include "catalog/scenery_catalog.h"
 #include "document/layout_file.h"
+#include "document/snap_search.h"
 #include "render_support.h"
 
 using namespace render_test;

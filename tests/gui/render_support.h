@@ -9,7 +9,7 @@
 #include <wx/image.h>
 
 #include "canvas/canvas_view.h"
-#include "canvas/layout_renderer.h"
+#include "render/ui/layout_renderer.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 

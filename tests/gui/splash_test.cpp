@@ -1,5 +1,5 @@
 // The splash window: its texts, and the keys and the button that end it.
-#include "app/splash_dialog.h"
+#include "app/ui/splash_dialog.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>

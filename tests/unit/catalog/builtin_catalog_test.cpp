@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/track_catalog.h"
+#include "document/snap_search.h"
 #include "geometry/geometry.h"
 
 namespace {

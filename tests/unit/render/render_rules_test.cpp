@@ -1,5 +1,5 @@
 // The colour, grouping and text rules of the plan drawing, without a window.
-#include "canvas/render_rules.h"
+#include "render/render_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,84 @@
+#include "app/ui/railvane_app.h"
+
+#include <exception>
+#include <string>
+#include <vector>
+
+#include <wx/filename.h>
+#include <wx/image.h>
+
+#include "app/ui/app_paths.h"
+#include "app/command_line.h"
+#include "app/prefs.h"
+#include "app/run_log.h"
+#include "app/ui/splash_dialog.h"
+#include "catalog/track_catalog.h"
+#include "frame/ui/main_frame.h"
+#include "panels/ui/properties_panel.h"
+
+void OpenRunLog() {
+    const wxString path = GetLogFolder() + wxFILE_SEP_PATH + "railvane.log";
+    runLog().open(std::filesystem::path(std::string(path.fn_str())));
+}
+
+bool RailvaneApp::OnInit() {
+    OpenRunLog();
+    AppLog("=== Railvane starting ===");
+
+    wxInitAllImageHandlers();
+    AppLog("Image handlers registered");
+
+    const TrackCatalog& catalog = TrackCatalog::instance();
+    AppLog("Built-in catalog loaded - " + std::to_string(catalog.count()) + " pieces");
+
+    AppLog("Creating MainFrame...");
+    MainFrame* frame = nullptr;
+    // A failure while the window is built leaves nothing sensible to show; the log tells why.
+    try {
+        frame = new MainFrame();
+    } catch (const std::exception& e) {
+        AppLog(std::string("EXCEPTION: ") + e.what());
+        return false;
+    } catch (...) {
+        AppLog("UNKNOWN EXCEPTION in MainFrame");
+        return false;
+    }
+    AppLog("MainFrame created OK");
+    frame->Show();
+    AppLog("Show OK");
+
+    frame->layout.EnsureDefaultLevel();
+
+    LoadPrefs(appPrefs());
+    if (appPrefs().playful) {
+        SplashDialog splash(frame, appPrefs().playful);
+        splash.ShowModal();
+    }
+
+    frame->properties->RefreshTally();
+
+    // main() has already answered --help, --version and bad arguments; what is left is at most a
+    // layout to open. A file that cannot be read is reported and the empty layout stays.
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        args.emplace_back(argv[i].utf8_str());
+    }
+    const CommandLine line = parseCommandLine(args);
+    if (line.action == CommandLine::Action::Run && !line.file.empty()) {
+        AppLog("Opening " + line.file);
+        frame->LoadLayoutFile(AbsoluteLayoutPath(wxString::FromUTF8(line.file)));
+    }
+    return true;
+}
+
+wxString AbsoluteLayoutPath(const wxString& path) {
+    wxFileName name(path);
+    name.MakeAbsolute();
+    return name.GetFullPath();
+}
+
+int RailvaneApp::OnExit() {
+    AppLog("OnExit");
+    runLog().close();
+    return 0;
+}

@@ -1,0 +1,92 @@
+#include "app/ui/wx_prompter.h"
+
+#include <wx/msgdlg.h>
+#include <wx/textdlg.h>
+
+namespace {
+
+long iconStyle(PromptIcon icon) {
+    switch (icon) {
+        case PromptIcon::Info:
+            return wxICON_INFORMATION;
+        case PromptIcon::Exclamation:
+            return wxICON_EXCLAMATION;
+        case PromptIcon::Error:
+            return wxICON_ERROR;
+        case PromptIcon::Question:
+            return wxICON_QUESTION;
+    }
+    return wxICON_INFORMATION;
+}
+
+long buttonStyle(PromptButtons buttons, int defaultButton) {
+    long style = 0;
+    switch (buttons) {
+        case PromptButtons::Ok:
+            style = wxOK;
+            break;
+        case PromptButtons::OkCancel:
+            style = wxOK | wxCANCEL;
+            break;
+        case PromptButtons::YesNo:
+            style = wxYES_NO;
+            break;
+        case PromptButtons::YesNoCancel:
+            style = wxYES_NO | wxCANCEL;
+            break;
+    }
+    switch (defaultButton) {
+        case kIdNo:
+            style |= wxNO_DEFAULT;
+            break;
+        case kIdCancel:
+            style |= wxCANCEL_DEFAULT;
+            break;
+        case kIdOk:
+            style |= wxOK_DEFAULT;
+            break;
+        default:
+            style |= wxYES_DEFAULT;
+            break;
+    }
+    return style;
+}
+
+}  // namespace
+
+void WxPrompter::showMessage(const std::string& title, const std::string& text, PromptIcon icon) {
+    wxMessageDialog dlg(m_parent, wxString::FromUTF8(text), wxString::FromUTF8(title),
+                        wxOK | iconStyle(icon) | wxCENTRE);
+    dlg.ShowModal();
+}
+
+int WxPrompter::ask(const std::string& title, const std::string& text, PromptButtons buttons,
+                    int defaultButton, PromptIcon icon) {
+    wxMessageDialog dlg(m_parent, wxString::FromUTF8(text), wxString::FromUTF8(title),
+                        buttonStyle(buttons, defaultButton) | iconStyle(icon) | wxCENTRE);
+    const int result = dlg.ShowModal();
+    switch (result) {
+        case wxID_OK:
+        case wxID_YES:
+        case wxID_NO:
+        case wxID_CANCEL:
+            return result;
+        default:
+            // Closing a box without a Cancel button is the safe answer of that box.
+            return buttons == PromptButtons::YesNo ? kIdNo : kIdCancel;
+    }
+}
+
+std::optional<std::string> WxPrompter::askText(const std::string& title, const std::string& prompt,
+                                               const std::string& defaultValue) {
+    wxTextEntryDialog dlg(m_parent, wxString::FromUTF8(prompt), wxString::FromUTF8(title),
+                          wxString::FromUTF8(defaultValue));
+    if (dlg.ShowModal() != wxID_OK) {
+        return std::nullopt;
+    }
+    return std::string(dlg.GetValue().utf8_str());
+}
+
+static_assert(kIdOk == wxID_OK && kIdCancel == wxID_CANCEL && kIdYes == wxID_YES &&
+                  kIdNo == wxID_NO,
+              "prompt results are the toolkit's standard identifiers");

@@ -1,0 +1,328 @@
+// File commands of the main window: New/Close, Open with its list of the user folder, Save and
+// Save As into the user folder, library blocks, Import and Export, and Page Setup.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include <wx/filefn.h>
+#include <wx/printdlg.h>
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
+
+#include "app/ui/app_paths.h"
+#include "canvas/ui/canvas_panel.h"
+#include "canvas/canvas_view.h"
+#include "catalog/track_catalog.h"
+#include "dialogs/ui/layout_transfer_dialogs.h"
+#include "dialogs/ui/open_layout_dialog.h"
+#include "document/layout_file.h"
+#include "document/layout_name.h"
+#include "document/user_files.h"
+#include "frame/frame_title.h"
+#include "frame/ui/main_frame.h"
+#include "frame/ui/menu_builder.h"
+#include "frame/opened_layout.h"
+#include "panels/ui/palette_panel.h"
+#include "panels/ui/properties_panel.h"
+
+namespace {
+
+std::string utf8(const wxString& text) {
+    return std::string(text.utf8_str());
+}
+
+wxString piecesText(size_t count) {
+    return wxString::Format("Pieces: %zu", count);
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::path(path), ec);
+}
+
+/// Where Import looks and Export writes unless the user picks another folder: Downloads, or the
+/// home folder when there is no Downloads folder.
+wxString defaultTransferFolder() {
+    const wxString downloads = wxStandardPaths::Get().GetUserDir(wxStandardPaths::Dir_Downloads);
+    if (!downloads.empty() && wxDirExists(downloads)) {
+        return downloads;
+    }
+    return wxGetHomeDir();
+}
+
+bool hasBlockCandidates(const Layout& layout) {
+    const auto selected = [](const auto& item) { return item.selected; };
+    return std::any_of(layout.pieces.begin(), layout.pieces.end(), selected) ||
+           std::any_of(layout.scenery.begin(), layout.scenery.end(), selected) ||
+           std::any_of(layout.shapes.begin(), layout.shapes.end(), selected);
+}
+
+}  // namespace
+
+void MainFrame::NewLayout() {
+    if (!ConfirmDiscardChanges()) {
+        return;
+    }
+    layout.Clear();
+    layout.baseboard.vertices.clear();
+    layout.levels.clear();
+    layout.EnsureDefaultLevel();
+    layout.activeLevel = 1;
+    layout.SyncGradeState();
+
+    filePath.clear();
+    layoutName.clear();
+    modified = false;
+    UpdateTitle();
+
+    canvas->ResetView(CanvasView::kInitialZoom);
+    RefreshViews();
+    RefreshSidePanels();
+    SetStatusFields("Ready", piecesText(0));
+}
+
+void MainFrame::OpenLayout() {
+    if (!ConfirmDiscardChanges()) {
+        return;
+    }
+    const std::string folder = utf8(GetUserFolder());
+    std::vector<LayoutFileEntry> entries = listLayoutFiles(folder);
+    if (entries.empty()) {
+        prompter().showMessage("Open Layout", "No layouts found in\n" + folder, PromptIcon::Info);
+        return;
+    }
+    OpenLayoutDialog dialog(this, std::move(entries), [this](const LayoutFileEntry& entry) {
+        return DeleteLayoutEntry(entry);
+    });
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    if (const auto entry = dialog.chosenEntry()) {
+        LoadLayoutFile(wxString::FromUTF8(entry->path));
+    }
+}
+
+bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
+    const int answer = prompter().ask(
+        "Delete Layout", "Delete layout \"" + entry.name + "\"?\n\nThis cannot be undone.",
+        PromptButtons::YesNo, kIdNo, PromptIcon::Exclamation);
+    if (answer != kIdYes) {
+        return false;
+    }
+    // Compared before the file goes: afterwards a path written differently (the command line's)
+    // could no longer be recognised as the same file.
+    const std::string openPath = utf8(filePath);
+    std::error_code ec;
+    const bool isOpenFile =
+        !openPath.empty() &&
+        (openPath == entry.path || std::filesystem::equivalent(openPath, entry.path, ec));
+    if (!deleteLayoutFile(entry.path)) {
+        prompter().showMessage("Delete Failed", "Could not delete:\n" + entry.path,
+                               PromptIcon::Error);
+        return false;
+    }
+    if (isOpenFile) {
+        // The document stays, but its file is gone: the next Save asks for a name.
+        filePath.clear();
+        UpdateTitle();
+    }
+    return true;
+}
+
+bool MainFrame::LoadLayoutFile(const wxString& path) {
+    std::string name;
+    const std::string error = ReadLayout(utf8(path), layout, name);
+    if (!error.empty()) {
+        prompter().showMessage("Open Failed", error, PromptIcon::Error);
+        return false;
+    }
+    layout.EnsureDefaultLevel();
+    filePath = path;
+    layoutName = wxString::FromUTF8(name);
+    modified = false;
+    UpdateTitle();
+    GetMenuBar()->Check(unitsCommandId(static_cast<int>(layout.units)), true);
+
+    RefreshViews();
+    if (hasZTrackPiece(layout, TrackCatalog::instance())) {
+        // Z pieces are tiny; a fit would leave them as specks on a large board.
+        canvas->ResetView(CanvasView::kOpenZoom);
+    } else {
+        canvas->ZoomToFit();
+    }
+    properties->RefreshTally();
+    palette->SelectSystemFromLayout();
+    SetStatusFields(wxString::FromUTF8(openedLayoutStatus(layout)),
+                    piecesText(layout.pieces.size()));
+    return true;
+}
+
+bool MainFrame::WriteToFilePath() {
+    const std::string error = WriteLayout(utf8(filePath), layout, utf8(layoutName));
+    if (!error.empty()) {
+        prompter().showMessage("Save Failed", error, PromptIcon::Error);
+        return false;
+    }
+    modified = false;
+    UpdateTitle();
+    return true;
+}
+
+bool MainFrame::SaveLayout(bool saveAs) {
+    if (!saveAs && !filePath.empty()) {
+        return WriteToFilePath();
+    }
+    const std::string proposal = layoutName.empty() ? kDefaultLayoutName : utf8(layoutName);
+    const auto answer = prompter().askText("Save Layout", "Layout name:", proposal);
+    if (!answer) {
+        return false;
+    }
+    const std::string name = layoutNameFromAnswer(*answer);
+    // The name becomes a file name in the user folder; a name that would lead elsewhere is
+    // refused before anything is asked or written.
+    const std::string problem = layoutNameProblem(name);
+    if (!problem.empty()) {
+        prompter().showMessage("Save Layout", problem, PromptIcon::Exclamation);
+        return false;
+    }
+    const std::filesystem::path file =
+        layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name);
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) {
+        const int replace = prompter().ask(
+            "Confirm Replace", "A layout named \"" + name + "\" already exists.\n\nReplace it?",
+            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
+        if (replace != kIdYes) {
+            return false;
+        }
+    }
+    filePath = wxString::FromUTF8(file.string());
+    layoutName = wxString::FromUTF8(name);
+    return WriteToFilePath();
+}
+
+void MainFrame::SaveLibraryBlock() {
+    if (!hasBlockCandidates(layout)) {
+        prompter().showMessage("Save Block", "Select pieces first to save as library block.",
+                               PromptIcon::Info);
+        return;
+    }
+    const auto answer = prompter().askText("Save Library Block", "Block name:", "");
+    if (!answer || answer->empty()) {
+        return;
+    }
+    // The name becomes a file name in the library folder; refused before anything is written.
+    if (const std::string problem = blockNameProblem(*answer); !problem.empty()) {
+        prompter().showMessage("Save Library Block", problem, PromptIcon::Exclamation);
+        return;
+    }
+    const std::string error = saveLibraryBlockFile(utf8(palette->libraryFolder()), *answer, layout);
+    if (!error.empty()) {
+        prompter().showMessage("Save Block Failed", error, PromptIcon::Error);
+        return;
+    }
+    palette->RefreshLibrary();
+    prompter().showMessage("Save Block", "Block saved: " + *answer, PromptIcon::Info);
+}
+
+void MainFrame::ImportLayout() {
+    ImportLayoutDialog dialog(this, defaultTransferFolder());
+    if (dialog.ShowModal() != wxID_OK || dialog.selectedFile().empty()) {
+        return;
+    }
+    const std::string name = trimBlanks(utf8(dialog.importName()));
+    if (name.empty()) {
+        return;
+    }
+    if (const std::string problem = layoutNameProblem(name); !problem.empty()) {
+        prompter().showMessage("Import Layout", problem, PromptIcon::Exclamation);
+        return;
+    }
+    const std::string source =
+        (std::filesystem::path(utf8(dialog.sourceFolder())) / utf8(dialog.selectedFile())).string();
+    const std::string target =
+        layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name).string();
+    if (fileExists(target)) {
+        const int replace = prompter().ask(
+            "Confirm Replace", "A layout named \"" + name + "\" already exists.\n\nReplace it?",
+            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
+        if (replace != kIdYes) {
+            return;
+        }
+    }
+    if (const std::string error = checkImportSource(source); !error.empty()) {
+        prompter().showMessage("Import Failed", error, PromptIcon::Error);
+        return;
+    }
+    if (source != target) {
+        if (const std::string error = copyLayoutFile(source, target); !error.empty()) {
+            prompter().showMessage("Import Failed", error, PromptIcon::Error);
+            return;
+        }
+    }
+    // A failed rewrite only leaves the old name inside the file; the import itself stands.
+    renameStoredLayout(target, name);
+    const int open =
+        prompter().ask("Import", "Imported successfully.\n\nOpen \"" + name + "\" now?",
+                       PromptButtons::YesNo, kIdNo, PromptIcon::Question);
+    if (open == kIdYes && ConfirmDiscardChanges()) {
+        LoadLayoutFile(wxString::FromUTF8(target));
+    }
+}
+
+void MainFrame::ExportLayout() {
+    const std::vector<LayoutFileEntry> entries = listLayoutFiles(utf8(GetUserFolder()));
+    if (entries.empty()) {
+        prompter().showMessage("Export Layout", "No layouts to export. Save a layout first.",
+                               PromptIcon::Info);
+        return;
+    }
+    std::vector<wxString> names;
+    for (const LayoutFileEntry& entry : entries) {
+        names.push_back(wxString::FromUTF8(entry.name));
+    }
+    ExportLayoutDialog dialog(this, names, layoutName, defaultTransferFolder());
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    const LayoutFileEntry* source = firstEntryNamed(entries, utf8(dialog.selectedName()));
+    const std::string folder = trimBlanks(utf8(dialog.destination()));
+    const std::string typed = trimBlanks(utf8(dialog.fileName()));
+    if (source == nullptr || folder.empty() || typed.empty()) {
+        return;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(std::filesystem::path(folder), ec)) {
+        prompter().showMessage("Export Failed", "Destination folder does not exist:\n" + folder,
+                               PromptIcon::Error);
+        return;
+    }
+    if (const std::string problem = exportNameProblem(typed); !problem.empty()) {
+        prompter().showMessage("Export Layout", problem, PromptIcon::Exclamation);
+        return;
+    }
+    const std::string file = exportFileName(typed);
+    const std::string target = (std::filesystem::path(folder) / file).string();
+    if (fileExists(target)) {
+        const int replace = prompter().ask(
+            "Confirm Replace", "\"" + file + "\" already exists in that folder.\n\nReplace it?",
+            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
+        if (replace != kIdYes) {
+            return;
+        }
+    }
+    if (const std::string error = copyLayoutFile(source->path, target); !error.empty()) {
+        prompter().showMessage("Export Failed", error, PromptIcon::Error);
+        return;
+    }
+    prompter().showMessage("Export", "Exported to:\n" + target, PromptIcon::Info);
+}
+
+void MainFrame::PageSetupCommand() {
+    pageSetupData.SetPrintData(printData);
+    wxPageSetupDialog dialog(this, &pageSetupData);
+    if (dialog.ShowModal() == wxID_OK) {
+        pageSetupData = dialog.GetPageSetupDialogData();
+        printData = pageSetupData.GetPrintData();
+    }
+}

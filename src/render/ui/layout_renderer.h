@@ -1,0 +1,129 @@
+#pragma once
+// The plan drawing of a layout document. One routine, drawLayout, paints the whole document into
+// any device context for a given view, so the canvas, the palette icons and the printout draw the
+// same picture. Everything is drawn from the model on each call; only the polygon buffers and the
+// helix sets of the last call are kept.
+//
+// All positions handed in are layout millimetres (layout frame: x right, y down) unless named
+// screen points; the view maps them to device pixels.
+
+#include <string>
+#include <vector>
+
+#include <wx/brush.h>
+#include <wx/dc.h>
+#include <wx/gdicmn.h>
+#include <wx/pen.h>
+
+#include "canvas/canvas_view.h"
+#include "render/render_rules.h"
+#include "render/ui/render_text.h"
+#include "catalog/track_catalog.h"
+#include "document/layout.h"
+#include "catalog/piece_shape.h"
+
+struct SceneryDef;
+
+/// wx colour of a plan colour.
+wxColour toWx(RenderColour c);
+
+class LayoutRenderer {
+public:
+    LayoutRenderer();
+
+    /// Draws the document (background, baseboard, decks, grid, outline labels, shapes, scenery,
+    /// helix groups and rings, the other pieces, tunnel portals, grade arrows, labels,
+    /// measurements) with `view` onto `dc`. `clientSize` (pixels) bounds the grid and the cull of
+    /// off-screen pieces. Reads only its arguments and the catalogs.
+    void drawLayout(wxDC& dc, const Layout& layout, const CanvasView& view, wxSize clientSize);
+
+    /// One placed piece with its label and connector dots (labels and dots only when `showLabels`).
+    /// `tunnelCovered` washes it out. Uses the layout and helix sets of the last drawLayout.
+    void drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def, const CanvasView& view,
+                   bool selected, bool showLabels, bool tunnelCovered);
+
+    /// The ghost of a piece dragged from the palette at `pose` (layout mm, degrees).
+    void drawPiecePreview(wxDC& dc, const PieceDef& def, const Pose& pose, const CanvasView& view);
+
+    /// The connector dots of a piece: green where a joint is recorded, orange where open. Nothing
+    /// below zoom 0.2.
+    void drawConnectorDots(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
+                           const CanvasView& view);
+
+    /// Grid lines every gridSpacing mm and the origin cross, when 6 to 400 px apart.
+    void drawGrid(wxDC& dc, const Layout& layout, const CanvasView& view, wxSize clientSize);
+
+    /// Rulers along the top and left edges in `units`, with the mouse position (screen pixels)
+    /// marked in both. The strips run over the whole device size.
+    void drawRulers(wxDC& dc, const CanvasView& view, Units units, wxPoint mouse);
+
+    /// The document part of the canvas paint: drawLayout, the rulers, and the resize handles of a
+    /// lone selected scenery item. Returns the text status field 0 must now show, or an empty
+    /// string when it stays as it is (`currentStatus` is what it shows now).
+    std::string paintDocument(wxDC& dc, const Layout& layout, const CanvasView& view,
+                              wxSize clientSize, wxPoint mouse, const std::string& currentStatus);
+
+    /// One scenery item in its pose and scale, toned and framed when selected.
+    void drawSceneryItem(wxDC& dc, const SceneryItem& item, const SceneryDef& def,
+                         const CanvasView& view);
+
+    /// The eight resize handles (corners and edge midpoints of the footprint) of a scenery item,
+    /// in screen pixels, from the top-left corner clockwise.
+    static void sceneryHandles(const SceneryItem& item, const SceneryDef& def,
+                               const CanvasView& view, wxPoint out[8]);
+
+    /// Pieces drawn under the helix rings and pieces that keep their colour while flat, as the
+    /// last drawLayout found them.
+    const HelixDrawSets& helixSets() const { return m_sets; }
+
+private:
+    // Pieces (render_pieces.cpp).
+    void drawPieceBody(wxDC& dc, const PieceDef& def, const Pose& pose, const CanvasView& view,
+                       const PieceColours& colours, bool selected, bool tunnelCovered,
+                       bool preview);
+    void drawPieceDecorations(wxDC& dc, const PieceDef& def, const PieceShape& shape,
+                              const Pose& pose, const CanvasView& view, bool tunnelCovered,
+                              bool selected);
+    void drawRails(wxDC& dc, const PieceDef& def, const PieceShape& shape, const Pose& pose,
+                   const CanvasView& view, RenderColour colour);
+    void drawPieceLabel(wxDC& dc, const PlacedPiece& piece, const PieceShape& shape,
+                        const CanvasView& view, bool selected);
+    void drawPieceGroup(wxDC& dc, const Layout& layout, const CanvasView& view, bool lowerGroup);
+    void drawHelixRings(wxDC& dc, const Layout& layout, const CanvasView& view);
+    void drawOnTopPieces(wxDC& dc, const Layout& layout, const CanvasView& view);
+    bool pieceOnScreen(const PieceShape& shape, const Pose& pose, const CanvasView& view) const;
+
+    // Board, decks, shapes, labels, measurements (render_decor.cpp).
+    void drawBaseboard(wxDC& dc, const Layout& layout, const CanvasView& view, bool filled);
+    void drawBaseboardLabels(wxDC& dc, const Layout& layout, const CanvasView& view);
+    void drawLevelDecks(wxDC& dc, const Layout& layout, const CanvasView& view);
+    void drawShapes(wxDC& dc, const Layout& layout, const CanvasView& view);
+    void drawScenery(wxDC& dc, const Layout& layout, const CanvasView& view, bool portals);
+    void drawGradeArrows(wxDC& dc, const Layout& layout, const CanvasView& view);
+    void drawLabels(wxDC& dc, const Layout& layout, const CanvasView& view);
+    void drawMeasurements(wxDC& dc, const Layout& layout, const CanvasView& view);
+
+    // Polygon helpers: layout mm to the screen through the reused buffer.
+    void polygonToScreen(const Vec2* pts, size_t n, const Pose* pose, const CanvasView& view);
+    void fillPolygon(wxDC& dc, const Vec2* pts, size_t n, const Pose* pose, const CanvasView& view,
+                     RenderColour fill, RenderColour pen, int penWidth);
+    void strokePolyline(wxDC& dc, const Vec2* pts, size_t n, const Pose* pose,
+                        const CanvasView& view, RenderColour pen, int penWidth);
+    void setPen(wxDC& dc, RenderColour c, int width, wxPenStyle style = wxPENSTYLE_SOLID);
+    void setBrush(wxDC& dc, RenderColour c);
+    void setNoBrush(wxDC& dc);
+    void setNoPen(wxDC& dc);
+
+    const Layout* m_layout = nullptr;
+    const TrackCatalog& m_catalog;
+    HelixDrawSets m_sets;
+    wxSize m_clientSize{0, 0};
+
+    // Reused between pieces and paints so that drawing a polygon allocates nothing.
+    std::vector<wxPoint> m_screen;
+    std::vector<Vec2> m_local;
+    PolygonList m_accessories;
+    wxPen m_pen;
+    wxBrush m_brush;
+    FontCache m_fonts;
+};
