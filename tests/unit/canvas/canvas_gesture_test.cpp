@@ -2,54 +2,12 @@
 // and rejoin, palette drops, clones, undo and redo, paste.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "canvas/canvas_controller.h"
 #include "document/layout_writer.h"
-#include "fake_host.h"
+#include "gesture_fixture.h"
 
 namespace {
 
-const Modifiers kNone{};
-const Modifiers kShift{true, false, false};
-
-struct Fixture : ::testing::Test {
-    Layout layout;
-    FakeHost host;
-    CanvasController ctrl{layout, host};
-
-    void SetUp() override {
-        layout.EnsureDefaultLevel();
-        unitView(ctrl);
-    }
-    /// Drops `article` through the palette at screen (x, y); returns its id.
-    uint32_t drop(const std::string& article, double x, double y) {
-        ctrl.startPaletteDrag(article);
-        ctrl.motion(px(x, y), kNone, false);
-        ctrl.leftDown(px(x, y), kNone);
-        return layout.pieces.back().id;
-    }
-    /// n joined 188.3 mm straights along +x at height y.
-    void row(int n, double y = 100.0) {
-        for (int i = 0; i < n; ++i) {
-            drop("24188", 188.3 * i + 1.0, y);
-        }
-    }
-    void click(ScreenPoint at, Modifiers mods = kNone) {
-        ctrl.leftDown(at, mods);
-        ctrl.leftUp(at, mods);
-    }
-    void drag(ScreenPoint from, ScreenPoint to) {
-        ctrl.leftDown(from, kNone);
-        ctrl.motion({(from.x + to.x) / 2, (from.y + to.y) / 2}, kNone, true);
-        ctrl.motion(to, kNone, true);
-        ctrl.leftUp(to, kNone);
-    }
-    long selectedCount() const {
-        return std::count_if(layout.pieces.begin(), layout.pieces.end(),
-                             [](const PlacedPiece& p) { return p.selected; });
-    }
-};
+using Fixture = GestureFixture;
 
 TEST_F(Fixture, DropsJoinAndCloneTakeOneUndoStepEach) {
     row(2);

@@ -12,6 +12,8 @@ struct FakeHost : CanvasHost {
     std::string status[2];
     int menuChoice = -1;  ///< index the next context menu answers with
     std::vector<ContextMenuEntry> lastMenu;
+    int labelDrops = 0;
+    Vec2 labelDropPoint;
 
     void repaint() override { ++repaints; }
     void captureMouse() override { ++captures; }
@@ -28,6 +30,10 @@ struct FakeHost : CanvasHost {
     void selectionChanged() override { ++selectionCalls; }
     void takeFocus() override {}
     ScreenPoint clientSize() const override { return {800, 600}; }
+    void setLabelDropPoint(Vec2 point) override {
+        ++labelDrops;
+        labelDropPoint = point;
+    }
 };
 
 /// Zoom 1 with the origin at screen (0, 0): screen pixels equal layout millimetres.

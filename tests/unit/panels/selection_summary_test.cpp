@@ -48,6 +48,25 @@ TEST(SelectionTexts, SinglePieceInTheUsersUnit) {
     EXPECT_FALSE(summarizeSelection(layout).has_value()) << "an unknown piece keeps the old view";
 }
 
+TEST(SelectionTexts, HeightsInInchesShowThreeDecimals) {
+    Layout layout;
+    layout.units = 2;  // inches
+    const uint32_t piece = addPiece(layout, "24188", true);
+    layout.pieces[0].z = 38.1;
+    SelectionSummary summary = summarize(layout);
+    EXPECT_EQ(summary.heightCaption + summary.heightValue, "Height (in):1.500");
+
+    // A helix shows the height of its bottom inner end the same way.
+    Helix& helix = layout.helices.emplace_back();
+    helix.id = layout.AllocateId();
+    helix.bottomR1 = static_cast<int32_t>(piece);
+    layout.pieces[0].helix = helix.id;
+    layout.pieces[0].z = 12.7;
+    summary = summarize(layout);
+    EXPECT_EQ(summary.view, SelectionView::Helix);
+    EXPECT_EQ(summary.heightCaption + summary.heightValue, "Base height (in):0.500");
+}
+
 TEST(SelectionTexts, JoinedStraightsShowAsOneRun) {
     Layout layout;
     const uint32_t a = addPiece(layout, "24188", true);
