@@ -31,8 +31,6 @@ struct NullHost : CanvasHost {
     void startFlashTimer(int) override {}
     int showContextMenu(ScreenPoint, const std::vector<ContextMenuEntry>&) override { return -1; }
     Prompter& prompter() override { return prompts; }
-    void documentModified() override {}
-    void selectionChanged() override {}
     void takeFocus() override {}
     ScreenPoint clientSize() const override { return {1600, 1000}; }
 };
@@ -68,7 +66,8 @@ bool haveDisplay() {
 void BM_PaletteDragMotion(benchmark::State& state) {
     Layout layout = makeRows(static_cast<int>(state.range(0)));
     NullHost host;
-    CanvasController ctrl(layout, host);
+    LayoutEditor editor(layout);
+    CanvasController ctrl(editor, host);
     ctrl.view().zoom = 0.1;
     ctrl.startPaletteDrag("24188");
     const bool draw = haveDisplay();
@@ -97,7 +96,8 @@ void BM_PaletteDragMotion(benchmark::State& state) {
 void BM_SelectionMoveMotion(benchmark::State& state) {
     Layout layout = makeRows(static_cast<int>(state.range(0)));
     NullHost host;
-    CanvasController ctrl(layout, host);
+    LayoutEditor editor(layout);
+    CanvasController ctrl(editor, host);
     ctrl.view().zoom = 1.0;
     ctrl.view().panX = ctrl.view().panY = 0.0;
     // Grab the second row's first piece and carry it around the first row's end.

@@ -13,8 +13,8 @@ bool& gradedMoveWarningShown() {
     return shown;
 }
 
-CanvasController::CanvasController(Layout& layout, CanvasHost& host, const TrackCatalog& catalog)
-    : m_layout(layout), m_host(host), m_catalog(catalog) {
+CanvasController::CanvasController(LayoutEditor& editor, CanvasHost& host)
+    : m_editor(editor), m_layout(editor.layout()), m_host(host), m_catalog(editor.catalog()) {
     // Registered first, so an active placement sees every press before any later tool.
     addTool(&m_placementTool);
 }
@@ -34,11 +34,27 @@ Vec2 CanvasController::toWorld(ScreenPoint p) const {
 }
 
 void CanvasController::notifySelection() {
-    m_host.selectionChanged();
+    m_editor.selectionChanged();
+}
+
+Layout& CanvasController::beginEdit() {
+    modified();
+    m_edit.emplace(m_editor);
+    return m_edit->change();
+}
+
+Edit& CanvasController::currentEdit() {
+    if (!m_edit) {
+        m_edit.emplace(m_editor);
+    }
+    return *m_edit;
 }
 
 void CanvasController::modified() {
-    m_host.documentModified();
+    if (m_edit) {
+        m_edit->commit();
+        m_edit.reset();
+    }
 }
 
 bool CanvasController::anyMoveSelection() const {
@@ -113,7 +129,7 @@ void CanvasController::leftDown(ScreenPoint at, Modifiers mods) {
             m_layout.DeselectAll();
             shape = m_layout.FindShape(shape->id);
             shape->selected = true;
-            m_layout.PushUndo();
+            beginEdit();
             m_simple = SimpleMove{};
             m_simple.active = true;
             m_simple.grab = world;
@@ -235,7 +251,7 @@ void CanvasController::motion(ScreenPoint at, Modifiers mods, bool leftButton) {
             const Vec2 w = toWorld(at);
             if (!m_labelUndoTaken) {
                 // The step is taken when the label really moves, so a click costs none.
-                m_layout.PushUndo();
+                beginEdit();
                 m_labelUndoTaken = true;
                 label = m_layout.FindLabel(m_labelMove);
             }
@@ -262,7 +278,7 @@ void CanvasController::motion(ScreenPoint at, Modifiers mods, bool leftButton) {
         const double dx = w.x - m_simple.grab.x, dy = w.y - m_simple.grab.y;
         if (!m_simple.undoTaken) {
             // A scenery click that never moves costs no undo step.
-            m_layout.PushUndo();
+            beginEdit();
             m_simple.undoTaken = true;
         }
         for (const PoseOf& s : m_simple.scenery) {

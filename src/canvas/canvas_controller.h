@@ -11,16 +11,19 @@
 // canvas_scenery_placement.cpp (scenery placement and the events of both placements).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "canvas/canvas_host.h"
 #include "canvas/canvas_view.h"
-#include "canvas/clipboard.h"
-#include "canvas/connector_grid.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
+#include "edit/clipboard.h"
+#include "edit/connector_grid.h"
+#include "edit/edit.h"
+#include "edit/layout_editor.h"
 #include "geometry/geometry.h"
 
 struct HelixVariant;
@@ -99,14 +102,14 @@ class CanvasController {
 public:
     static constexpr int kFlashMs = 350;  ///< how long a right-angle snap of a rotation glows
 
-    CanvasController(Layout& layout, CanvasHost& host,
-                     const TrackCatalog& catalog = TrackCatalog::instance());
+    CanvasController(LayoutEditor& editor, CanvasHost& host);
 
     CanvasView& view() { return m_view; }
     const CanvasView& view() const { return m_view; }
     Layout& layout() { return m_layout; }
     const Layout& layout() const { return m_layout; }
     const TrackCatalog& catalog() const { return m_catalog; }
+    LayoutEditor& editor() { return m_editor; }
 
     /// A tool that sees events before the normal handling (not owned; remove before deleting).
     void addTool(CanvasTool* tool);
@@ -147,7 +150,7 @@ public:
     void startPaletteDrag(const std::string& article);
     /// Ends a palette drag and every placement tool, releases the mouse, repaints.
     void cancelPlacement();
-    /// One undo step, a fresh id, the record appended. Returns the id.
+    /// One edit: a fresh id, the record appended. Returns the id.
     uint32_t addPiece(PlacedPiece record);
     /// Grows the track from the selected piece with the greatest id, or starts a palette drag
     /// when nothing is selected.
@@ -258,6 +261,12 @@ private:
     void updateStatusCoordinates(ScreenPoint at);
     void endGestures();
     void notifySelection();
+    /// Commits an open edit and opens a new one for a gesture or command; returns the document
+    /// to change (the undo step is taken).
+    Layout& beginEdit();
+    /// The open edit; one is opened when there is none.
+    Edit& currentEdit();
+    /// Commits the open edit: one notice to the observers.
     void modified();
     bool anyMoveSelection() const;
 
@@ -283,6 +292,9 @@ private:
     void dragMotion(ScreenPoint at);
     void dropPiece();
     void placeTurntableSpokes(uint32_t turntableId);
+    /// Joins a piece just added by clone or auto-connect to the end it grew from, joins its
+    /// other ends that meet open track, selects it and commits the edit.
+    void finishJoinedPlacement(uint32_t id, int own, uint32_t target, int end);
     bool cloneAt(ScreenPoint at);
     int32_t placementLevel(double* height) const;
     void collectVisiblePieces(std::vector<const PlacedPiece*>& out, bool unselectedOnly) const;
@@ -297,8 +309,10 @@ private:
     void contextMenu(ScreenPoint at, Modifiers mods);
     void runContextCommand(ContextCommand command, ScreenPoint at, uint32_t shapeId);
 
+    LayoutEditor& m_editor;
     Layout& m_layout;
     CanvasHost& m_host;
+    std::optional<Edit> m_edit;
     const TrackCatalog& m_catalog;
     CanvasView m_view;
     std::vector<CanvasTool*> m_tools;

@@ -5,10 +5,10 @@
 
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_picking.h"
-#include "canvas/edit_guards.h"
 #include "catalog/piece_shape.h"
 #include "catalog/scenery_catalog.h"
 #include "document/snap_search.h"
+#include "edit/edit_guards.h"
 
 namespace {
 
@@ -80,16 +80,14 @@ Helix* selectedWholeHelix(Layout& layout) {
 }  // namespace
 
 void CanvasController::undo() {
-    m_layout.Undo();
-    notifySelection();
     modified();
+    m_editor.undo();
     m_host.repaint();
 }
 
 void CanvasController::redo() {
-    m_layout.Redo();
-    notifySelection();
     modified();
+    m_editor.redo();
     m_host.repaint();
 }
 
@@ -102,13 +100,10 @@ void CanvasController::copyShape(uint32_t shapeId) {
 }
 
 void CanvasController::pasteAt(ScreenPoint at) {
-    if (!pasteClipboard(m_layout, m_clipboard, toWorld(at))) {
-        return;
-    }
-    notifySelection();
     modified();
-    m_host.setStatusText(1, "Pieces: " + std::to_string(m_layout.pieces.size()));
-    m_host.repaint();
+    if (pasteClipboard(m_editor, m_clipboard, toWorld(at))) {
+        m_host.repaint();
+    }
 }
 
 void CanvasController::pasteAtMouseOrCentre() {
@@ -121,13 +116,10 @@ void CanvasController::pasteAtMouseOrCentre() {
 }
 
 void CanvasController::deleteCommand() {
-    if (!deleteSelectionCommand(m_layout, m_host.prompter())) {
-        return;
-    }
-    notifySelection();
     modified();
-    m_host.setStatusText(1, "Pieces: " + std::to_string(m_layout.pieces.size()));
-    m_host.repaint();
+    if (deleteSelectionCommand(m_editor, m_host.prompter())) {
+        m_host.repaint();
+    }
 }
 
 void CanvasController::rotateSelectionStep(int direction) {
@@ -136,7 +128,7 @@ void CanvasController::rotateSelectionStep(int direction) {
     }
     const double sign = direction < 0 ? -1.0 : 1.0;
     if (Helix* helix = selectedWholeHelix(m_layout)) {
-        m_layout.PushUndo();
+        beginEdit();
         helix = selectedWholeHelix(m_layout);
         turnSelection(m_layout, {helix->cx, helix->cy}, 30.0 * sign);
     } else {
@@ -160,7 +152,7 @@ void CanvasController::rotateSelectionStep(int direction) {
                 pivot.y += v.y / double(firstShape->vertices.size());
             }
         }
-        m_layout.PushUndo();
+        beginEdit();
         turnSelection(m_layout, pivot, 15.0 * sign);
     }
     modified();
@@ -213,7 +205,7 @@ void CanvasController::wheelRotate(int rotation, bool fine) {
     if (box.empty()) {
         return;
     }
-    m_layout.PushUndo();
+    beginEdit();
     turnSelection(m_layout, {(box.minX + box.maxX) / 2.0, (box.minY + box.maxY) / 2.0}, step);
     modified();
     m_host.repaint();

@@ -26,9 +26,9 @@ uint32_t CanvasController::placeHelix(Vec2 centre, const std::string& variant) {
     if (stubDef == nullptr) {
         return kNoId;
     }
-    m_layout.PushUndo();
+    Layout& doc = beginEdit();
     Helix helix;
-    helix.id = m_layout.AllocateId();
+    helix.id = doc.AllocateId();
     helix.cx = centre.x;
     helix.cy = centre.y;
     helix.heading = 0.0;
@@ -48,7 +48,6 @@ uint32_t CanvasController::placeHelix(Vec2 centre, const std::string& variant) {
     const double h = helix.heading * M_PI / 180.0;
     for (const End& end : ends) {
         PlacedPiece stub;
-        stub.id = m_layout.AllocateId();
         stub.article = stubDef->article;
         stub.x = centre.x - end.radius * std::sin(h);
         stub.y = centre.y + end.radius * std::cos(h);
@@ -57,13 +56,10 @@ uint32_t CanvasController::placeHelix(Vec2 centre, const std::string& variant) {
         stub.level = 1;
         stub.helix = helix.id;
         stub.joints.resize(stubDef->connectors.size());
-        *end.id = static_cast<int32_t>(stub.id);
-        m_layout.pieces.push_back(std::move(stub));
+        *end.id = static_cast<int32_t>(currentEdit().addPiece(std::move(stub)));
     }
-    m_layout.helices.push_back(helix);
+    currentEdit().addHelix(helix);
     modified();
-    m_host.setStatusText(1, "Pieces: " + std::to_string(m_layout.pieces.size()));
-    m_host.refreshViews();
     m_host.repaint();
     return helix.id;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the canvas gestures need from a window: repainting, mouse capture, cursors, the status
-// bar, the one-shot flash timer, a context menu, message boxes and the frame's notifications.
+// bar, the one-shot flash timer, a context menu and message boxes. Changes of the document and
+// of the selection reach the frame through the layout editor's observers, not through the host.
 // CanvasPanel implements it with the toolkit; the gesture tests implement it with a recorder.
 
 #include <string>
@@ -43,12 +44,6 @@ public:
     virtual int showContextMenu(ScreenPoint at, const std::vector<ContextMenuEntry>& entries) = 0;
     /// Message boxes and questions.
     virtual Prompter& prompter() = 0;
-    /// The document changed: title star, tally recount.
-    virtual void documentModified() = 0;
-    /// The selection changed: the properties panel shows it.
-    virtual void selectionChanged() = 0;
-    /// Objects the 3D view shows were added or removed: it takes the layout again.
-    virtual void refreshViews() {}
     /// The canvas takes the keyboard focus.
     virtual void takeFocus() = 0;
     /// Client area in pixels.

@@ -6,10 +6,10 @@
 
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_picking.h"
-#include "canvas/connector_grid.h"
-#include "canvas/edit_guards.h"
-#include "canvas/track_joints.h"
 #include "document/snap_search.h"
+#include "edit/connector_grid.h"
+#include "edit/edit_guards.h"
+#include "edit/track_joints.h"
 #include "tools/elevation.h"
 
 namespace {
@@ -106,7 +106,7 @@ bool CanvasController::beginMove() {
         }
         gradedMoveWarningShown() = true;
     }
-    m_layout.PushUndo();
+    beginEdit();
     m_move.moving = true;
     m_host.captureMouse();
 
@@ -425,7 +425,7 @@ bool CanvasController::beginRotation(ScreenPoint at) {
         }
         rot.pivot = {sx / n, sy / n};
     }
-    m_layout.PushUndo();
+    beginEdit();
     bool haveReference = false;
     for (const PlacedPiece& p : m_layout.pieces) {
         if (p.selected) {

@@ -6,8 +6,8 @@
 #include "app/prompter.h"
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_picking.h"
-#include "canvas/track_joints.h"
 #include "document/snap_search.h"
+#include "edit/track_joints.h"
 #include "tools/elevation.h"
 
 namespace {
@@ -16,10 +16,6 @@ constexpr const char* kTurntable = "74861";
 constexpr const char* kSpoke = "74871";
 constexpr int kSpokeConnectors[] = {29, 0, 1, 14, 15, 16};
 constexpr ScreenPoint kDragStart{300, 200};
-
-std::string pieceCountText(const Layout& layout) {
-    return "Pieces: " + std::to_string(layout.pieces.size());
-}
 
 }  // namespace
 
@@ -77,10 +73,9 @@ void CanvasController::cancelPlacement() {
 }
 
 uint32_t CanvasController::addPiece(PlacedPiece record) {
-    m_layout.PushUndo();
-    record.id = m_layout.AllocateId();
-    m_layout.pieces.push_back(std::move(record));
-    return m_layout.pieces.back().id;
+    beginEdit();
+    record.id = kNoId;
+    return currentEdit().addPiece(std::move(record));
 }
 
 void CanvasController::dragMotion(ScreenPoint at) {
@@ -138,18 +133,19 @@ void CanvasController::dropPiece() {
         m_view.resetView(CanvasView::kOpenZoom);  // Z-Track is tiny at the usual zoom
     }
     if (targetId != kNoId) {
-        joinPieces(*m_layout.FindPiece(id), snap.ownConn, *m_layout.FindPiece(targetId),
-                   snap.targetConn);
-        inheritElevation(m_layout, id, targetId, snap.targetConn, snap.ownConn, m_catalog);
-        notifySelection();
+        currentEdit().join(id, snap.ownConn, targetId, snap.targetConn);
     }
     if (def->article == kTurntable && m_catalog.byArticle(kSpoke) != nullptr) {
         placeTurntableSpokes(id);
     }
+    // A piece that closes a loop or fills a gap meets track at its other ends too.
+    currentEdit().joinCoincidentEnds({id});
+    m_layout.DeselectAll();
+    m_layout.FindPiece(id)->selected = true;
     m_drag = PaletteDrag{};
     m_host.releaseMouse();
     modified();
-    m_host.setStatusText(1, pieceCountText(m_layout));
+    notifySelection();
     m_host.repaint();
 }
 
@@ -160,14 +156,14 @@ void CanvasController::placeTurntableSpokes(uint32_t turntableId) {
     if (spoke == nullptr || tdef == nullptr || spoke->connectors.empty()) {
         return;
     }
-    // The spokes belong to the turntable's undo step, so they are appended directly.
+    // The spokes belong to the turntable's edit. A connector the drop joined to track keeps
+    // that joint: a spoke there would overwrite one side of it.
     for (int c : kSpokeConnectors) {
         table = m_layout.FindPiece(turntableId);
-        if (c >= static_cast<int>(tdef->connectors.size())) {
+        if (c >= static_cast<int>(tdef->connectors.size()) || !table->jointAt(c).isOpen()) {
             continue;
         }
         PlacedPiece p;
-        p.id = m_layout.AllocateId();
         p.article = spoke->article;
         const Pose pose = matingPose(*spoke, 0, connectorToWorld(*table, *tdef, c));
         p.x = pose.x;
@@ -175,10 +171,8 @@ void CanvasController::placeTurntableSpokes(uint32_t turntableId) {
         p.heading = pose.heading;
         p.level = table->level;
         p.z = table->z;
-        p.joints.resize(spoke->connectors.size());
-        m_layout.pieces.push_back(std::move(p));
-        PlacedPiece& added = m_layout.pieces.back();
-        joinPieces(added, 0, *m_layout.FindPiece(turntableId), c);
+        const uint32_t id = currentEdit().addPiece(std::move(p));
+        currentEdit().join(id, 0, turntableId, c, Edit::Heights::Keep);
     }
 }
 
@@ -229,15 +223,8 @@ bool CanvasController::cloneAt(ScreenPoint at) {
     clone.joints.resize(def->connectors.size());
     const uint32_t sourceId = piece->id;
     const uint32_t id = addPiece(std::move(clone));
-    joinPieces(*m_layout.FindPiece(id), own, *m_layout.FindPiece(sourceId), end);
-    m_layout.DeselectAll();
-    m_layout.FindPiece(id)->selected = true;
-    inheritElevation(m_layout, id, sourceId, end, own, m_catalog);
+    finishJoinedPlacement(id, own, sourceId, end);
     m_swallowPress = true;
-    m_host.setStatusText(1, pieceCountText(m_layout));
-    notifySelection();
-    modified();
-    m_host.repaint();
     return true;
 }
 
@@ -287,12 +274,16 @@ void CanvasController::autoConnect(const std::string& article) {
     record.joints.resize(def->connectors.size());
     const uint32_t targetId = target->id;
     const uint32_t id = addPiece(std::move(record));
-    joinPieces(*m_layout.FindPiece(id), own, *m_layout.FindPiece(targetId), end);
+    finishJoinedPlacement(id, own, targetId, end);
+}
+
+void CanvasController::finishJoinedPlacement(uint32_t id, int own, uint32_t target, int end) {
+    currentEdit().join(id, own, target, end);
+    // A piece that closes a loop or fills a gap meets track at its other ends too.
+    currentEdit().joinCoincidentEnds({id});
     m_layout.DeselectAll();
     m_layout.FindPiece(id)->selected = true;
-    inheritElevation(m_layout, id, targetId, end, own, m_catalog);
-    m_host.setStatusText(1, pieceCountText(m_layout));
-    notifySelection();
     modified();
+    notifySelection();
     m_host.repaint();
 }

@@ -64,20 +64,18 @@ uint32_t CanvasController::placeScenery(Vec2 point) {
         }
     }
     m_layout.DeselectAll();
-    m_layout.PushUndo();
+    beginEdit();
     SceneryItem item;
-    item.id = m_layout.AllocateId();
     item.item = def->key;
     item.x = pose.x;
     item.y = pose.y;
     item.heading = pose.heading;
     item.level = placementLevel(nullptr);
-    m_layout.scenery.push_back(std::move(item));
-    notifySelection();
+    const uint32_t id = currentEdit().addScenery(std::move(item));
     modified();
-    m_host.refreshViews();
+    notifySelection();
     m_host.repaint();
-    return m_layout.scenery.back().id;
+    return id;
 }
 
 void CanvasController::turnSceneryPlacement(double degrees) {

@@ -6,8 +6,8 @@
 
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_picking.h"
-#include "canvas/track_joints.h"
 #include "catalog/piece_shape.h"
+#include "edit/track_joints.h"
 
 namespace {
 
@@ -187,7 +187,7 @@ bool CanvasController::pressOnDeck(ScreenPoint at) {
     if (best == nullptr) {
         return false;
     }
-    m_layout.PushUndo();
+    beginEdit();
     m_simple = SimpleMove{};
     m_simple.active = true;
     m_simple.grab = world;

@@ -1,5 +1,7 @@
 #include "dialogs/rectangle_shape.h"
 
+#include "edit/edit.h"
+
 #include "document/layout.h"
 
 RectangleFieldRange rectangleFieldRange(Units units) {
@@ -25,20 +27,19 @@ int32_t rectangleLevel(const Layout& layout) {
     return best != nullptr ? best->id : layout.activeLevel;
 }
 
-bool addRectangleShape(Layout& layout, Vec2 centre, double widthMm, double heightMm) {
+bool addRectangleShape(LayoutEditor& editor, Vec2 centre, double widthMm, double heightMm) {
     if (!(widthMm > 0.0) || !(heightMm > 0.0)) {
         return false;
     }
-    layout.PushUndo();
+    Edit edit(editor);
     FreeShape shape;
-    shape.id = layout.AllocateId();
-    shape.level = rectangleLevel(layout);
+    shape.level = rectangleLevel(editor.layout());
     const double hw = widthMm / 2.0;
     const double hh = heightMm / 2.0;
     shape.vertices = {{centre.x - hw, centre.y - hh},
                       {centre.x + hw, centre.y - hh},
                       {centre.x + hw, centre.y + hh},
                       {centre.x - hw, centre.y + hh}};
-    layout.shapes.push_back(std::move(shape));
+    edit.addShape(std::move(shape));
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "edit/layout_editor.h"
 #include "geometry/geometry.h"
 
 class Layout;
@@ -27,8 +28,8 @@ inline constexpr double kRectangleDefaultHeight = 600.0;
 /// heights), or `activeLevel` when no level is visible.
 int32_t rectangleLevel(const Layout& layout);
 
-/// Adds a w x h mm rectangle centred on `centre` (layout mm) as a free shape, in one undo step:
+/// Adds a w x h mm rectangle centred on `centre` (layout mm) as a free shape, in one edit:
 /// new identifier, default colour and outline, height 0, no label, on rectangleLevel; vertices
 /// (-w/2, -h/2), (+w/2, -h/2), (+w/2, +h/2), (-w/2, +h/2) relative to the centre. Does nothing
 /// and returns false unless both sides are greater than 0.
-bool addRectangleShape(Layout& layout, Vec2 centre, double widthMm, double heightMm);
+bool addRectangleShape(LayoutEditor& editor, Vec2 centre, double widthMm, double heightMm);

@@ -64,6 +64,19 @@ uint32_t Layout::AllocateId() {
 
 void Layout::Clear() {
     PushUndo();
+    ClearContent();
+}
+
+void Layout::StartNew() {
+    ClearContent();
+    baseboard.vertices.clear();
+    levels.clear();
+    EnsureDefaultLevel();
+    activeLevel = 1;
+    SyncGradeState();
+}
+
+void Layout::ClearContent() {
     pieces.clear();
     scenery.clear();
     labels.clear();
@@ -121,7 +134,10 @@ void Layout::DeselectAll() {
 
 void Layout::DeleteSelection() {
     PushUndo();
+    RemoveSelected();
+}
 
+void Layout::RemoveSelected() {
     // A turntable takes its attached tracks with it. Pieces that a tunnel or a helix protects stay:
     // the delete command refuses those, and taking them here would leave a tunnel or helix naming
     // a missing piece.
@@ -264,53 +280,29 @@ void Layout::DeleteSelection() {
 }
 
 UndoSnapshot Layout::snapshot() const {
-    UndoSnapshot s;
-    s.pieces = pieces;
-    s.scenery = scenery;
-    s.labels = labels;
-    s.measurements = measurements;
-    s.shapes = shapes;
-    s.tunnels = tunnels;
-    s.helices = helices;
-    s.gradeRuns = gradeRuns;
-    s.gradeActive = gradeActive;
-    s.gradeDeg = gradeDeg;
-    s.gradeAnchor = gradeAnchor;
-    s.gradeConn = gradeConn;
-    return s;
+    return {static_cast<const LayoutContent&>(*this),
+            identity,
+            {levels, activeLevel, baseboard, units}};
 }
 
 UndoSnapshot Layout::takeSnapshot() {
     // Undo and redo replace the whole content right after saving it, so moving avoids a copy.
-    UndoSnapshot s;
-    s.pieces = std::move(pieces);
-    s.scenery = std::move(scenery);
-    s.labels = std::move(labels);
-    s.measurements = std::move(measurements);
-    s.shapes = std::move(shapes);
-    s.tunnels = std::move(tunnels);
-    s.helices = std::move(helices);
-    s.gradeRuns = std::move(gradeRuns);
-    s.gradeActive = gradeActive;
-    s.gradeDeg = gradeDeg;
-    s.gradeAnchor = gradeAnchor;
-    s.gradeConn = gradeConn;
-    return s;
+    return {std::move(static_cast<LayoutContent&>(*this)),
+            identity,
+            {levels, activeLevel, baseboard, units}};
 }
 
 void Layout::restore(UndoSnapshot&& snap) {
-    pieces = std::move(snap.pieces);
-    scenery = std::move(snap.scenery);
-    labels = std::move(snap.labels);
-    measurements = std::move(snap.measurements);
-    shapes = std::move(snap.shapes);
-    tunnels = std::move(snap.tunnels);
-    helices = std::move(snap.helices);
-    gradeRuns = std::move(snap.gradeRuns);
-    gradeActive = snap.gradeActive;
-    gradeDeg = snap.gradeDeg;
-    gradeAnchor = snap.gradeAnchor;
-    gradeConn = snap.gradeConn;
+    static_cast<LayoutContent&>(*this) = std::move(snap.content);
+    // Within one document a Save As renames it and undo keeps the new name; a step from before a
+    // New or an Open belongs to the layout that was open then.
+    if (snap.identity.serial != identity.serial) {
+        identity = std::move(snap.identity);
+        levels = std::move(snap.setup.levels);
+        activeLevel = snap.setup.activeLevel;
+        baseboard = std::move(snap.setup.baseboard);
+        units = snap.setup.units;
+    }
     SyncGradeState();
     // Clear resets the counter, so undoing a New brings back objects numbered at or above it.
     // Raising the counter past them keeps new objects from taking an identifier already in use;
@@ -319,6 +311,23 @@ void Layout::restore(UndoSnapshot&& snap) {
     if (top != 0 && top < kNoId - 1 && nextId <= top) {
         nextId = top + 1;
     }
+}
+
+void Layout::AdoptRead(Layout&& read) {
+    static_cast<LayoutContent&>(*this) = std::move(static_cast<LayoutContent&>(read));
+    measurements.clear();
+    nextId = read.nextId;
+    levels = std::move(read.levels);
+    activeLevel = read.activeLevel;
+    baseboard = std::move(read.baseboard);
+    units = read.units;
+    SyncGradeState();
+}
+
+void Layout::ReplaceIdentity(std::string name, std::string filePath) {
+    identity.name = std::move(name);
+    identity.filePath = std::move(filePath);
+    ++identity.serial;
 }
 
 void Layout::PushUndo() {
@@ -347,6 +356,23 @@ void Layout::Redo() {
     UndoSnapshot snap = std::move(redoStack.back());
     redoStack.pop_back();
     restore(std::move(snap));
+}
+
+void Layout::SetGradeRun(GradeRun run) {
+    auto it = std::find_if(gradeRuns.begin(), gradeRuns.end(),
+                           [&run](const GradeRun& r) { return r.anchor == run.anchor; });
+    if (it != gradeRuns.end()) {
+        it->deg = run.deg;
+        it->conn = run.conn;
+    } else {
+        gradeRuns.push_back(run);
+    }
+    SyncGradeState();
+}
+
+void Layout::RemoveGradeRuns(int32_t anchor) {
+    std::erase_if(gradeRuns, [anchor](const GradeRun& r) { return r.anchor == anchor; });
+    SyncGradeState();
 }
 
 void Layout::SyncGradeState() {

@@ -118,8 +118,10 @@ struct GradeRun {
     int32_t conn = -1;
 };
 
-/// What an undo step restores: content and grade state, not levels, baseboard or the id counter.
-struct UndoSnapshot {
+/// The document's content and grade state: what an undo step saves and restores. Levels,
+/// baseboard, units and the id counter are not part of it. One field list serves the document and
+/// its snapshots, so a new kind of object is added here once.
+struct LayoutContent {
     std::vector<PlacedPiece> pieces;
     std::vector<SceneryItem> scenery;
     std::vector<LayoutLabel> labels;
@@ -134,24 +136,41 @@ struct UndoSnapshot {
     int32_t gradeConn = 1;
 };
 
+/// Which layout the content belongs to: its name and the file it was opened from or saved to
+/// (both UTF-8, empty for a new layout). `serial` changes whenever another layout replaces the
+/// document (New, Close, Open), so an undo step that crosses such a change brings back the name
+/// and file of the content it restores.
+struct DocumentIdentity {
+    std::string name;
+    std::string filePath;
+    uint32_t serial = 0;
+};
+
+/// The setup an undo step brings back only when it crosses to another layout's content.
+struct LayoutSetup {
+    std::vector<LayoutLevel> levels;
+    int32_t activeLevel = 1;
+    Baseboard baseboard;
+    uint32_t units = 0;
+};
+
+struct UndoSnapshot {
+    LayoutContent content;
+    DocumentIdentity identity;
+    LayoutSetup setup;
+};
+
 inline constexpr size_t kUndoLimit = 50;
 
-class Layout {
+class Layout : public LayoutContent {
 public:
-    // Persistent content, in drawing and file order.
-    std::vector<PlacedPiece> pieces;
-    std::vector<SceneryItem> scenery;
-    std::vector<LayoutLabel> labels;
-    std::vector<Measurement> measurements;
-    std::vector<FreeShape> shapes;
-    std::vector<Tunnel> tunnels;
-    std::vector<Helix> helices;
+    // Persistent content (pieces ... helices, grade runs) comes from LayoutContent, in drawing
+    // and file order.
     uint32_t nextId = 1;
     std::vector<LayoutLevel> levels;
     int32_t activeLevel = 1;
     Baseboard baseboard;
     uint32_t units = 0;
-    std::vector<GradeRun> gradeRuns;
 
     // Editing state, never saved.
     int32_t toolMode = 0;
@@ -161,10 +180,7 @@ public:
     bool showRails = true;
     bool showBaseboard = true;
     double gridSpacing = 32.0;
-    bool gradeActive = false;
-    double gradeDeg = 0.0;
-    int32_t gradeAnchor = -1;
-    int32_t gradeConn = 1;
+    DocumentIdentity identity;
     std::deque<UndoSnapshot> undoStack;
     std::deque<UndoSnapshot> redoStack;
 
@@ -173,12 +189,23 @@ public:
     /// Takes an undo step, then empties the content and grade runs and resets nextId to 1.
     /// Levels, baseboard and activeLevel are left to the caller.
     void Clear();
+    /// Clear without the undo step, for an edit that has taken it already.
+    void ClearContent();
+    /// What New leaves: no content, no baseboard outline, only "Level 1", active level 1.
+    void StartNew();
     /// Appends "Level 1" (id 1, colour 180,200,220) when there is no level; else does nothing.
     void EnsureDefaultLevel();
     /// Selects every piece and scenery item; labels, measurements and shapes are left as they are.
     void SelectAll();
     /// Clears the selection mark on pieces, scenery, labels, measurements and shapes.
     void DeselectAll();
+    /// Marks the content as another layout's: a new serial with the given name and file.
+    void ReplaceIdentity(std::string name, std::string filePath);
+    /// Takes over a document read from a file: its content, id counter, levels, active level,
+    /// baseboard, units and grade runs. Switches, tool, identity and undo history stay.
+    void AdoptRead(Layout&& read);
+    /// DeleteSelection without the undo step, for an edit that has taken it already.
+    void RemoveSelected();
     /// Removes the selection in one undo step: a selected turntable takes its joined pieces along,
     /// grade runs anchored on removed pieces move to a surviving neighbour (or end), joints to
     /// removed pieces are opened, helices lose their record with an end piece, and selected
@@ -187,10 +214,16 @@ public:
     /// Stores a copy of the content and grade state; keeps at most kUndoLimit steps and empties
     /// the redo stack.
     void PushUndo();
-    /// Restores the newest undo step (nothing when there is none). Never lowers nextId.
+    /// Restores the newest undo step (nothing when there is none). Never lowers nextId. A step
+    /// taken under another document identity brings that identity back with the content.
     void Undo();
     /// Restores the newest redo step (nothing when there is none). Never lowers nextId.
     void Redo();
+    /// Replaces the run anchored on run.anchor (its deg and conn), or appends it; then
+    /// SyncGradeState.
+    void SetGradeRun(GradeRun run);
+    /// Removes every run anchored on `anchor`; then SyncGradeState.
+    void RemoveGradeRuns(int32_t anchor);
     /// Mirrors the last grade run in the four grade fields, or (false, 0, -1, 1) without runs.
     void SyncGradeState();
     /// Selects every piece of a helix of which one piece is selected.

@@ -429,20 +429,7 @@ std::string readLayoutText(std::string_view text, Layout& layout, std::string& n
     doc.CompleteHelixSelection();
 
     // Only the content moves over: the caller's switches, tool and undo history stay.
-    layout.pieces = std::move(doc.pieces);
-    layout.scenery = std::move(doc.scenery);
-    layout.labels = std::move(doc.labels);
-    layout.measurements.clear();
-    layout.shapes = std::move(doc.shapes);
-    layout.tunnels = std::move(doc.tunnels);
-    layout.helices = std::move(doc.helices);
-    layout.nextId = doc.nextId;
-    layout.levels = std::move(doc.levels);
-    layout.activeLevel = doc.activeLevel;
-    layout.baseboard = std::move(doc.baseboard);
-    layout.units = doc.units;
-    layout.gradeRuns = std::move(doc.gradeRuns);
-    layout.SyncGradeState();
+    layout.AdoptRead(std::move(doc));
     name = std::move(readName);
     return {};
 }

@@ -17,3 +17,7 @@ std::string composeTitle(const std::string& layoutName, const std::string& fileP
     }
     return title;
 }
+
+std::string pieceCountText(size_t count) {
+    return "Pieces: " + std::to_string(count);
+}

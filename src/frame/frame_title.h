@@ -7,3 +7,6 @@
 /// and the file name of `filePath` without folder and extension when there is a path; then " *"
 /// when `modified`. Names are UTF-8.
 std::string composeTitle(const std::string& layoutName, const std::string& filePath, bool modified);
+
+/// Status field 1: "Pieces: N".
+std::string pieceCountText(size_t count);

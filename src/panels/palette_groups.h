@@ -154,10 +154,3 @@ struct LibraryBlockFile {
 /// The regular files ending in ".tdl" in `folder`, in the order the folder listing returns them;
 /// empty when the folder is missing or cannot be read.
 std::vector<LibraryBlockFile> listLibraryBlocks(const std::string& folder);
-
-/// Puts the content of a library block into `layout` (one undo step): the block is moved so that
-/// its smallest piece or scenery x and y land on the layout origin; levels the block uses and the
-/// layout lacks are added ("Level N", visible, height 0, grey); every piece and scenery item gets a
-/// fresh identifier; joints between pieces of the block follow the new identifiers, all others are
-/// opened; nothing is selected. Returns false (layout untouched) when the block is empty.
-bool insertBlock(Layout& layout, const BlockContent& block);

@@ -1,5 +1,7 @@
 #include "panels/selection_edits.h"
 
+#include "edit/edit.h"
+
 #include <cmath>
 #include <iterator>
 #include <set>
@@ -73,7 +75,9 @@ const PieceColourEntry& pieceColourAt(int i) {
     return kColours[i];
 }
 
-bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level) {
+bool changeSelectionLevel(LayoutEditor& editor, const ShownIds& shown, int32_t level) {
+    Layout& layout = editor.layout();
+    Edit edit(editor);
     const LayoutLevel* target = layout.FindLevel(level);
     const double base = target != nullptr ? target->height : 0.0;
     // A scenery item or a shape only changes its level; the snapshot copies the arrays, so the
@@ -82,7 +86,7 @@ bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level) 
         if (find() == nullptr) {
             return false;
         }
-        layout.PushUndo();
+        edit.change();
         find()->level = level;
         layout.activeLevel = level;
         return true;
@@ -97,7 +101,7 @@ bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level) 
         if (layout.FindHelix(shown.helix) == nullptr) {
             return false;
         }
-        layout.PushUndo();
+        edit.change();
         // The snapshot copies the helices; look the record up again afterwards.
         moveHelix(layout, *layout.FindHelix(shown.helix), level, base);
         layout.activeLevel = level;
@@ -110,7 +114,7 @@ bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level) 
     if (!anySelected) {
         return false;
     }
-    layout.PushUndo();
+    edit.change();
     bool changed = false;
     for (PlacedPiece& piece : layout.pieces) {
         if (!piece.selected || piece.helix != kNoId) {
@@ -128,7 +132,9 @@ bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level) 
     return true;
 }
 
-bool applyPieceColour(Layout& layout, int entry) {
+bool applyPieceColour(LayoutEditor& editor, int entry) {
+    Layout& layout = editor.layout();
+    Edit edit(editor);
     if (entry < 0 || entry >= pieceColourCount()) {
         return false;
     }
@@ -139,7 +145,7 @@ bool applyPieceColour(Layout& layout, int entry) {
     if (!anySelected) {
         return false;
     }
-    layout.PushUndo();
+    edit.change();
     const std::optional<Rgb>& colour = kColours[entry].colour;
     for (PlacedPiece& piece : layout.pieces) {
         if (piece.selected) {
@@ -151,7 +157,9 @@ bool applyPieceColour(Layout& layout, int entry) {
     return true;
 }
 
-bool addLayoutLabel(Layout& layout, const std::string& text, std::optional<Vec2> at) {
+bool addLayoutLabel(LayoutEditor& editor, const std::string& text, std::optional<Vec2> at) {
+    Layout& layout = editor.layout();
+    Edit edit(editor);
     std::string trimmed = text;
     while (!trimmed.empty() &&
            (trimmed.back() == ' ' || trimmed.back() == '\t' || trimmed.back() == '\n' ||
@@ -161,13 +169,14 @@ bool addLayoutLabel(Layout& layout, const std::string& text, std::optional<Vec2>
     if (trimmed.empty()) {
         return false;
     }
-    layout.PushUndo();
+    edit.change();
+    layout.DeselectAll();
     LayoutLabel label;
-    label.id = layout.AllocateId();
     label.text = std::move(trimmed);
     const Vec2 point = at.value_or(Vec2{0.0, 0.0});
     label.x = point.x;
     label.y = point.y;
-    layout.labels.push_back(std::move(label));
+    label.selected = true;
+    edit.addLabel(std::move(label));
     return true;
 }

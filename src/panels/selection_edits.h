@@ -1,13 +1,14 @@
 #pragma once
 // The edits the properties panel offers on the selection: move it to another level, give the
-// selected pieces a colour of their own, and add a text label. Each takes one undo step before
-// its first change; the caller marks the layout modified and repaints when they report a change.
+// selected pieces a colour of their own, and add a text label. Each is one edit, whose commit
+// the editor's observers hear.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "document/layout.h"
+#include "edit/layout_editor.h"
 #include "panels/selection_summary.h"
 
 /// One entry of the colour choice; no colour for "Default" (clears the piece's own colour).
@@ -25,12 +26,13 @@ const PieceColourEntry& pieceColourAt(int i);
 /// plus the helix's rise), or else every selected piece outside a helix (flat pieces to the
 /// level's height, graded pieces keep theirs). Makes `level` the active level. False, without an
 /// undo step, when there is nothing to move.
-bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level);
+bool changeSelectionLevel(LayoutEditor& editor, const ShownIds& shown, int32_t level);
 
 /// Gives every selected piece colour entry `entry` and then clears the whole selection. False,
 /// without an undo step, when the entry is out of range or no piece is selected.
-bool applyPieceColour(Layout& layout, int entry);
+bool applyPieceColour(LayoutEditor& editor, int entry);
 
 /// Appends a label with `text` (trailing white space removed) at `at`, or at (0, 0) without it,
-/// numbered from the layout's id counter. False, without an undo step, for an empty text.
-bool addLayoutLabel(Layout& layout, const std::string& text, std::optional<Vec2> at);
+/// numbered from the layout's id counter; the label becomes the selection. False, without an undo
+/// step, for an empty text.
+bool addLayoutLabel(LayoutEditor& editor, const std::string& text, std::optional<Vec2> at);

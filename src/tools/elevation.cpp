@@ -21,20 +21,11 @@ double heightAt(const PlacedPiece& piece, const PieceDef& def, int c) {
 }
 
 void startGradeRun(Layout& layout, double deg, int32_t anchor, int32_t conn) {
-    auto it = std::find_if(layout.gradeRuns.begin(), layout.gradeRuns.end(),
-                           [anchor](const GradeRun& r) { return r.anchor == anchor; });
-    if (it != layout.gradeRuns.end()) {
-        it->deg = deg;
-        it->conn = conn;
-    } else {
-        layout.gradeRuns.push_back({deg, anchor, conn});
-    }
-    layout.SyncGradeState();
+    layout.SetGradeRun({deg, anchor, conn});
 }
 
 void removeGradeRuns(Layout& layout, int32_t anchor) {
-    std::erase_if(layout.gradeRuns, [anchor](const GradeRun& r) { return r.anchor == anchor; });
-    layout.SyncGradeState();
+    layout.RemoveGradeRuns(anchor);
 }
 
 bool inheritElevation(Layout& layout, uint32_t newPiece, uint32_t target, int c, int j,

@@ -34,8 +34,8 @@ TEST_F(FilesTest, OpenListsEveryNameAndATdlWinsOverAnXmlOfTheSameName) {
         click(dialog->openButton());
     });
     command(Id::OpenLayout);
-    EXPECT_EQ(m_frame->layoutName, "Depot from tdl");
-    EXPECT_EQ(m_frame->filePath, (userFolder() / "Depot.tdl").string());
+    EXPECT_EQ(m_frame->layoutName(), "Depot from tdl");
+    EXPECT_EQ(m_frame->filePath(), (userFolder() / "Depot.tdl").string());
     EXPECT_EQ(m_frame->layout.pieces.size(), 2u);
 
     // A double click opens too, and the first "Depot" line is the same ".tdl" file.
@@ -43,7 +43,7 @@ TEST_F(FilesTest, OpenListsEveryNameAndATdlWinsOverAnXmlOfTheSameName) {
     duringModal<OpenLayoutDialog>(
         [](OpenLayoutDialog* dialog) { doubleClick(dialog->nameList(), 1); });
     command(Id::OpenLayout);
-    EXPECT_EQ(m_frame->layoutName, "Depot from tdl");
+    EXPECT_EQ(m_frame->layoutName(), "Depot from tdl");
 }
 
 TEST_F(FilesTest, DeletingTheOpenLayoutEmptiesItsPathSoTheNextSaveAsks) {
@@ -70,8 +70,8 @@ TEST_F(FilesTest, DeletingTheOpenLayoutEmptiesItsPathSoTheNextSaveAsks) {
         EXPECT_TRUE(dialog->IsModal()) << "the list stays open";
     });
     command(Id::OpenLayout);
-    EXPECT_TRUE(m_frame->filePath.empty());
-    EXPECT_EQ(m_frame->layoutName, "Yard");
+    EXPECT_TRUE(m_frame->filePath().empty());
+    EXPECT_EQ(m_frame->layoutName(), "Yard");
     EXPECT_EQ(m_frame->layout.pieces.size(), 1u) << "the document itself stays";
 
     m_prompts->queueText(std::nullopt);
@@ -144,7 +144,7 @@ TEST_F(FilesTest, ALayoutSavedClosedAndOpenedAgainIsUnchanged) {
     command(Id::OpenLayout);
     EXPECT_EQ(writeLayoutText(m_frame->layout, "Round Trip"), before);
     EXPECT_FALSE(m_frame->modified);
-    EXPECT_EQ(m_frame->layoutName, "Round Trip");
+    EXPECT_EQ(m_frame->layoutName(), "Round Trip");
     EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::UnitsCentimetres));
     EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0),
               "[ELEV] 2.5 deg  (right-click piece to stop)");

@@ -92,7 +92,7 @@ TEST_F(FilesTest, ImportCopiesRenamesAndOffersToOpen) {
     EXPECT_EQ(lastPrompt().text, "Imported successfully.\n\nOpen \"Clubhouse\" now?");
     EXPECT_EQ(storedName(userFolder() / "Clubhouse.tdl"), "Clubhouse");
     EXPECT_EQ(readWholeFile(source / "Club.xml"), clubBytes) << "the source is left alone";
-    EXPECT_EQ(m_frame->layoutName, "Clubhouse");
+    EXPECT_EQ(m_frame->layoutName(), "Clubhouse");
     EXPECT_EQ(m_frame->layout.pieces.size(), 2u);
 
     // Importing a stored layout onto itself keeps it and still renames it.
@@ -111,7 +111,7 @@ TEST_F(FilesTest, ImportCopiesRenamesAndOffersToOpen) {
     std::string name;
     ASSERT_EQ(ReadLayout((userFolder() / "Yard.tdl").string(), yard, name), "");
     EXPECT_EQ(yard.pieces.size(), 3u);
-    EXPECT_EQ(m_frame->layoutName, "Clubhouse") << "No keeps the open layout";
+    EXPECT_EQ(m_frame->layoutName(), "Clubhouse") << "No keeps the open layout";
 }
 
 TEST_F(FilesTest, ExportCopiesBytesAndAlwaysWritesTdl) {

@@ -98,8 +98,8 @@ TEST_F(FrameCommandsTest, UnsavedChangesAreAskedAboutAndNewStartsAnUntitledDocum
 
     // No discards: New resets the document, the title and the status fields.
     addPiece();
-    m_frame->layoutName = "Yard";
-    m_frame->filePath = "/tmp/Yard.tdl";
+    m_frame->layoutName() = "Yard";
+    m_frame->filePath() = "/tmp/Yard.tdl";
     m_frame->layout.activeLevel = 4;
     m_frame->MarkModified();
     m_frame->SetStatusText("Measuring...", 0);
@@ -108,7 +108,7 @@ TEST_F(FrameCommandsTest, UnsavedChangesAreAskedAboutAndNewStartsAnUntitledDocum
     command(Id::NewLayout);
     EXPECT_TRUE(m_frame->layout.pieces.empty());
     EXPECT_EQ(m_frame->layout.activeLevel, 1);
-    EXPECT_TRUE(m_frame->layoutName.empty() && m_frame->filePath.empty());
+    EXPECT_TRUE(m_frame->layoutName().empty() && m_frame->filePath().empty());
     EXPECT_FALSE(m_frame->modified);
     EXPECT_EQ(m_frame->GetTitle(), kTitle);
     EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0), "Ready");
@@ -153,7 +153,7 @@ TEST_F(FrameCommandsTest, SaveProposesMyLayoutRefusesPathsAndAsksBeforeReplacing
     EXPECT_EQ(lastPrompt().title, "Confirm Replace");
     EXPECT_EQ(lastPrompt().text, "A layout named \"Yard\" already exists.\n\nReplace it?");
     EXPECT_EQ(readWholeFile(userFolder() / "Yard.tdl"), "keep me");
-    EXPECT_EQ(m_frame->layoutName, "My Layout");
+    EXPECT_EQ(m_frame->layoutName(), "My Layout");
 }
 
 TEST_F(FrameCommandsTest, DeleteIsRefusedForHelixAndTunnelTrackAndAsksAboutGrades) {
@@ -226,5 +226,5 @@ TEST_F(FrameCommandsTest, OpeningAFileShowsItAndABadFileChangesNothing) {
     EXPECT_EQ(lastPrompt().text.rfind("Cannot read file: " + bad.string(), 0), 0u)
         << lastPrompt().text;
     EXPECT_EQ(m_frame->layout.pieces.size(), 8u);
-    EXPECT_EQ(m_frame->filePath, path);
+    EXPECT_EQ(m_frame->filePath(), path);
 }

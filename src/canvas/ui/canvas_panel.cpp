@@ -4,10 +4,10 @@
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
-#include "render/ui/layout_renderer.h"
-#include "render/ui/render_overlays.h"
 #include "frame/ui/main_frame.h"
 #include "panels/ui/properties_panel.h"
+#include "render/ui/layout_renderer.h"
+#include "render/ui/render_overlays.h"
 
 namespace {
 
@@ -49,11 +49,12 @@ CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame* frame)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS),
       m_frame(frame),
       m_controller(
-          std::make_unique<CanvasController>(frame->layout, static_cast<CanvasHost&>(*this))),
+          std::make_unique<CanvasController>(frame->editor(), static_cast<CanvasHost&>(*this))),
       m_renderer(std::make_unique<LayoutRenderer>()),
       m_flashTimer(this) {
     // The first drawing step clears the whole area, so the background is never erased apart.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    frame->editor().addObserver(this);
     Bind(wxEVT_PAINT, &CanvasPanel::OnPaint, this);
     Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
         Refresh(false);
@@ -76,6 +77,7 @@ CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame* frame)
 }
 
 CanvasPanel::~CanvasPanel() {
+    m_frame->editor().removeObserver(this);
     m_flashTimer.Stop();
     if (HasCapture()) {
         ReleaseMouse();
@@ -201,16 +203,12 @@ Prompter& CanvasPanel::prompter() {
     return m_frame->prompter();
 }
 
-void CanvasPanel::documentModified() {
-    m_frame->MarkModified();
+void CanvasPanel::layoutEdited(const EditNotice&) {
+    Refresh(false);
 }
 
 void CanvasPanel::selectionChanged() {
-    m_frame->RefreshSidePanels();
-}
-
-void CanvasPanel::refreshViews() {
-    m_frame->RefreshViews();
+    Refresh(false);
 }
 
 void CanvasPanel::takeFocus() {

@@ -16,7 +16,7 @@
 class MainFrame;
 class LayoutRenderer;
 
-class CanvasPanel : public wxPanel, private CanvasHost {
+class CanvasPanel : public wxPanel, private CanvasHost, private EditObserver {
 public:
     /// A child of `parent` that reaches the document through `frame`.
     CanvasPanel(wxWindow* parent, MainFrame* frame);
@@ -68,12 +68,12 @@ private:
     void startFlashTimer(int ms) override;
     int showContextMenu(ScreenPoint at, const std::vector<ContextMenuEntry>& entries) override;
     Prompter& prompter() override;
-    void documentModified() override;
-    void selectionChanged() override;
-    void refreshViews() override;
     void takeFocus() override;
     ScreenPoint clientSize() const override;
     void setLabelDropPoint(Vec2 point) override;
+    // EditObserver: every commit and selection change repaints the plan.
+    void layoutEdited(const EditNotice& notice) override;
+    void selectionChanged() override;
 
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);

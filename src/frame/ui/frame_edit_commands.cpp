@@ -1,10 +1,11 @@
 // Edit commands of the main window: undo and redo, delete with its locks, select all, and the
 // Rectangle tool.
-#include "canvas/ui/canvas_panel.h"
 #include "canvas/canvas_view.h"
-#include "canvas/edit_guards.h"
-#include "dialogs/ui/rectangle_dialog.h"
+#include "canvas/ui/canvas_panel.h"
 #include "dialogs/rectangle_shape.h"
+#include "dialogs/ui/rectangle_dialog.h"
+#include "edit/edit.h"
+#include "edit/edit_guards.h"
 #include "frame/ui/main_frame.h"
 #include "panels/ui/properties_panel.h"
 
@@ -13,18 +14,11 @@ void MainFrame::placeHelix(Vec2 centre, const std::string& variant) {
 }
 
 void MainFrame::UndoCommand() {
-    layout.Undo();
-    RefreshViews();
-    // The restored content may lack the object the properties panel shows.
-    properties->RefreshSelection();
-    MarkModified();
+    m_editor.undo();
 }
 
 void MainFrame::RedoCommand() {
-    layout.Redo();
-    RefreshViews();
-    properties->RefreshSelection();
-    MarkModified();
+    m_editor.redo();
 }
 
 void MainFrame::DeleteCommand() {
@@ -44,16 +38,15 @@ void MainFrame::DeleteCommand() {
                        kIdNo, PromptIcon::Question) != kIdYes) {
         return;
     }
-    layout.DeleteSelection();
-    RefreshViews();
-    RefreshSidePanels();
-    MarkModified();
+    Edit edit(m_editor);
+    edit.deleteSelection();
+    edit.commit();
+    m_editor.selectionChanged();
 }
 
 void MainFrame::SelectAllCommand() {
     layout.SelectAll();
-    RefreshViews();
-    RefreshSidePanels();
+    m_editor.selectionChanged();
 }
 
 void MainFrame::RectangleCommand() {
@@ -62,11 +55,7 @@ void MainFrame::RectangleCommand() {
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }
-    if (!addRectangleShape(layout, CanvasCentreInLayout(), dialog.widthMm(), dialog.heightMm())) {
-        return;
-    }
-    MarkModified();
-    RefreshViews();
+    addRectangleShape(m_editor, CanvasCentreInLayout(), dialog.widthMm(), dialog.heightMm());
 }
 
 Vec2 MainFrame::CanvasCentreInLayout() const {

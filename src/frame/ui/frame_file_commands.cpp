@@ -10,18 +10,19 @@
 #include <wx/utils.h>
 
 #include "app/ui/app_paths.h"
-#include "canvas/ui/canvas_panel.h"
 #include "canvas/canvas_view.h"
+#include "canvas/ui/canvas_panel.h"
 #include "catalog/track_catalog.h"
 #include "dialogs/ui/layout_transfer_dialogs.h"
 #include "dialogs/ui/open_layout_dialog.h"
 #include "document/layout_file.h"
 #include "document/layout_name.h"
 #include "document/user_files.h"
+#include "edit/edit.h"
 #include "frame/frame_title.h"
+#include "frame/opened_layout.h"
 #include "frame/ui/main_frame.h"
 #include "frame/ui/menu_builder.h"
-#include "frame/opened_layout.h"
 #include "panels/ui/palette_panel.h"
 #include "panels/ui/properties_panel.h"
 
@@ -32,7 +33,7 @@ std::string utf8(const wxString& text) {
 }
 
 wxString piecesText(size_t count) {
-    return wxString::Format("Pieces: %zu", count);
+    return wxString::FromUTF8(pieceCountText(count));
 }
 
 bool fileExists(const std::string& path) {
@@ -63,21 +64,13 @@ void MainFrame::NewLayout() {
     if (!ConfirmDiscardChanges()) {
         return;
     }
-    layout.Clear();
-    layout.baseboard.vertices.clear();
-    layout.levels.clear();
-    layout.EnsureDefaultLevel();
-    layout.activeLevel = 1;
-    layout.SyncGradeState();
-
-    filePath.clear();
-    layoutName.clear();
-    modified = false;
-    UpdateTitle();
-
+    // One edit, so that an accidental New can be undone; the step remembers the old layout's
+    // name and file, which undo brings back with its content.
+    Edit edit(m_editor);
+    edit.change().StartNew();
+    layout.ReplaceIdentity("", "");
     canvas->ResetView(CanvasView::kInitialZoom);
-    RefreshViews();
-    RefreshSidePanels();
+    edit.commit({.matchesFile = true, .documentReplaced = true});
     SetStatusFields("Ready", piecesText(0));
 }
 
@@ -111,7 +104,7 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
     }
     // Compared before the file goes: afterwards a path written differently (the command line's)
     // could no longer be recognised as the same file.
-    const std::string openPath = utf8(filePath);
+    const std::string openPath = layout.identity.filePath;
     std::error_code ec;
     const bool isOpenFile =
         !openPath.empty() &&
@@ -123,7 +116,7 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
     }
     if (isOpenFile) {
         // The document stays, but its file is gone: the next Save asks for a name.
-        filePath.clear();
+        layout.identity.filePath.clear();
         UpdateTitle();
     }
     return true;
@@ -131,26 +124,27 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
 
 bool MainFrame::LoadLayoutFile(const wxString& path) {
     std::string name;
-    const std::string error = ReadLayout(utf8(path), layout, name);
+    ::Layout read;
+    read.baseboard = layout.baseboard;  // the last-shape sizes stay unless the file gives them
+    const std::string error = ReadLayout(utf8(path), read, name);
     if (!error.empty()) {
         prompter().showMessage("Open Failed", error, PromptIcon::Error);
         return false;
     }
+    // Opening is one edit too: undo brings the previous layout back under its own name and file,
+    // so a later Save never writes one layout's content into another's file.
+    Edit edit(m_editor);
+    edit.change().AdoptRead(std::move(read));
     layout.EnsureDefaultLevel();
-    filePath = path;
-    layoutName = wxString::FromUTF8(name);
-    modified = false;
-    UpdateTitle();
-    GetMenuBar()->Check(unitsCommandId(static_cast<int>(layout.units)), true);
+    layout.ReplaceIdentity(name, utf8(path));
+    edit.commit({.matchesFile = true, .documentReplaced = true});
 
-    RefreshViews();
     if (hasZTrackPiece(layout, TrackCatalog::instance())) {
         // Z pieces are tiny; a fit would leave them as specks on a large board.
         canvas->ResetView(CanvasView::kOpenZoom);
     } else {
         canvas->ZoomToFit();
     }
-    properties->RefreshTally();
     palette->SelectSystemFromLayout();
     SetStatusFields(wxString::FromUTF8(openedLayoutStatus(layout)),
                     piecesText(layout.pieces.size()));
@@ -158,7 +152,7 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
 }
 
 bool MainFrame::WriteToFilePath() {
-    const std::string error = WriteLayout(utf8(filePath), layout, utf8(layoutName));
+    const std::string error = WriteLayout(layout.identity.filePath, layout, layout.identity.name);
     if (!error.empty()) {
         prompter().showMessage("Save Failed", error, PromptIcon::Error);
         return false;
@@ -169,10 +163,11 @@ bool MainFrame::WriteToFilePath() {
 }
 
 bool MainFrame::SaveLayout(bool saveAs) {
-    if (!saveAs && !filePath.empty()) {
+    if (!saveAs && !layout.identity.filePath.empty()) {
         return WriteToFilePath();
     }
-    const std::string proposal = layoutName.empty() ? kDefaultLayoutName : utf8(layoutName);
+    const std::string proposal =
+        layout.identity.name.empty() ? kDefaultLayoutName : layout.identity.name;
     const auto answer = prompter().askText("Save Layout", "Layout name:", proposal);
     if (!answer) {
         return false;
@@ -196,9 +191,17 @@ bool MainFrame::SaveLayout(bool saveAs) {
             return false;
         }
     }
-    filePath = wxString::FromUTF8(file.string());
-    layoutName = wxString::FromUTF8(name);
-    return WriteToFilePath();
+    // Save As renames the document only once the file is written: a failed write leaves the
+    // next Save going to the old file.
+    const DocumentIdentity before = layout.identity;
+    layout.identity.filePath = file.string();
+    layout.identity.name = name;
+    if (!WriteToFilePath()) {
+        layout.identity = before;
+        UpdateTitle();
+        return false;
+    }
+    return true;
 }
 
 void MainFrame::SaveLibraryBlock() {
@@ -281,7 +284,7 @@ void MainFrame::ExportLayout() {
     for (const LayoutFileEntry& entry : entries) {
         names.push_back(wxString::FromUTF8(entry.name));
     }
-    ExportLayoutDialog dialog(this, names, layoutName, defaultTransferFolder());
+    ExportLayoutDialog dialog(this, names, layoutName(), defaultTransferFolder());
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }

@@ -12,12 +12,12 @@
 #include <wx/toolbar.h>
 
 #include "app/app_info.h"
+#include "app/prefs.h"
 #include "app/ui/app_paths.h"
 #include "app/ui/experience_dialog.h"
-#include "app/prefs.h"
 #include "app/ui/wx_prompter.h"
 #include "canvas/ui/canvas_panel.h"
-#include "canvas/edit_guards.h"
+#include "edit/edit_guards.h"
 #include "frame/command_ids.h"
 #include "frame/frame_title.h"
 #include "frame/ui/menu_builder.h"
@@ -46,11 +46,12 @@ MainFrame::MainFrame()
     FrameTrace("C: ToolBar done");
 
     BuildPanels();
+    m_editor.addObserver(this);
     FrameTrace("D: Panels done");
 
     CreateStatusBar(3);
     SetStatusText("Ready", 0);
-    SetStatusText("Pieces: 0", 1);
+    SetStatusText(wxString::FromUTF8(pieceCountText(0)), 1);
     SetStatusText("x: 0  y: 0 mm", 2);
     FrameTrace("E: StatusBar done");
 
@@ -76,7 +77,11 @@ MainFrame::MainFrame()
     }
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+    m_editor.removeObserver(this);
+    // The panels observe the editor too; they go while it still exists.
+    DestroyChildren();
+}
 
 void MainFrame::BuildPanels() {
     FrameTrace("BuildPanels: start");
@@ -142,8 +147,8 @@ void MainFrame::FitToDisplay() {
 }
 
 void MainFrame::UpdateTitle() {
-    SetTitle(wxString::FromUTF8(composeTitle(std::string(layoutName.utf8_str()),
-                                             std::string(filePath.utf8_str()), modified)));
+    SetTitle(
+        wxString::FromUTF8(composeTitle(layout.identity.name, layout.identity.filePath, modified)));
 }
 
 void MainFrame::ChooseExperience() {
@@ -154,6 +159,23 @@ void MainFrame::MarkModified() {
     modified = true;
     UpdateTitle();
     properties->RefreshTally();
+}
+
+void MainFrame::layoutEdited(const EditNotice& notice) {
+    modified = !notice.matchesFile;
+    UpdateTitle();
+    if (notice.documentReplaced) {
+        GetMenuBar()->Check(unitsCommandId(static_cast<int>(layout.units)), true);
+    }
+    properties->RefreshSelection();
+    properties->RefreshTally();
+    SetStatusText(wxString::FromUTF8(pieceCountText(layout.pieces.size())), 1);
+    RefreshViews();
+}
+
+void MainFrame::selectionChanged() {
+    RefreshSidePanels();
+    RefreshViews();
 }
 
 void MainFrame::RefreshSidePanels() {

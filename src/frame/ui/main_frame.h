@@ -9,6 +9,7 @@
 
 #include "app/prompter.h"
 #include "document/layout.h"
+#include "edit/layout_editor.h"
 #include "frame/command_table.h"
 
 class CanvasPanel;
@@ -20,7 +21,7 @@ class wxSplitterWindow;
 class wxUpdateUIEvent;
 class wxCloseEvent;
 
-class MainFrame : public wxFrame {
+class MainFrame : public wxFrame, private EditObserver {
 public:
     /// Builds the window in its fixed order, tracing each step to "mainframe.log", loads the
     /// preferences and, when the experience question was never answered, queues it for the
@@ -34,9 +35,14 @@ public:
     PropertiesPanel* properties = nullptr;
 
     ::Layout layout;        ///< the document (the class name is qualified: wxWindow has a Layout())
-    wxString filePath;      ///< file the layout was last opened from or saved to; empty if new
-    wxString layoutName;    ///< the layout's name
     bool modified = false;  ///< unsaved changes exist
+
+    /// The one door for changes to `layout`; the frame observes its commits.
+    LayoutEditor& editor() { return m_editor; }
+    /// File the layout was last opened from or saved to; empty if new.
+    wxString filePath() const { return wxString::FromUTF8(layout.identity.filePath); }
+    /// The layout's name.
+    wxString layoutName() const { return wxString::FromUTF8(layout.identity.name); }
     View3DFrame* view3D = nullptr;  ///< the open 3D window, if any
 
     wxPrintData printData;                ///< landscape, paper id 1 (US Letter)
@@ -45,7 +51,7 @@ public:
     /// Recomputes the window title from layoutName, filePath and modified.
     void UpdateTitle();
 
-    /// After every edit: sets `modified`, updates the title and recounts the piece tally.
+    /// Sets `modified`, updates the title and recounts the piece tally (every commit does this).
     void MarkModified();
     /// After a selection change: the properties panel's selection view and the tally.
     void RefreshSidePanels();
@@ -53,6 +59,8 @@ public:
     void RefreshViews();
     /// Places a helix of `variant` centred on `centre` (layout mm) with its four end pieces.
     void placeHelix(Vec2 centre, const std::string& variant);
+    /// The layout point (mm) under the centre of the canvas window.
+    Vec2 CanvasCentreInLayout() const;
     /// The unsaved-changes question; true when the caller may go on (saved, or changes dropped).
     bool ConfirmDiscardChanges();
 
@@ -113,6 +121,9 @@ public:
     wxSplitterWindow* innerSplitter() const { return m_innerSplit; }
 
 private:
+    // EditObserver: title, star, tally, selection view, piece count and views follow every commit.
+    void layoutEdited(const EditNotice& notice) override;
+    void selectionChanged() override;
     void BuildPanels();
     void FitToDisplay();
     /// Binds every available command of the table to its handler, the update-UI rules and the
@@ -127,10 +138,9 @@ private:
     bool WriteToFilePath();
     /// Check commands of the View menu and the labels tool.
     void SetViewSwitch(int id, bool checked);
-    /// The layout point (mm) under the centre of the canvas window.
-    Vec2 CanvasCentreInLayout() const;
     void SetStatusFields(const wxString& prompt, const wxString& pieces);
 
+    LayoutEditor m_editor{layout};
     std::unique_ptr<Prompter> m_prompter;
     wxSplitterWindow* m_outerSplit = nullptr;
     wxSplitterWindow* m_innerSplit = nullptr;

@@ -16,6 +16,7 @@
 #include "catalog/scenery_catalog.h"
 #include "document/layout_file.h"
 #include "frame/ui/main_frame.h"
+#include "edit/fragment.h"
 #include "panels/palette_groups.h"
 #include "panels/ui/piece_preview_popup.h"
 #include "panels/ui/track_icon_grid.h"
@@ -187,14 +188,12 @@ void PalettePanel::insertLibraryBlock(int line) {
         m_frame->prompter().showMessage("Load Block Failed", error, PromptIcon::Error);
         return;
     }
-    if (!insertBlock(m_frame->layout, block)) {
+    if (!insertBlock(m_frame->editor(), block)) {
         return;
     }
-    m_frame->MarkModified();
     if (m_frame->canvas != nullptr) {
         m_frame->canvas->ZoomToFit();
     }
-    m_frame->RefreshViews();
 }
 
 void PalettePanel::OnLibraryContextMenu(wxContextMenuEvent& event) {

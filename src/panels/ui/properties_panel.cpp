@@ -12,9 +12,9 @@
 #include <wx/utils.h>
 
 #include "frame/ui/main_frame.h"
-#include "panels/ui/buy_track_dialog.h"
 #include "panels/selection_edits.h"
 #include "panels/shop_cart.h"
+#include "panels/ui/buy_track_dialog.h"
 
 namespace {
 
@@ -220,22 +220,15 @@ void PropertiesPanel::OnLevelChosen() {
         !m_levelIds[static_cast<size_t>(index)]) {
         return;  // "(mixed)" names no level
     }
-    if (!changeSelectionLevel(m_frame->layout, m_shown, *m_levelIds[static_cast<size_t>(index)])) {
-        return;
-    }
-    m_frame->MarkModified();
-    // Heights changed with the level; the "(mixed)" entry may be gone.
-    RefreshSelection();
-    m_frame->RefreshViews();
+    // The commit refreshes the selection view: heights changed with the level and the "(mixed)"
+    // entry may be gone.
+    changeSelectionLevel(m_frame->editor(), m_shown, *m_levelIds[static_cast<size_t>(index)]);
 }
 
 void PropertiesPanel::OnApplyColour() {
-    if (m_frame == nullptr || !applyPieceColour(m_frame->layout, m_colour->GetSelection())) {
-        return;
+    if (m_frame != nullptr) {
+        applyPieceColour(m_frame->editor(), m_colour->GetSelection());
     }
-    m_frame->MarkModified();
-    m_frame->RefreshSidePanels();
-    m_frame->RefreshViews();
 }
 
 void PropertiesPanel::OnAddLabel() {
@@ -243,13 +236,14 @@ void PropertiesPanel::OnAddLabel() {
         return;
     }
     const std::string text(m_labelText->GetValue().utf8_str());
-    if (!addLayoutLabel(m_frame->layout, text, m_pendingLabel)) {
+    // Without a chosen point the label goes where the user is looking: the middle of the plan.
+    const Vec2 at = m_pendingLabel.value_or(m_frame->CanvasCentreInLayout());
+    if (!addLayoutLabel(m_frame->editor(), text, at)) {
         return;
     }
     m_labelText->Clear();
     m_pendingLabel.reset();
-    m_frame->MarkModified();
-    m_frame->RefreshViews();
+    m_frame->editor().selectionChanged();
 }
 
 void PropertiesPanel::BuyTrack() {

@@ -153,6 +153,7 @@ TEST_F(Fixture, FiftyOneEditsGiveFiftyUndosAndRedoRestoresExactly) {
 
 TEST_F(Fixture, PasteOfTwoJoinedStraightsGivesJoinedCopiesWithFreshIds) {
     row(3);
+    layout.DeselectAll();  // a dropped piece becomes the selection
     layout.pieces[0].selected = layout.pieces[1].selected = true;
     ctrl.copySelection();
     const uint32_t next = layout.nextId;

@@ -16,7 +16,8 @@ const Modifiers kShift{true, false, false};
 struct PlacementFixture : ::testing::Test {
     Layout layout;
     FakeHost host;
-    CanvasController ctrl{layout, host};
+    LayoutEditor editor{layout};
+    CanvasController ctrl{editor, watching(host, editor)};
 
     void SetUp() override {
         layout.EnsureDefaultLevel();

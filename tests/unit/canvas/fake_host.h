@@ -1,12 +1,14 @@
 #pragma once
-// A canvas host without a window: it records what the controller asked for and answers prompts
-// from a script.
+// A canvas host without a window: it records what the controller asked for, answers prompts
+// from a script, and observes the layout editor the way the main window does (commits, selection
+// changes, the piece count in status field 1).
 
 #include "app/scripted_prompter.h"
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_host.h"
+#include "frame/frame_title.h"
 
-struct FakeHost : CanvasHost {
+struct FakeHost : CanvasHost, EditObserver {
     ScriptedPrompter prompts;
     int repaints = 0, captures = 0, releases = 0, modifiedCalls = 0, selectionCalls = 0;
     std::string status[2];
@@ -26,15 +28,32 @@ struct FakeHost : CanvasHost {
         return menuChoice;
     }
     Prompter& prompter() override { return prompts; }
-    void documentModified() override { ++modifiedCalls; }
+    void layoutEdited(const EditNotice&) override {
+        ++modifiedCalls;
+        status[1] = pieceCountText(m_watched->pieces.size());
+    }
     void selectionChanged() override { ++selectionCalls; }
+    /// Observes `editor` from now on.
+    void watch(LayoutEditor& editor) {
+        m_watched = &editor.layout();
+        editor.addObserver(this);
+    }
     void takeFocus() override {}
     ScreenPoint clientSize() const override { return {800, 600}; }
     void setLabelDropPoint(Vec2 point) override {
         ++labelDrops;
         labelDropPoint = point;
     }
+
+private:
+    const Layout* m_watched = nullptr;
 };
+
+/// The host, after it has started to observe `editor`.
+inline CanvasHost& watching(FakeHost& host, LayoutEditor& editor) {
+    host.watch(editor);
+    return host;
+}
 
 /// Zoom 1 with the origin at screen (0, 0): screen pixels equal layout millimetres.
 inline void unitView(CanvasController& c) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "canvas/canvas_controller.h"
-#include "canvas/track_joints.h"
+#include "edit/track_joints.h"
 #include "fake_host.h"
 
 inline const Modifiers kNone{};
@@ -19,7 +19,8 @@ inline const Modifiers kAlt{false, false, true};
 struct GestureFixture : ::testing::Test {
     Layout layout;
     FakeHost host;
-    CanvasController ctrl{layout, host};
+    LayoutEditor editor{layout};
+    CanvasController ctrl{editor, watching(host, editor)};
 
     void SetUp() override {
         layout.EnsureDefaultLevel();

@@ -32,8 +32,8 @@ TEST(LayoutUndo, TheFiftyFirstStepDropsTheOldest) {
         layout.PushUndo();
     }
     ASSERT_EQ(layout.undoStack.size(), kUndoLimit);
-    EXPECT_EQ(layout.undoStack.front().pieces.size(), 2u) << "the one-piece step was dropped";
-    EXPECT_EQ(layout.undoStack.back().pieces.size(), 51u);
+    EXPECT_EQ(layout.undoStack.front().content.pieces.size(), 2u) << "the one-piece step was dropped";
+    EXPECT_EQ(layout.undoStack.back().content.pieces.size(), 51u);
 
     for (int i = 0; i < 60; ++i)
         layout.Undo();

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "app/command_line.h"
-#include "canvas/edit_guards.h"
 #include "catalog/track_catalog.h"
 #include "dialogs/rectangle_shape.h"
 #include "document/layout.h"
 #include "document/layout_name.h"
+#include "edit/edit_guards.h"
 #include "frame/opened_layout.h"
 
 namespace fs = std::filesystem;
@@ -64,6 +64,7 @@ TEST(SelectionLock, HelixAndTunnelLockGradesAndWhatIsDeletable) {
 
 TEST(RectangleShape, CornersAroundTheCentreOnTheHighestVisibleLevel) {
     Layout layout;
+    LayoutEditor editor(layout);
     layout.EnsureDefaultLevel();
     for (const auto& [id, visible, height] :
          {std::tuple{2, true, 120.0}, {3, true, 120.0}, {4, false, 500.0}}) {
@@ -72,7 +73,7 @@ TEST(RectangleShape, CornersAroundTheCentreOnTheHighestVisibleLevel) {
         layout.levels.back().visible = visible;
         layout.levels.back().height = height;
     }
-    ASSERT_TRUE(addRectangleShape(layout, {100.0, 50.0}, 1000.0, 600.0));
+    ASSERT_TRUE(addRectangleShape(editor, {100.0, 50.0}, 1000.0, 600.0));
     const FreeShape& s = layout.shapes.at(0);
     ASSERT_EQ(s.vertices.size(), 4u);
     const Vec2 expected[] = {{-400, -250}, {600, -250}, {600, 350}, {-400, 350}};
@@ -82,7 +83,7 @@ TEST(RectangleShape, CornersAroundTheCentreOnTheHighestVisibleLevel) {
     }
     EXPECT_EQ(s.level, 2) << "highest visible level, first of equal heights";
     EXPECT_EQ(layout.undoStack.size(), 1u);
-    EXPECT_FALSE(addRectangleShape(layout, {}, 0.0, 600.0));
+    EXPECT_FALSE(addRectangleShape(editor, {}, 0.0, 600.0));
     EXPECT_EQ(layout.undoStack.size(), 1u) << "a refused size takes no undo step";
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "document/layout_file.h"
+#include "edit/fragment.h"
 #include "panels/palette_groups.h"
 
 namespace {
@@ -30,10 +31,11 @@ TEST(BlockInsertion, MovesToOriginWithFreshIdsAndKeepsOnlyInnerJoints) {
     block.scenery[0].y = 350;
 
     Layout layout;
+    LayoutEditor editor(layout);
     layout.EnsureDefaultLevel();
     layout.nextId = 40;  // the block's own ids are taken already
     layout.pieces.push_back(blockPiece(39, 0, 0, {}));
-    ASSERT_TRUE(insertBlock(layout, block));
+    ASSERT_TRUE(insertBlock(editor, block));
     ASSERT_EQ(layout.pieces.size(), 4u);
     const PlacedPiece& a = layout.pieces[1];
     const PlacedPiece& b = layout.pieces[2];
@@ -53,19 +55,20 @@ TEST(BlockInsertion, MovesToOriginWithFreshIdsAndKeepsOnlyInnerJoints) {
     ASSERT_NE(layout.FindLevel(2), nullptr);
     EXPECT_EQ(layout.FindLevel(2)->name, "Level 2");
 
-    ASSERT_TRUE(insertBlock(layout, block));  // a second copy: new ids again, one undo step
+    ASSERT_TRUE(insertBlock(editor, block));  // a second copy: new ids again, one undo step
     EXPECT_EQ(layout.pieces[4].id, 44u);
     layout.Undo();
     EXPECT_EQ(layout.pieces.size(), 4u);
-    EXPECT_FALSE(insertBlock(layout, BlockContent{}));
+    EXPECT_FALSE(insertBlock(editor, BlockContent{}));
 }
 
 TEST(BlockInsertion, SavedFixtureInsertsTwiceCleanly) {
     Layout layout;
+    LayoutEditor editor(layout);
     BlockContent block;
     ASSERT_EQ(ReadBlock(RAILVANE_TEST_DATA "/full_block.tdl", block), "");
-    ASSERT_TRUE(insertBlock(layout, block));
-    ASSERT_TRUE(insertBlock(layout, block));
+    ASSERT_TRUE(insertBlock(editor, block));
+    ASSERT_TRUE(insertBlock(editor, block));
     EXPECT_EQ(layout.pieces.size(), 2 * block.pieces.size());
     EXPECT_EQ(layout.checkInvariants(), "");
 }

@@ -9,6 +9,7 @@ using panel_test::addPiece;
 
 TEST(SelectionEdits, LevelChangeMovesFlatTrackAndLeavesGradedPieces) {
     Layout layout;
+    LayoutEditor editor(layout);
     layout.levels = {panel_test::level(1, "Ground"), panel_test::level(2, "Upper", 150.0)};
     const uint32_t flat = addPiece(layout, "24188", true);
     const uint32_t graded = addPiece(layout, "24188", true);
@@ -16,7 +17,7 @@ TEST(SelectionEdits, LevelChangeMovesFlatTrackAndLeavesGradedPieces) {
     layout.FindPiece(graded)->z = 33.0;
     const uint32_t other = addPiece(layout, "24188");
 
-    ASSERT_TRUE(changeSelectionLevel(layout, ShownIds{}, 2));
+    ASSERT_TRUE(changeSelectionLevel(editor, ShownIds{}, 2));
     EXPECT_EQ(layout.FindPiece(flat)->level, 2);
     EXPECT_DOUBLE_EQ(layout.FindPiece(flat)->z, 150.0);
     EXPECT_EQ(layout.FindPiece(graded)->level, 2);
@@ -29,14 +30,15 @@ TEST(SelectionEdits, LevelChangeMovesFlatTrackAndLeavesGradedPieces) {
 
 TEST(SelectionEdits, ColourAndLabelAreOneUndoStepEach) {
     Layout layout;
+    LayoutEditor editor(layout);
     const uint32_t a = addPiece(layout, "24188", true);
-    ASSERT_TRUE(applyPieceColour(layout, 5));
+    ASSERT_TRUE(applyPieceColour(editor, 5));
     EXPECT_EQ(layout.FindPiece(a)->color, (Rgb{60, 100, 200}));
     EXPECT_FALSE(layout.FindPiece(a)->selected);
-    EXPECT_FALSE(applyPieceColour(layout, 1)) << "nothing selected any more";
+    EXPECT_FALSE(applyPieceColour(editor, 1)) << "nothing selected any more";
 
-    EXPECT_FALSE(addLayoutLabel(layout, " \t \n", Vec2{1, 2}));
-    ASSERT_TRUE(addLayoutLabel(layout, "  Station  \t", Vec2{120.5, -40.0}));
+    EXPECT_FALSE(addLayoutLabel(editor, " \t \n", Vec2{1, 2}));
+    ASSERT_TRUE(addLayoutLabel(editor, "  Station  \t", Vec2{120.5, -40.0}));
     EXPECT_EQ(layout.labels.at(0).text, "  Station");
     EXPECT_DOUBLE_EQ(layout.labels[0].x, 120.5);
     EXPECT_EQ(layout.undoStack.size(), 2u);

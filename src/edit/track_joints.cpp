@@ -1,4 +1,4 @@
-#include "canvas/track_joints.h"
+#include "edit/track_joints.h"
 
 #include <algorithm>
 

@@ -1,4 +1,6 @@
-#include "canvas/edit_guards.h"
+#include "edit/edit_guards.h"
+
+#include "edit/edit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -122,7 +124,8 @@ bool lockGuard(const Layout& layout, Prompter& prompter, const std::string& verb
     return false;
 }
 
-bool deleteSelectionCommand(Layout& layout, Prompter& prompter) {
+bool deleteSelectionCommand(LayoutEditor& editor, Prompter& prompter) {
+    const Layout& layout = editor.layout();
     if (!anythingDeletableSelected(layout)) {
         return false;
     }
@@ -137,6 +140,9 @@ bool deleteSelectionCommand(Layout& layout, Prompter& prompter) {
                      kIdNo, PromptIcon::Question) != kIdYes) {
         return false;
     }
-    layout.DeleteSelection();
+    Edit edit(editor);
+    edit.deleteSelection();
+    edit.commit();
+    editor.selectionChanged();
     return true;
 }

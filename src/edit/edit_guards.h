@@ -7,6 +7,7 @@
 
 #include "app/prompter.h"
 #include "document/layout.h"
+#include "edit/layout_editor.h"
 
 /// Why a selection may not be deleted or rotated.
 enum class SelectionLock {
@@ -43,4 +44,4 @@ bool lockGuard(const Layout& layout, Prompter& prompter, const std::string& verb
 /// The whole Delete command: nothing without a selection; the lock guard (skipped when no scenery
 /// is selected and the pieces are one whole helix); the graded-track question; then one undo
 /// step removing the selection. True when something was removed.
-bool deleteSelectionCommand(Layout& layout, Prompter& prompter);
+bool deleteSelectionCommand(LayoutEditor& editor, Prompter& prompter);

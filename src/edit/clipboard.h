@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/layout.h"
+#include "edit/layout_editor.h"
 
 struct CanvasClipboard {
     std::vector<PlacedPiece> pieces;
@@ -20,7 +21,8 @@ struct CanvasClipboard {
 bool copySelection(const Layout& layout, CanvasClipboard& clipboard);
 /// Puts the shape into the shape slot; the lists stay. False when there is no such shape.
 bool copyShape(const Layout& layout, uint32_t shapeId, CanvasClipboard& clipboard);
-/// One undo step, then the clipboard added centred on `centre` (layout mm): fresh ids in
-/// clipboard order, joints inside the copy kept with the new ids, joints leading out left open;
-/// the pasted objects become the selection. False (nothing done) for an empty clipboard.
-bool pasteClipboard(Layout& layout, const CanvasClipboard& clipboard, Vec2 centre);
+/// One edit: the clipboard added centred on `centre` (layout mm) as a fragment (fresh ids in
+/// clipboard order, joints inside the copy kept, joints leading out open, ends meeting open ends
+/// joined); the pasted pieces and scenery become the selection. False (nothing done) for an
+/// empty clipboard.
+bool pasteClipboard(LayoutEditor& editor, const CanvasClipboard& clipboard, Vec2 centre);
