@@ -66,8 +66,12 @@ bool CanvasController::anyMoveSelection() const {
 
 void CanvasController::updateStatusCoordinates(ScreenPoint at) {
     const Vec2 w = toWorld(at);
-    m_host.setStatusText(
-        0, formatCoordinates(w.x, w.y, unitsFromInt(static_cast<int>(m_layout.units))));
+    const Units units = unitsFromInt(static_cast<int>(m_layout.units));
+    // While something follows the mouse, field 0 says what the keys do.
+    m_host.setStatusText(0, gestureActive() && !m_move.pending && !m_band && !m_pan
+                                ? std::string(kPlacementHint)
+                                : formatCoordinates(w.x, w.y, units));
+    m_host.setStatusText(2, formatMousePosition(w.x, w.y, units));
 }
 
 // ---- Picking -------------------------------------------------------------------------------
@@ -218,6 +222,8 @@ void CanvasController::motion(ScreenPoint at, Modifiers mods, bool leftButton) {
         }
     }
     if (m_drag.active) {
+        // The button held since the press in the palette: this is drag and drop.
+        m_drag.movedOverCanvas = m_drag.movedOverCanvas || leftButton;
         dragMotion(at);
         return;
     }
@@ -314,6 +320,13 @@ void CanvasController::motion(ScreenPoint at, Modifiers mods, bool leftButton) {
 
 void CanvasController::leftUp(ScreenPoint at, Modifiers mods) {
     m_mouse = at;
+    // The press that started this drag was in the palette; letting go over the canvas after
+    // moving there drops the piece.
+    if (m_drag.active && m_drag.movedOverCanvas) {
+        dragMotion(at);
+        dropPiece();
+        return;
+    }
     for (CanvasTool* tool : m_tools) {
         if (tool->leftUp(at, mods)) {
             return;
@@ -432,6 +445,13 @@ bool CanvasController::keyDown(CanvasKey key, Modifiers mods) {
                 return true;
             }
             return false;
+        case CanvasKey::F:
+            if (m_drag.active && !mods.ctrl && !mods.alt) {
+                m_drag.flipped = !m_drag.flipped;
+                dragMotion(m_mouse);
+                return true;
+            }
+            return false;
         case CanvasKey::Delete:
         case CanvasKey::Backspace:
             if (gestureActive()) {
@@ -537,9 +557,7 @@ CanvasOverlays CanvasController::overlays() const {
     }
     if (m_drag.active) {
         o.ghost = m_catalog.byArticle(m_drag.article);
-        o.ghostPose = m_drag.snap.snapped
-                          ? m_drag.snap.pose
-                          : Pose{m_drag.position.x, m_drag.position.y, m_drag.heading};
+        o.ghostPose = m_drag.snap.snapped ? m_drag.snap.pose : dragFreePose();
     }
     if (m_rotation.active) {
         o.pivot = true;

@@ -37,7 +37,7 @@ struct Modifiers {
 };
 
 /// Keys the canvas reacts to; everything else is Other.
-enum class CanvasKey { Other, Escape, Delete, Backspace, Enter, Space, R, C, V };
+enum class CanvasKey { Other, Escape, Delete, Backspace, Enter, Space, R, C, V, F };
 
 /// A tool mode of the canvas (measuring tape, drawing, placements of later tools, wizards). An
 /// active tool sees every event first; returning true ends the handling.
@@ -80,8 +80,17 @@ struct PaletteDrag {
     std::string article;
     Vec2 position;         ///< layout mm, the mouse point
     double heading = 0.0;  ///< degrees, [0, 360)
+    /// Laid end for end: connector 1 follows the mouse, so a curve bends the other way.
+    bool flipped = false;
+    /// The mouse moved over the canvas since the drag began: a release there drops the piece
+    /// (drag and drop from the palette), besides the click that always does.
+    bool movedOverCanvas = false;
     SnapResult snap;
 };
+
+/// Status field 0 while a piece, scenery item or helix follows the mouse.
+inline constexpr const char* kPlacementHint =
+    "Click to place \u00b7 wheel or R rotates \u00b7 F flips \u00b7 Esc cancels";
 
 /// A scenery item following the mouse until a left click puts it down.
 struct SceneryPlacement {
@@ -153,8 +162,9 @@ public:
     /// One edit: a fresh id, the record appended. Returns the id.
     uint32_t addPiece(PlacedPiece record);
     /// Grows the track from the selected piece with the greatest id, or starts a palette drag
-    /// when nothing is selected.
-    void autoConnect(const std::string& article);
+    /// when nothing is selected. `flipped` lays the new piece end for end (a curve bends the
+    /// other way).
+    void autoConnect(const std::string& article, bool flipped = false);
     const PaletteDrag& paletteDrag() const { return m_drag; }
 
     /// Starts a helix following the mouse from screen (300, 200); a left click places it.
@@ -290,6 +300,9 @@ private:
 
     // canvas_placement.cpp
     void dragMotion(ScreenPoint at);
+    /// Where the dragged piece lies before snapping: connector 0 (or 1 when flipped) at the
+    /// mouse, turned by the drag heading.
+    Pose dragFreePose() const;
     void dropPiece();
     void placeTurntableSpokes(uint32_t turntableId);
     /// Joins a piece just added by clone or auto-connect to the end it grew from, joins its

@@ -35,7 +35,7 @@ public:
     virtual void captureMouse() = 0;
     virtual void releaseMouse() = 0;
     virtual void setCursor(CanvasCursor cursor) = 0;
-    /// Status bar field 0 (coordinates, tool hints) or 1 (piece count).
+    /// Status bar field 0 (coordinates, tool hints), 1 (piece count) or 2 (mouse position).
     virtual void setStatusText(int field, const std::string& text) = 0;
     /// Calls CanvasController::timer() once after `ms` milliseconds.
     virtual void startFlashTimer(int ms) = 0;

@@ -58,6 +58,7 @@ void CanvasController::startPaletteDrag(const std::string& article) {
     m_drag.article = article;
     m_drag.position = toWorld(kDragStart);
     m_drag.heading = 0.0;
+    m_host.setStatusText(0, kPlacementHint);
     m_host.takeFocus();
     m_host.captureMouse();
     m_host.repaint();
@@ -78,14 +79,23 @@ uint32_t CanvasController::addPiece(PlacedPiece record) {
     return currentEdit().addPiece(std::move(record));
 }
 
+Pose CanvasController::dragFreePose() const {
+    const Pose atMouse{m_drag.position.x, m_drag.position.y, m_drag.heading};
+    const PieceDef* def = m_catalog.byArticle(m_drag.article);
+    if (!m_drag.flipped || def == nullptr || def->connectors.size() < 2) {
+        return atMouse;
+    }
+    // Connector 1 takes the place of connector 0: at the mouse, facing back along the heading.
+    return matingPose(*def, 1, atMouse);
+}
+
 void CanvasController::dragMotion(ScreenPoint at) {
     m_drag.position = toWorld(at);
     m_drag.snap = SnapResult{};
     const PieceDef* def = m_catalog.byArticle(m_drag.article);
     if (def != nullptr && m_layout.snapEnabled) {
         collectVisiblePieces(m_candidates, false);
-        m_drag.snap = findSnap(*def, {m_drag.position.x, m_drag.position.y, m_drag.heading},
-                               m_candidates, m_catalog);
+        m_drag.snap = findSnap(*def, dragFreePose(), m_candidates, m_catalog);
     }
     m_host.repaint();
 }
@@ -96,7 +106,7 @@ void CanvasController::dropPiece() {
         cancelPlacement();
         return;
     }
-    const Pose free{m_drag.position.x, m_drag.position.y, m_drag.heading};
+    const Pose free = dragFreePose();
     const SnapResult snap = m_drag.snap;
     const PlacedPiece* target = snap.snapped ? m_layout.FindPiece(snap.targetId) : nullptr;
     if (target == nullptr && m_layout.snapEnabled) {
@@ -228,7 +238,7 @@ bool CanvasController::cloneAt(ScreenPoint at) {
     return true;
 }
 
-void CanvasController::autoConnect(const std::string& article) {
+void CanvasController::autoConnect(const std::string& article, bool flipped) {
     const PieceDef* def = m_catalog.byArticle(article);
     if (def == nullptr) {
         return;
@@ -262,7 +272,11 @@ void CanvasController::autoConnect(const std::string& article) {
     if (end < 0) {
         return;
     }
-    const int own = std::min(end == 0 ? 1 : 0, static_cast<int>(def->connectors.size()) - 1);
+    // Growing from end 1 the new piece meets it with connector 0 and runs on; flipped, it meets
+    // it with connector 1, laid end for end.
+    const int n = static_cast<int>(def->connectors.size());
+    const bool ownIsOne = (end == 0) != flipped;
+    const int own = std::min(ownIsOne ? 1 : 0, n - 1);
     const Pose pose = matingPose(*def, own, connectorToWorld(*target, *tdef, end));
     PlacedPiece record;
     record.article = def->article;

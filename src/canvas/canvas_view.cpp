@@ -54,7 +54,10 @@ Vec2 CanvasView::screenToWorld(double sx, double sy) const {
 
 void CanvasView::zoomAt(double factor, double mx, double my) {
     const double old = zoom;
-    const double next = std::clamp(old * factor, kMinZoom, kMaxZoom);
+    // Below the interactive limit (after a fit of a large layout) a step keeps going from where
+    // the view is: zooming out never brings it closer, zooming in never jumps.
+    const double lowest = old > 0.0 ? std::min(kMinZoom, old) : kMinZoom;
+    const double next = std::clamp(old * factor, lowest, std::max(kMaxZoom, lowest));
     if (!(old > 0.0)) {
         zoom = next;
         return;

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "geometry/geometry.h"
 #include "catalog/piece_shape.h"
+#include "geometry/geometry.h"
 
 class Layout;
 class TrackCatalog;
@@ -45,8 +45,8 @@ public:
     /// Screen pixels -> layout mm, without rounding.
     Vec2 screenToWorld(double sx, double sy) const;
 
-    /// Multiplies the zoom by `factor`, clamped to [0.3, 20], keeping the layout point under the
-    /// screen point (mx, my) in place.
+    /// Multiplies the zoom by `factor`, clamped to [min(0.3, zoom), 20], keeping the layout point
+    /// under the screen point (mx, my) in place.
     void zoomAt(double factor, double mx, double my);
     /// Mouse-wheel zoom about the mouse point: 1.15 for a positive rotation, 1/1.15 otherwise.
     void wheelZoom(int rotation, double mx, double my);

@@ -85,13 +85,12 @@ void Edit::deleteSelection() {
 }
 
 void Edit::join(uint32_t piece, int ownConn, uint32_t target, int targetConn, Heights heights) {
-    Layout& doc = change();
-    PlacedPiece* a = doc.FindPiece(piece);
-    PlacedPiece* b = doc.FindPiece(target);
-    if (a == nullptr || b == nullptr || ownConn < 0 || targetConn < 0) {
+    if (layout().FindPiece(piece) == nullptr || layout().FindPiece(target) == nullptr ||
+        ownConn < 0 || targetConn < 0) {
         return;
     }
-    joinPieces(*a, ownConn, *b, targetConn);
+    Layout& doc = change();
+    joinPieces(*doc.FindPiece(piece), ownConn, *doc.FindPiece(target), targetConn);
     if (heights == Heights::Inherit) {
         inheritElevation(doc, piece, target, targetConn, ownConn, catalog());
     }

@@ -112,3 +112,11 @@ std::string formatDistance(double mm, Units units) {
                   unitLabel(units));
     return buf;
 }
+
+std::string formatMousePosition(double xMm, double yMm, Units units) {
+    char buf[128];
+    const int dec = decimalsFor(units);
+    std::snprintf(buf, sizeof buf, "x: %.*f  y: %.*f %s", dec, toDisplay(xMm, units), dec,
+                  toDisplay(yMm, units), unitLabel(units));
+    return buf;
+}

@@ -79,5 +79,7 @@ const char* unitLabel(Units units);             ///< "mm", "cm", "in"
 Units unitsFromInt(int value);                  ///< 0..2, anything else millimetres
 /// "%.0f mm,  %.0f mm" and the like: coordinate pair in the user's unit.
 std::string formatCoordinates(double xMm, double yMm, Units units);
+/// Status field 2: "x: 120  y: -35 mm" and the like, the mouse's layout point in the user's unit.
+std::string formatMousePosition(double xMm, double yMm, Units units);
 /// "Distance: %.0f mm" and the like.
 std::string formatDistance(double mm, Units units);

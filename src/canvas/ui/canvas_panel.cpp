@@ -32,6 +32,9 @@ CanvasKey canvasKey(int code) {
         case 'R':
         case 'r':
             return CanvasKey::R;
+        case 'F':
+        case 'f':
+            return CanvasKey::F;
         case 'C':
         case 'c':
             return CanvasKey::C;
@@ -102,8 +105,8 @@ void CanvasPanel::ResetView(double zoom) {
 void CanvasPanel::startPaletteDrag(const std::string& article) {
     m_controller->startPaletteDrag(article);
 }
-void CanvasPanel::autoConnect(const std::string& article) {
-    m_controller->autoConnect(article);
+void CanvasPanel::autoConnect(const std::string& article, bool flipped) {
+    m_controller->autoConnect(article, flipped);
 }
 void CanvasPanel::cancelPlacement() {
     m_controller->cancelPlacement();

@@ -37,7 +37,7 @@ public:
     void startPaletteDrag(const std::string& article);
     /// Adds the article at the open end of the selected piece with the greatest id, or starts a
     /// palette drag when nothing is selected.
-    void autoConnect(const std::string& article);
+    void autoConnect(const std::string& article, bool flipped = false);
     /// Ends a palette drag or placement without placing anything.
     void cancelPlacement();
     /// Starts a helix of the variant following the mouse; a left click places it.

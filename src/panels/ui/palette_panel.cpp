@@ -15,8 +15,8 @@
 #include "canvas/ui/canvas_panel.h"
 #include "catalog/scenery_catalog.h"
 #include "document/layout_file.h"
-#include "frame/ui/main_frame.h"
 #include "edit/fragment.h"
+#include "frame/ui/main_frame.h"
 #include "panels/palette_groups.h"
 #include "panels/ui/piece_preview_popup.h"
 #include "panels/ui/track_icon_grid.h"
@@ -256,7 +256,8 @@ void PalettePanel::placeFromGrid(const std::string& article) {
         m_frame->placeHelix(kHelixDropPoint, helix);
         return;
     }
-    canvas->autoConnect(article);
+    // Shift lays the piece end for end, so an oval turning left is as easy as one turning right.
+    canvas->autoConnect(article, wxGetKeyState(WXK_SHIFT));
 }
 
 void PalettePanel::placeScenery(const std::string& key) {

@@ -11,7 +11,7 @@
 struct FakeHost : CanvasHost, EditObserver {
     ScriptedPrompter prompts;
     int repaints = 0, captures = 0, releases = 0, modifiedCalls = 0, selectionCalls = 0;
-    std::string status[2];
+    std::string status[3];
     int menuChoice = -1;  ///< index the next context menu answers with
     std::vector<ContextMenuEntry> lastMenu;
     int labelDrops = 0;
