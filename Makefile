@@ -1,4 +1,4 @@
-# make run  - install what is missing, build, start Railvane
+# make run  - install what is missing, build, start Railvane (./railvane.sh run does the same without make)
 # make test - install what is missing, build, run the whole suite (headless when there is no display)
 BUILD ?= build
 JOBS  ?= $(shell nproc)

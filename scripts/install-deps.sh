@@ -1,23 +1,71 @@
 #!/usr/bin/env bash
 # Installs whatever the build and the tests need and is not yet on this Debian 12 machine.
-# Checks each package first, so a machine that has everything runs no apt-get at all.
+# Checks each package first, so a machine that has everything runs no apt-get at all and prints
+# nothing. Uses sudo only when not run as root; stops with a clear message (exit 1) when it cannot
+# install: no apt, no sudo, or no network.
 set -euo pipefail
 
-packages=(build-essential cmake pkg-config libwxgtk3.2-dev libglu1-mesa-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xfonts-base)
+# package  why it is needed (one line each; the reason is printed when the package is installed)
+wanted=(
+  "build-essential|C++20 compiler and make"
+  "cmake|configures the build"
+  "pkg-config|finds the libraries for cmake"
+  "libwxgtk3.2-dev|wxWidgets 3.2 on GTK 3, the window toolkit"
+  "libglu1-mesa-dev|OpenGL utility library for the 3D view"
+  "libgl-dev|OpenGL headers for the 3D view"
+  "libgtest-dev|GoogleTest, the test framework"
+  "libgmock-dev|GoogleMock, used by the tests"
+  "libbenchmark-dev|Google Benchmark, for bench/"
+  "xvfb|virtual display for the window tests without a screen"
+  "xauth|lets xvfb-run start the virtual display"
+  "xfonts-base|fonts for the virtual display"
+)
 
-missing=()
-for p in "${packages[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
-done
+say() { echo "install-deps: $*" >&2; }
+fail() {
+  say "$*"
+  exit 1
+}
 
-if ((${#missing[@]} == 0)); then
-  exit 0
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+  names=()
+  for entry in "${wanted[@]}"; do names+=("${entry%%|*}"); done
+  fail "this is not a Debian system with apt; install these (or your system's equivalents) yourself: ${names[*]}"
 fi
 
-echo "Installing: ${missing[*]}"
-SUDO=""
-if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+missing=()
+reasons=()
+for entry in "${wanted[@]}"; do
+  p=${entry%%|*}
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  if [[ "$status" != "install ok installed" ]]; then
+    missing+=("$p")
+    reasons+=("${entry#*|}")
+  fi
+done
+
+((${#missing[@]} == 0)) && exit 0
+
+say "installing ${#missing[@]} missing Debian package(s) with apt-get:"
+for i in "${!missing[@]}"; do
+  printf '  %-18s %s\n' "${missing[$i]}" "${reasons[$i]}" >&2
+done
+
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+  command -v sudo >/dev/null 2>&1 ||
+    fail "not running as root and sudo is not installed; run this once as root: bash $0"
+  as_root=(sudo)
+  say "not running as root, so apt-get runs through sudo (it may ask for your password)"
+  sudo -v || fail "sudo refused (no password given or this user may not use sudo); run this once as root: bash $0"
+fi
+
+# --error-on=any: without it apt-get update reports an unreachable mirror only as a warning.
+if ! "${as_root[@]}" apt-get update -qq --error-on=any; then
+  fail "apt-get update failed: no network, or the package mirrors listed in /etc/apt/sources.list(.d) cannot be reached; nothing was installed"
+fi
+if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+  fail "apt-get install failed (see the messages above: network, disk space or a held package); not all of ${missing[*]} are installed"
+fi
+say "done"
