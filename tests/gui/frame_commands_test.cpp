@@ -139,9 +139,12 @@ TEST_F(FrameCommandsTest, SaveProposesMyLayoutRefusesPathsAndAsksBeforeReplacing
 
     for (const char* bad : {"../x", "a/b"}) {
         m_prompts->queueText(bad);
+        m_prompts->queueText(std::nullopt);  // the name is asked for again; Cancel ends the save
         command(Id::SaveAs);
-        EXPECT_EQ(lastPrompt().kind, ScriptedPrompter::Kind::Message) << bad;
-        EXPECT_NE(lastPrompt().text.find("may use letters, digits, blanks"), std::string::npos);
+        const auto& records = m_prompts->records();
+        const auto& refusal = records[records.size() - 2];
+        EXPECT_EQ(refusal.kind, ScriptedPrompter::Kind::Message) << bad;
+        EXPECT_NE(refusal.text.find("may use letters, digits, blanks"), std::string::npos);
     }
     EXPECT_FALSE(fs::exists(userFolder().parent_path() / "x.tdl"));
     EXPECT_FALSE(fs::exists(userFolder() / "a"));
@@ -227,4 +230,39 @@ TEST_F(FrameCommandsTest, OpeningAFileShowsItAndABadFileChangesNothing) {
         << lastPrompt().text;
     EXPECT_EQ(m_frame->layout.pieces.size(), 8u);
     EXPECT_EQ(m_frame->filePath, path);
+}
+
+TEST_F(FrameCommandsTest, ARefusedSaveNameIsAskedForAgainWithTheTypedTextKept) {
+    m_prompts->queueText("Yard a/b");
+    m_prompts->queueText(" Yard ab ");
+    command(Id::Save);
+    const auto& records = m_prompts->records();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].kind, ScriptedPrompter::Kind::AskText);
+    EXPECT_EQ(records[0].defaultValue, "My Layout");
+    EXPECT_EQ(records[1].kind, ScriptedPrompter::Kind::Message);
+    EXPECT_EQ(records[1].title, "Save Layout");
+    EXPECT_EQ(records[1].text.rfind("\"Yard a/b\" cannot be used as a layout name.", 0), 0u)
+        << records[1].text;
+    EXPECT_EQ(records[1].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(records[2].kind, ScriptedPrompter::Kind::AskText);
+    EXPECT_EQ(records[2].title, "Save Layout");
+    EXPECT_EQ(records[2].text, "Layout name:");
+    EXPECT_EQ(records[2].defaultValue, "Yard a/b") << "the typed name comes back for editing";
+    EXPECT_TRUE(fs::exists(userFolder() / "Yard ab.tdl"));
+    EXPECT_EQ(m_frame->layoutName, "Yard ab");
+    EXPECT_FALSE(m_frame->modified);
+
+    // Cancel after a refusal still cancels: nothing is written and the name stays.
+    const auto entries = [] {
+        return std::distance(fs::directory_iterator(userFolder()), fs::directory_iterator());
+    };
+    const auto before = entries();
+    m_prompts->queueText("..");
+    m_prompts->queueText(std::nullopt);
+    EXPECT_FALSE(m_frame->SaveLayout(true));
+    EXPECT_EQ(records.size(), 6u);
+    EXPECT_EQ(records[5].defaultValue, "..");
+    EXPECT_EQ(m_frame->layoutName, "Yard ab");
+    EXPECT_EQ(entries(), before);
 }

@@ -172,18 +172,23 @@ bool MainFrame::SaveLayout(bool saveAs) {
     if (!saveAs && !filePath.empty()) {
         return WriteToFilePath();
     }
-    const std::string proposal = layoutName.empty() ? kDefaultLayoutName : utf8(layoutName);
-    const auto answer = prompter().askText("Save Layout", "Layout name:", proposal);
-    if (!answer) {
-        return false;
-    }
-    const std::string name = layoutNameFromAnswer(*answer);
+    std::string proposal = layoutName.empty() ? kDefaultLayoutName : utf8(layoutName);
+    std::string name;
     // The name becomes a file name in the user folder; a name that would lead elsewhere is
-    // refused before anything is asked or written.
-    const std::string problem = layoutNameProblem(name);
-    if (!problem.empty()) {
+    // refused before anything is asked or written, and asked for again with the typed text kept
+    // for editing. Only Cancel ends the save.
+    for (;;) {
+        const auto answer = prompter().askText("Save Layout", "Layout name:", proposal);
+        if (!answer) {
+            return false;
+        }
+        name = layoutNameFromAnswer(*answer);
+        const std::string problem = layoutNameProblem(name);
+        if (problem.empty()) {
+            break;
+        }
         prompter().showMessage("Save Layout", problem, PromptIcon::Exclamation);
-        return false;
+        proposal = *answer;
     }
     const std::filesystem::path file =
         layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name);
