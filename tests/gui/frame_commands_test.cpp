@@ -266,3 +266,45 @@ TEST_F(FrameCommandsTest, ARefusedSaveNameIsAskedForAgainWithTheTypedTextKept) {
     EXPECT_EQ(m_frame->layoutName, "Yard ab");
     EXPECT_EQ(entries(), before);
 }
+
+TEST_F(FrameCommandsTest, OpeningALayoutWithUnknownPiecesListsThemAndSavingKeepsThem) {
+    const fs::path known = userFolder() / "Known.tdl";
+    writeLayoutFile(known, "Known", 2);
+    ASSERT_TRUE(m_frame->LoadLayoutFile(wxString::FromUTF8(known.string())));
+    EXPECT_TRUE(m_prompts->records().empty()) << "known pieces open without a notice";
+
+    Layout layout;
+    for (const char* article : {"24188", "77001", "77001", "24188", "5200-x"}) {
+        PlacedPiece piece;
+        piece.id = layout.AllocateId();
+        piece.article = article;
+        layout.pieces.push_back(piece);
+    }
+    const fs::path file = userFolder() / "Club.tdl";
+    ASSERT_EQ(WriteLayout(file.string(), layout, "Club"), "");
+    ASSERT_TRUE(m_frame->LoadLayoutFile(wxString::FromUTF8(file.string())));
+    ASSERT_EQ(m_prompts->records().size(), 1u);
+    EXPECT_EQ(lastPrompt().title, "Unknown Pieces");
+    EXPECT_EQ(lastPrompt().text,
+              "This layout uses pieces this program does not know:\n"
+              "  5200-x \u00d7 1\n"
+              "  77001 \u00d7 2\n"
+              "\n"
+              "They are not drawn, but they stay in the layout and are saved with it.");
+    EXPECT_EQ(m_frame->layout.pieces.size(), 5u);
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(1), "Pieces: 5");
+
+    m_frame->MarkModified();
+    command(Id::Save);
+    const std::string saved = readWholeFile(file);
+    EXPECT_EQ(std::count_if(m_frame->layout.pieces.begin(), m_frame->layout.pieces.end(),
+                            [](const PlacedPiece& p) { return p.article == "77001"; }),
+              2);
+    size_t found = 0;
+    for (size_t at = saved.find("cat=\"77001\""); at != std::string::npos;
+         at = saved.find("cat=\"77001\"", at + 1)) {
+        ++found;
+    }
+    EXPECT_EQ(found, 2u) << saved;
+    EXPECT_NE(saved.find("cat=\"5200-x\""), std::string::npos);
+}

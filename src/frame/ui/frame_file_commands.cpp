@@ -154,6 +154,12 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
     palette->SelectSystemFromLayout();
     SetStatusFields(wxString::FromUTF8(openedLayoutStatus(layout)),
                     piecesText(layout.pieces.size()));
+    // Pieces of a newer catalog or another program are kept, but the user should know of them.
+    const auto unknown = unknownArticles(layout, TrackCatalog::instance());
+    if (!unknown.empty()) {
+        prompter().showMessage(kUnknownPiecesTitle, unknownPiecesMessage(unknown),
+                               PromptIcon::Exclamation);
+    }
     return true;
 }
 
