@@ -62,3 +62,35 @@ TEST(WindowPrompts, TextEntryReturnsTheTypedTextOrNothingOnCancel) {
     expectModal([](wxDialog*) { return int(wxID_CANCEL); });
     EXPECT_FALSE(prompter.askText("Save Layout", "Layout name:", "Untitled").has_value());
 }
+
+TEST(WindowPrompts, LongNamesAndPathsAreBrokenInTheBoxButNotInTheText) {
+    WxPrompter prompter(nullptr);
+    wxString message;
+    const auto readNextBox = [&message] {
+        expectModal([&message](wxDialog* dlg) {
+            auto* box = dynamic_cast<wxMessageDialog*>(dlg);
+            EXPECT_NE(box, nullptr);
+            message = box != nullptr ? box->GetMessage() : wxString();
+            return int(wxID_NO);
+        });
+    };
+    const std::string name(130, 'W');
+    readNextBox();
+    prompter.showMessage("Delete Failed", "Could not delete:\n/home/u/Railvane/" + name + ".tdl",
+                         PromptIcon::Error);
+    // The "/" lies too early in the first 60 characters to end a line there.
+    EXPECT_EQ(message.utf8_string(), "Could not delete:\n/home/u/Railvane/" + std::string(43, 'W') +
+                                         "\n" + std::string(60, 'W') + "\n" + std::string(27, 'W') +
+                                         ".tdl");
+
+    readNextBox();
+    prompter.ask("Confirm Replace", "A layout named \"" + name + "\" already exists.",
+                 PromptButtons::YesNo, kIdNo, PromptIcon::Question);
+    EXPECT_EQ(message.utf8_string(), "A layout named \"" + std::string(59, 'W') + "\n" +
+                                         std::string(60, 'W') + "\n" + std::string(11, 'W') +
+                                         "\" already exists.");
+
+    readNextBox();
+    prompter.showMessage("Save Layout", "Saved.", PromptIcon::Info);
+    EXPECT_EQ(message, "Saved.") << "short texts are shown as they are";
+}

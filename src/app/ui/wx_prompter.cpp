@@ -3,7 +3,14 @@
 #include <wx/msgdlg.h>
 #include <wx/textdlg.h>
 
+#include "app/message_wrap.h"
+
 namespace {
+
+/// The text of a box, with breaks in words too long for one line of a sensible width.
+wxString boxText(const std::string& text) {
+    return wxString::FromUTF8(breakLongWords(text));
+}
 
 long iconStyle(PromptIcon icon) {
     switch (icon) {
@@ -55,14 +62,14 @@ long buttonStyle(PromptButtons buttons, int defaultButton) {
 }  // namespace
 
 void WxPrompter::showMessage(const std::string& title, const std::string& text, PromptIcon icon) {
-    wxMessageDialog dlg(m_parent, wxString::FromUTF8(text), wxString::FromUTF8(title),
+    wxMessageDialog dlg(m_parent, boxText(text), wxString::FromUTF8(title),
                         wxOK | iconStyle(icon) | wxCENTRE);
     dlg.ShowModal();
 }
 
 int WxPrompter::ask(const std::string& title, const std::string& text, PromptButtons buttons,
                     int defaultButton, PromptIcon icon) {
-    wxMessageDialog dlg(m_parent, wxString::FromUTF8(text), wxString::FromUTF8(title),
+    wxMessageDialog dlg(m_parent, boxText(text), wxString::FromUTF8(title),
                         buttonStyle(buttons, defaultButton) | iconStyle(icon) | wxCENTRE);
     const int result = dlg.ShowModal();
     switch (result) {
@@ -79,7 +86,7 @@ int WxPrompter::ask(const std::string& title, const std::string& text, PromptBut
 
 std::optional<std::string> WxPrompter::askText(const std::string& title, const std::string& prompt,
                                                const std::string& defaultValue) {
-    wxTextEntryDialog dlg(m_parent, wxString::FromUTF8(prompt), wxString::FromUTF8(title),
+    wxTextEntryDialog dlg(m_parent, boxText(prompt), wxString::FromUTF8(title),
                           wxString::FromUTF8(defaultValue));
     if (dlg.ShowModal() != wxID_OK) {
         return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
-// Prompts shown as the toolkit's modal message boxes and text-entry dialogs.
+// Prompts shown as the toolkit's modal message boxes and text-entry dialogs. Words too long for
+// one line (long names and paths) get line breaks in the box only; the texts themselves are not
+// changed.
 
 #include "app/prompter.h"
 
