@@ -24,6 +24,7 @@ public:
         PromptButtons buttons = PromptButtons::Ok;
         int defaultButton = kIdOk;
         std::string defaultValue;  ///< preset text of a text entry
+        std::string copyable;      ///< the copyable part of showCopyable (kind Message)
     };
 
     /// Queues the answer to the next ask() (a button id).
@@ -36,6 +37,12 @@ public:
 
     void showMessage(const std::string& title, const std::string& text, PromptIcon icon) override {
         m_records.push_back({Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}});
+    }
+
+    void showCopyable(const std::string& title, const std::string& text,
+                      const std::string& copyable, PromptIcon icon) override {
+        m_records.push_back(
+            {Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, copyable});
     }
 
     int ask(const std::string& title, const std::string& text, PromptButtons buttons,

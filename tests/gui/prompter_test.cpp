@@ -2,7 +2,10 @@
 #include "app/ui/wx_prompter.h"
 
 #include <gtest/gtest.h>
+#include <wx/clipbrd.h>
 #include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/textdlg.h>
 
 #include "gui_support.h"
@@ -93,4 +96,47 @@ TEST(WindowPrompts, LongNamesAndPathsAreBrokenInTheBoxButNotInTheText) {
     readNextBox();
     prompter.showMessage("Save Layout", "Saved.", PromptIcon::Info);
     EXPECT_EQ(message, "Saved.") << "short texts are shown as they are";
+}
+
+TEST(WindowPrompts, ACopyableAddressIsSelectedInAReadOnlyFieldAndCopiedWhole) {
+    WxPrompter prompter(nullptr);
+    const std::string url = "https://shop.example/cart/" + std::string(200, '7') + ":1";
+    wxString shownText;
+    wxString fieldText;
+    bool readOnly = false;
+    wxString copied;
+    expectModal([&](wxDialog* dlg) {
+        auto* field = dynamic_cast<wxTextCtrl*>(dlg->FindWindow(WxPrompter::kCopyableFieldName));
+        EXPECT_NE(field, nullptr);
+        if (field == nullptr) {
+            return int(wxID_OK);
+        }
+        fieldText = field->GetValue();
+        readOnly = !field->IsEditable();
+        for (wxWindow* child : dlg->GetChildren()) {
+            if (auto* label = dynamic_cast<wxStaticText*>(child)) {
+                shownText = label->GetLabel();
+            }
+        }
+        wxWindow* copy = dlg->FindWindow(wxID_COPY);
+        EXPECT_NE(copy, nullptr);
+        if (copy != nullptr) {
+            wxCommandEvent click(wxEVT_BUTTON, wxID_COPY);
+            click.SetEventObject(copy);
+            copy->ProcessWindowEvent(click);
+        }
+        if (wxTheClipboard->Open()) {
+            wxTextDataObject data;
+            if (wxTheClipboard->GetData(data)) {
+                copied = data.GetText();
+            }
+            wxTheClipboard->Close();
+        }
+        return int(wxID_OK);
+    });
+    prompter.showCopyable("Buy Track", "Copy this address:", url, PromptIcon::Exclamation);
+    EXPECT_EQ(shownText, "Copy this address:");
+    EXPECT_EQ(fieldText, url) << "the address is not broken or shortened";
+    EXPECT_TRUE(readOnly);
+    EXPECT_EQ(copied, url);
 }

@@ -1,6 +1,12 @@
 #include "app/ui/wx_prompter.h"
 
+#include <wx/button.h>
+#include <wx/clipbrd.h>
+#include <wx/dialog.h>
 #include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/textdlg.h>
 
 #include "app/message_wrap.h"
@@ -92,6 +98,39 @@ std::optional<std::string> WxPrompter::askText(const std::string& title, const s
         return std::nullopt;
     }
     return std::string(dlg.GetValue().utf8_str());
+}
+
+void WxPrompter::showCopyable(const std::string& title, const std::string& text,
+                              const std::string& copyable,
+                              PromptIcon /*icon: GTK boxes show none*/) {
+    wxDialog dlg(m_parent, wxID_ANY, wxString::FromUTF8(title));
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(new wxStaticText(&dlg, wxID_ANY, boxText(text)), 0, wxALL, 12);
+    // Read-only but selectable; a long address wraps inside the field and is copied whole.
+    auto* field = new wxTextCtrl(&dlg, wxID_ANY, wxString::FromUTF8(copyable), wxDefaultPosition,
+                                 wxSize(440, 90), wxTE_MULTILINE | wxTE_READONLY | wxTE_CHARWRAP,
+                                 wxDefaultValidator, kCopyableFieldName);
+    top->Add(field, 1, wxEXPAND | wxLEFT | wxRIGHT, 12);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* copy = new wxButton(&dlg, wxID_COPY, "Copy Address");
+    buttons->Add(copy);
+    buttons->AddStretchSpacer();
+    buttons->Add(new wxButton(&dlg, wxID_OK, "OK"));
+    top->Add(buttons, 0, wxEXPAND | wxALL, 12);
+    copy->Bind(wxEVT_BUTTON, [field](wxCommandEvent&) {
+        if (wxTheClipboard->Open()) {
+            wxTheClipboard->SetData(new wxTextDataObject(field->GetValue()));
+            wxTheClipboard->Close();
+        }
+        field->SelectAll();
+    });
+    dlg.SetSizerAndFit(top);
+    dlg.SetAffirmativeId(wxID_OK);
+    dlg.SetEscapeId(wxID_OK);
+    dlg.CentreOnParent();
+    field->SetFocus();
+    field->SelectAll();
+    dlg.ShowModal();
 }
 
 static_assert(kIdOk == wxID_OK && kIdCancel == wxID_CANCEL && kIdYes == wxID_YES &&
