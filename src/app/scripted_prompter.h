@@ -36,7 +36,7 @@ public:
     bool answersLeft() const { return !m_answers.empty() || !m_texts.empty(); }
 
     void showMessage(const std::string& title, const std::string& text, PromptIcon icon) override {
-        m_records.push_back({Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}});
+        m_records.push_back({Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, {}});
     }
 
     void showCopyable(const std::string& title, const std::string& text,
@@ -47,7 +47,7 @@ public:
 
     int ask(const std::string& title, const std::string& text, PromptButtons buttons,
             int defaultButton, PromptIcon icon) override {
-        m_records.push_back({Kind::Ask, title, text, icon, buttons, defaultButton, {}});
+        m_records.push_back({Kind::Ask, title, text, icon, buttons, defaultButton, {}, {}});
         if (m_answers.empty()) {
             throw std::logic_error("unexpected question \"" + title + "\": " + text);
         }
@@ -59,7 +59,7 @@ public:
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultValue) override {
         m_records.push_back({Kind::AskText, title, prompt, PromptIcon::Question,
-                             PromptButtons::OkCancel, kIdOk, defaultValue});
+                             PromptButtons::OkCancel, kIdOk, defaultValue, std::string()});
         if (m_texts.empty()) {
             throw std::logic_error("unexpected text entry \"" + title + "\": " + prompt);
         }
