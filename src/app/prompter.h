@@ -32,6 +32,13 @@ public:
     virtual int ask(const std::string& title, const std::string& text, PromptButtons buttons,
                     int defaultButton, PromptIcon icon) = 0;
 
+    /// A notice with `text` and below it `copyable` (a web address, a path) in a read-only field
+    /// that the user can select and copy. Without such a field the address ends the message.
+    virtual void showCopyable(const std::string& title, const std::string& text,
+                              const std::string& copyable, PromptIcon icon) {
+        showMessage(title, text + "\n\n" + copyable, icon);
+    }
+
     /// A one-line text entry preset with `defaultValue`; empty when the user cancels.
     virtual std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                                const std::string& defaultValue) = 0;

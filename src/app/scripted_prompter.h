@@ -24,6 +24,7 @@ public:
         PromptButtons buttons = PromptButtons::Ok;
         int defaultButton = kIdOk;
         std::string defaultValue;  ///< preset text of a text entry
+        std::string copyable;      ///< the copyable part of showCopyable (kind Message)
     };
 
     /// Queues the answer to the next ask() (a button id).
@@ -35,12 +36,18 @@ public:
     bool answersLeft() const { return !m_answers.empty() || !m_texts.empty(); }
 
     void showMessage(const std::string& title, const std::string& text, PromptIcon icon) override {
-        m_records.push_back({Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}});
+        m_records.push_back({Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, {}});
+    }
+
+    void showCopyable(const std::string& title, const std::string& text,
+                      const std::string& copyable, PromptIcon icon) override {
+        m_records.push_back(
+            {Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, copyable});
     }
 
     int ask(const std::string& title, const std::string& text, PromptButtons buttons,
             int defaultButton, PromptIcon icon) override {
-        m_records.push_back({Kind::Ask, title, text, icon, buttons, defaultButton, {}});
+        m_records.push_back({Kind::Ask, title, text, icon, buttons, defaultButton, {}, {}});
         if (m_answers.empty()) {
             throw std::logic_error("unexpected question \"" + title + "\": " + text);
         }
@@ -52,7 +59,7 @@ public:
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultValue) override {
         m_records.push_back({Kind::AskText, title, prompt, PromptIcon::Question,
-                             PromptButtons::OkCancel, kIdOk, defaultValue});
+                             PromptButtons::OkCancel, kIdOk, defaultValue, std::string()});
         if (m_texts.empty()) {
             throw std::logic_error("unexpected text entry \"" + title + "\": " + prompt);
         }

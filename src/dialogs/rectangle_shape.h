@@ -3,6 +3,7 @@
 // new rectangle goes to, and the shape it adds.
 
 #include <cstdint>
+#include <string>
 
 #include "edit/layout_editor.h"
 #include "geometry/geometry.h"
@@ -19,6 +20,23 @@ struct RectangleFieldRange {
 /// mm: 10 to 20000, whole numbers; cm: 1 to 2000, one decimal; in: 0.5 to 20000 / 25.4, two
 /// decimals.
 RectangleFieldRange rectangleFieldRange(Units units);
+
+/// One side of the rectangle as typed into the dialog.
+struct RectangleSideEntry {
+    double mm = 0.0;      ///< the side in mm; meaningful only when `problem` is empty
+    std::string problem;  ///< empty when accepted, else the message that says why not
+};
+
+/// Title of the message that refuses a typed side.
+inline constexpr const char* kRectangleTitle = "Rectangle";
+
+/// Reads the text typed for the rectangle's `side` ("width" or "height") in `units`: one decimal
+/// number with "." or "," as separator and blanks around it allowed, rounded to the field's
+/// decimals, then converted to mm. Refused with a message that names the side and the allowed
+/// range: an empty text, anything that is not one number ("abc", "12abc", "nan"), and a number
+/// outside the field's range (zero and negative sizes among them).
+RectangleSideEntry readRectangleSide(const std::string& typed, const std::string& side,
+                                     Units units);
 
 /// Initial size of the rectangle dialog, mm.
 inline constexpr double kRectangleDefaultWidth = 1000.0;

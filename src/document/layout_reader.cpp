@@ -1,5 +1,6 @@
 #include "document/layout_reader.h"
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -92,6 +93,26 @@ public:
     }
     double realOr(std::string_view name, double fallback) const {
         return optReal(name).value_or(fallback);
+    }
+
+    /// A position, length or height in mm: a real no farther from 0 than kFarthestMm.
+    std::optional<double> optLength(std::string_view name) const {
+        const auto v = optReal(name);
+        if (v && !(std::fabs(*v) <= kFarthestMm)) {
+            fail("\"" + std::string(name) + "\" of <" + std::string(m_element) +
+                 "> is out of range: " + quoted(*present(name)) +
+                 " (lengths are limited to 100 km)");
+        }
+        return v;
+    }
+    double reqLength(std::string_view name) const {
+        const auto v = optLength(name);
+        if (!v)
+            fail(missing(name));
+        return *v;
+    }
+    double lengthOr(std::string_view name, double fallback) const {
+        return optLength(name).value_or(fallback);
     }
 
     std::optional<std::string> optText(std::string_view name) const {
@@ -188,13 +209,13 @@ PlacedPiece readPiece(const ElementLine& e, bool wholeRecord) {
     PlacedPiece p;
     p.id = e.reqId("id");
     p.article = e.textOr("cat", "");
-    p.x = e.reqReal("x");
-    p.y = e.reqReal("y");
+    p.x = e.reqLength("x");
+    p.y = e.reqLength("y");
     p.heading = e.reqReal("heading");
     p.level = e.int32Or("level", 1);
     if (!wholeRecord)
         return p;
-    p.z = e.realOr("z", 0.0);
+    p.z = e.lengthOr("z", 0.0);
     p.grade = e.realOr("grade", 0.0);
     p.rev = e.isOne("rev");
     p.free = e.isOne("free");
@@ -231,8 +252,8 @@ SceneryItem readSceneryItem(const ElementLine& e, bool wholeRecord) {
     SceneryItem s;
     s.id = e.reqId("id");
     s.item = e.textOr("item", "");
-    s.x = e.reqReal("x");
-    s.y = e.reqReal("y");
+    s.x = e.reqLength("x");
+    s.y = e.reqLength("y");
     s.heading = e.reqReal("heading");
     s.scalex = e.realOr("scalex", 1.0);
     s.scaley = e.realOr("scaley", 1.0);
@@ -243,7 +264,7 @@ SceneryItem readSceneryItem(const ElementLine& e, bool wholeRecord) {
 }
 
 Vec2 readPoint(const ElementLine& e) {
-    return {e.reqReal("x"), e.reqReal("y")};
+    return {e.reqLength("x"), e.reqLength("y")};
 }
 
 // Consumes piece lines after "<pieces>" up to the line that closes the section.
@@ -269,7 +290,7 @@ LayoutLevel readLevel(const ElementLine& e) {
     l.id = e.reqInt32("id");
     l.name = e.textOr("name", "");
     l.visible = e.isNotZero("visible");
-    l.height = e.realOr("height", 0.0);
+    l.height = e.lengthOr("height", 0.0);
     l.trackcolor = e.isOne("trackcolor");
     l.r = e.byteOr("r", 180);
     l.g = e.byteOr("g", 180);
@@ -287,7 +308,7 @@ FreeShape readShape(const ElementLine& e) {
     s.a = e.byteOr("a", 255);
     s.outline = !e.hasAttr("outline") || e.isOne("outline");
     s.level = e.int32Or("level", 1);
-    s.height = e.realOr("height", 0.0);
+    s.height = e.lengthOr("height", 0.0);
     s.label = e.textOr("label", "");
     return s;
 }
@@ -295,8 +316,8 @@ FreeShape readShape(const ElementLine& e) {
 Helix readHelix(const ElementLine& e) {
     Helix h;
     h.id = e.reqId("id");
-    h.cx = e.reqReal("cx");
-    h.cy = e.reqReal("cy");
+    h.cx = e.reqLength("cx");
+    h.cy = e.reqLength("cy");
     h.heading = e.reqReal("heading");
     h.variant = e.textOr("variant", "proses_2_5_r1r2");
     h.bottomR1 = e.reqInt32("bottomR1");
@@ -357,17 +378,17 @@ void readLayoutLines(std::string_view text, Layout& doc, std::string& name) {
             const ElementLine e(line, n, "lastshape");
             Baseboard& bb = doc.baseboard;
             bb.lastShape = e.int32Or("id", bb.lastShape);
-            bb.w_mm = e.realOr("w_mm", bb.w_mm);
-            bb.h_mm = e.realOr("h_mm", bb.h_mm);
-            bb.w2_mm = e.realOr("w2_mm", bb.w2_mm);
-            bb.h2_mm = e.realOr("h2_mm", bb.h2_mm);
+            bb.w_mm = e.lengthOr("w_mm", bb.w_mm);
+            bb.h_mm = e.lengthOr("h_mm", bb.h_mm);
+            bb.w2_mm = e.lengthOr("w2_mm", bb.w2_mm);
+            bb.h2_mm = e.lengthOr("h2_mm", bb.h2_mm);
         }
         if (has(line, "<label ")) {
             const ElementLine e(line, n, "label");
             LayoutLabel l;
             l.id = e.reqId("id");
-            l.x = e.reqReal("x");
-            l.y = e.reqReal("y");
+            l.x = e.reqLength("x");
+            l.y = e.reqLength("y");
             l.text = e.textOr("text", "");
             doc.labels.push_back(std::move(l));
         }
@@ -375,8 +396,8 @@ void readLayoutLines(std::string_view text, Layout& doc, std::string& name) {
             doc.shapes.push_back(readShape(ElementLine(line, n, "shape")));
         if (has(line, "<v ") && !doc.shapes.empty()) {
             const ElementLine e(line, n, "v");
-            const auto x = e.optReal("x");
-            const auto y = e.optReal("y");
+            const auto x = e.optLength("x");
+            const auto y = e.optLength("y");
             if (x && y)
                 doc.shapes.back().vertices.push_back({*x, *y});
         }

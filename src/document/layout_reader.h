@@ -11,6 +11,11 @@
 
 #include "document/layout.h"
 
+/// The largest distance from the origin, and the largest length or height, that a file may give
+/// (mm): 100 km. Larger values cannot describe a model railway; they come from damaged files and
+/// would leave the view and the drawing without any sensible scale.
+inline constexpr double kFarthestMm = 1.0e8;
+
 /// Reads the text of a layout file into `layout`. On success the persistent content of `layout`
 /// (pieces, scenery, labels, shapes, tunnels, helices, levels, active level, baseboard, units,
 /// grade runs, id counter) is replaced, measurements are emptied and the grade state follows

@@ -90,6 +90,10 @@ std::string buyTrack(const Layout& layout, Prompter& prompter, UrlOpener& opener
                              PromptIcon::Exclamation);
     }
     const std::string url = shopCartUrl(cart.items);
-    opener.openUrl(url);
+    if (!opener.openUrl(url)) {
+        prompter.showCopyable(kBrowserFailedTitle, kBrowserFailedText, url,
+                              PromptIcon::Exclamation);
+        return {};
+    }
     return url;
 }

@@ -40,11 +40,19 @@ std::string skippedPiecesMessage(const std::vector<std::string>& skipped);
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    /// Opens `url`; a failure is not reported to the user.
-    virtual void openUrl(const std::string& url) = 0;
+    /// Opens `url`; false when no browser could be started.
+    virtual bool openUrl(const std::string& url) = 0;
 };
 
+/// Title and text of the notice when the browser cannot be started; the cart link follows in a
+/// field the user can copy from.
+inline constexpr const char* kBrowserFailedTitle = "Buy Track";
+inline constexpr const char* kBrowserFailedText =
+    "The web browser could not be started.\n\n"
+    "To see your cart, copy this address into a web browser:";
+
 /// The whole Buy Track command: counts the layout, reports an empty cart or skipped pieces
-/// through `prompter`, and opens the cart link unless the cart is empty. Returns the link opened,
-/// or an empty string when nothing was opened.
+/// through `prompter`, and opens the cart link unless the cart is empty. When no browser starts,
+/// the link is shown for copying. Returns the link opened, or an empty string when nothing was
+/// opened.
 std::string buyTrack(const Layout& layout, Prompter& prompter, UrlOpener& opener);

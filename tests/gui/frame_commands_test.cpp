@@ -139,9 +139,12 @@ TEST_F(FrameCommandsTest, SaveProposesMyLayoutRefusesPathsAndAsksBeforeReplacing
 
     for (const char* bad : {"../x", "a/b"}) {
         m_prompts->queueText(bad);
+        m_prompts->queueText(std::nullopt);  // the name is asked for again; Cancel ends the save
         command(Id::SaveAs);
-        EXPECT_EQ(lastPrompt().kind, ScriptedPrompter::Kind::Message) << bad;
-        EXPECT_NE(lastPrompt().text.find("may use letters, digits, blanks"), std::string::npos);
+        const auto& records = m_prompts->records();
+        const auto& refusal = records[records.size() - 2];
+        EXPECT_EQ(refusal.kind, ScriptedPrompter::Kind::Message) << bad;
+        EXPECT_NE(refusal.text.find("may use letters, digits, blanks"), std::string::npos);
     }
     EXPECT_FALSE(fs::exists(userFolder().parent_path() / "x.tdl"));
     EXPECT_FALSE(fs::exists(userFolder() / "a"));
@@ -227,4 +230,81 @@ TEST_F(FrameCommandsTest, OpeningAFileShowsItAndABadFileChangesNothing) {
         << lastPrompt().text;
     EXPECT_EQ(m_frame->layout.pieces.size(), 8u);
     EXPECT_EQ(m_frame->filePath(), path);
+}
+
+TEST_F(FrameCommandsTest, ARefusedSaveNameIsAskedForAgainWithTheTypedTextKept) {
+    m_prompts->queueText("Yard a/b");
+    m_prompts->queueText(" Yard ab ");
+    command(Id::Save);
+    const auto& records = m_prompts->records();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].kind, ScriptedPrompter::Kind::AskText);
+    EXPECT_EQ(records[0].defaultValue, "My Layout");
+    EXPECT_EQ(records[1].kind, ScriptedPrompter::Kind::Message);
+    EXPECT_EQ(records[1].title, "Save Layout");
+    EXPECT_EQ(records[1].text.rfind("\"Yard a/b\" cannot be used as a layout name.", 0), 0u)
+        << records[1].text;
+    EXPECT_EQ(records[1].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(records[2].kind, ScriptedPrompter::Kind::AskText);
+    EXPECT_EQ(records[2].title, "Save Layout");
+    EXPECT_EQ(records[2].text, "Layout name:");
+    EXPECT_EQ(records[2].defaultValue, "Yard a/b") << "the typed name comes back for editing";
+    EXPECT_TRUE(fs::exists(userFolder() / "Yard ab.tdl"));
+    EXPECT_EQ(m_frame->layoutName(), "Yard ab");
+    EXPECT_FALSE(m_frame->modified);
+
+    // Cancel after a refusal still cancels: nothing is written and the name stays.
+    const auto entries = [] {
+        return std::distance(fs::directory_iterator(userFolder()), fs::directory_iterator());
+    };
+    const auto before = entries();
+    m_prompts->queueText("..");
+    m_prompts->queueText(std::nullopt);
+    EXPECT_FALSE(m_frame->SaveLayout(true));
+    EXPECT_EQ(records.size(), 6u);
+    EXPECT_EQ(records[5].defaultValue, "..");
+    EXPECT_EQ(m_frame->layoutName(), "Yard ab");
+    EXPECT_EQ(entries(), before);
+}
+
+TEST_F(FrameCommandsTest, OpeningALayoutWithUnknownPiecesListsThemAndSavingKeepsThem) {
+    const fs::path known = userFolder() / "Known.tdl";
+    writeLayoutFile(known, "Known", 2);
+    ASSERT_TRUE(m_frame->LoadLayoutFile(wxString::FromUTF8(known.string())));
+    EXPECT_TRUE(m_prompts->records().empty()) << "known pieces open without a notice";
+
+    Layout layout;
+    for (const char* article : {"24188", "77001", "77001", "24188", "5200-x"}) {
+        PlacedPiece piece;
+        piece.id = layout.AllocateId();
+        piece.article = article;
+        layout.pieces.push_back(piece);
+    }
+    const fs::path file = userFolder() / "Club.tdl";
+    ASSERT_EQ(WriteLayout(file.string(), layout, "Club"), "");
+    ASSERT_TRUE(m_frame->LoadLayoutFile(wxString::FromUTF8(file.string())));
+    ASSERT_EQ(m_prompts->records().size(), 1u);
+    EXPECT_EQ(lastPrompt().title, "Unknown Pieces");
+    EXPECT_EQ(lastPrompt().text,
+              "This layout uses pieces this program does not know:\n"
+              "  5200-x \u00d7 1\n"
+              "  77001 \u00d7 2\n"
+              "\n"
+              "They are not drawn, but they stay in the layout and are saved with it.");
+    EXPECT_EQ(m_frame->layout.pieces.size(), 5u);
+    EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(1), "Pieces: 5");
+
+    m_frame->MarkModified();
+    command(Id::Save);
+    const std::string saved = readWholeFile(file);
+    EXPECT_EQ(std::count_if(m_frame->layout.pieces.begin(), m_frame->layout.pieces.end(),
+                            [](const PlacedPiece& p) { return p.article == "77001"; }),
+              2);
+    size_t found = 0;
+    for (size_t at = saved.find("cat=\"77001\""); at != std::string::npos;
+         at = saved.find("cat=\"77001\"", at + 1)) {
+        ++found;
+    }
+    EXPECT_EQ(found, 2u) << saved;
+    EXPECT_NE(saved.find("cat=\"5200-x\""), std::string::npos);
 }

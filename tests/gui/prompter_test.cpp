@@ -2,7 +2,10 @@
 #include "app/ui/wx_prompter.h"
 
 #include <gtest/gtest.h>
+#include <wx/clipbrd.h>
 #include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/textdlg.h>
 
 #include "gui_support.h"
@@ -61,4 +64,79 @@ TEST(WindowPrompts, TextEntryReturnsTheTypedTextOrNothingOnCancel) {
 
     expectModal([](wxDialog*) { return int(wxID_CANCEL); });
     EXPECT_FALSE(prompter.askText("Save Layout", "Layout name:", "Untitled").has_value());
+}
+
+TEST(WindowPrompts, LongNamesAndPathsAreBrokenInTheBoxButNotInTheText) {
+    WxPrompter prompter(nullptr);
+    wxString message;
+    const auto readNextBox = [&message] {
+        expectModal([&message](wxDialog* dlg) {
+            auto* box = dynamic_cast<wxMessageDialog*>(dlg);
+            EXPECT_NE(box, nullptr);
+            message = box != nullptr ? box->GetMessage() : wxString();
+            return int(wxID_NO);
+        });
+    };
+    const std::string name(130, 'W');
+    readNextBox();
+    prompter.showMessage("Delete Failed", "Could not delete:\n/home/u/Railvane/" + name + ".tdl",
+                         PromptIcon::Error);
+    // The "/" lies too early in the first 60 characters to end a line there.
+    EXPECT_EQ(message.utf8_string(), "Could not delete:\n/home/u/Railvane/" + std::string(43, 'W') +
+                                         "\n" + std::string(60, 'W') + "\n" + std::string(27, 'W') +
+                                         ".tdl");
+
+    readNextBox();
+    prompter.ask("Confirm Replace", "A layout named \"" + name + "\" already exists.",
+                 PromptButtons::YesNo, kIdNo, PromptIcon::Question);
+    EXPECT_EQ(message.utf8_string(), "A layout named \"" + std::string(59, 'W') + "\n" +
+                                         std::string(60, 'W') + "\n" + std::string(11, 'W') +
+                                         "\" already exists.");
+
+    readNextBox();
+    prompter.showMessage("Save Layout", "Saved.", PromptIcon::Info);
+    EXPECT_EQ(message, "Saved.") << "short texts are shown as they are";
+}
+
+TEST(WindowPrompts, ACopyableAddressIsSelectedInAReadOnlyFieldAndCopiedWhole) {
+    WxPrompter prompter(nullptr);
+    const std::string url = "https://shop.example/cart/" + std::string(200, '7') + ":1";
+    wxString shownText;
+    wxString fieldText;
+    bool readOnly = false;
+    wxString copied;
+    expectModal([&](wxDialog* dlg) {
+        auto* field = dynamic_cast<wxTextCtrl*>(dlg->FindWindow(WxPrompter::kCopyableFieldName));
+        EXPECT_NE(field, nullptr);
+        if (field == nullptr) {
+            return int(wxID_OK);
+        }
+        fieldText = field->GetValue();
+        readOnly = !field->IsEditable();
+        for (wxWindow* child : dlg->GetChildren()) {
+            if (auto* label = dynamic_cast<wxStaticText*>(child)) {
+                shownText = label->GetLabel();
+            }
+        }
+        wxWindow* copy = dlg->FindWindow(wxID_COPY);
+        EXPECT_NE(copy, nullptr);
+        if (copy != nullptr) {
+            wxCommandEvent click(wxEVT_BUTTON, wxID_COPY);
+            click.SetEventObject(copy);
+            copy->ProcessWindowEvent(click);
+        }
+        if (wxTheClipboard->Open()) {
+            wxTextDataObject data;
+            if (wxTheClipboard->GetData(data)) {
+                copied = data.GetText();
+            }
+            wxTheClipboard->Close();
+        }
+        return int(wxID_OK);
+    });
+    prompter.showCopyable("Buy Track", "Copy this address:", url, PromptIcon::Exclamation);
+    EXPECT_EQ(shownText, "Copy this address:");
+    EXPECT_EQ(fieldText, url) << "the address is not broken or shortened";
+    EXPECT_TRUE(readOnly);
+    EXPECT_EQ(copied, url);
 }

@@ -17,7 +17,10 @@ namespace {
 class RecordingOpener : public UrlOpener {
 public:
     explicit RecordingOpener(std::vector<std::string>* urls) : m_urls(urls) {}
-    void openUrl(const std::string& url) override { m_urls->push_back(url); }
+    bool openUrl(const std::string& url) override {
+        m_urls->push_back(url);
+        return true;
+    }
 
 private:
     std::vector<std::string>* m_urls;

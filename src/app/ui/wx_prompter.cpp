@@ -1,9 +1,22 @@
 #include "app/ui/wx_prompter.h"
 
+#include <wx/button.h>
+#include <wx/clipbrd.h>
+#include <wx/dialog.h>
 #include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/textdlg.h>
 
+#include "app/message_wrap.h"
+
 namespace {
+
+/// The text of a box, with breaks in words too long for one line of a sensible width.
+wxString boxText(const std::string& text) {
+    return wxString::FromUTF8(breakLongWords(text));
+}
 
 long iconStyle(PromptIcon icon) {
     switch (icon) {
@@ -55,14 +68,14 @@ long buttonStyle(PromptButtons buttons, int defaultButton) {
 }  // namespace
 
 void WxPrompter::showMessage(const std::string& title, const std::string& text, PromptIcon icon) {
-    wxMessageDialog dlg(m_parent, wxString::FromUTF8(text), wxString::FromUTF8(title),
+    wxMessageDialog dlg(m_parent, boxText(text), wxString::FromUTF8(title),
                         wxOK | iconStyle(icon) | wxCENTRE);
     dlg.ShowModal();
 }
 
 int WxPrompter::ask(const std::string& title, const std::string& text, PromptButtons buttons,
                     int defaultButton, PromptIcon icon) {
-    wxMessageDialog dlg(m_parent, wxString::FromUTF8(text), wxString::FromUTF8(title),
+    wxMessageDialog dlg(m_parent, boxText(text), wxString::FromUTF8(title),
                         buttonStyle(buttons, defaultButton) | iconStyle(icon) | wxCENTRE);
     const int result = dlg.ShowModal();
     switch (result) {
@@ -79,12 +92,45 @@ int WxPrompter::ask(const std::string& title, const std::string& text, PromptBut
 
 std::optional<std::string> WxPrompter::askText(const std::string& title, const std::string& prompt,
                                                const std::string& defaultValue) {
-    wxTextEntryDialog dlg(m_parent, wxString::FromUTF8(prompt), wxString::FromUTF8(title),
+    wxTextEntryDialog dlg(m_parent, boxText(prompt), wxString::FromUTF8(title),
                           wxString::FromUTF8(defaultValue));
     if (dlg.ShowModal() != wxID_OK) {
         return std::nullopt;
     }
     return std::string(dlg.GetValue().utf8_str());
+}
+
+void WxPrompter::showCopyable(const std::string& title, const std::string& text,
+                              const std::string& copyable,
+                              PromptIcon /*icon: GTK boxes show none*/) {
+    wxDialog dlg(m_parent, wxID_ANY, wxString::FromUTF8(title));
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(new wxStaticText(&dlg, wxID_ANY, boxText(text)), 0, wxALL, 12);
+    // Read-only but selectable; a long address wraps inside the field and is copied whole.
+    auto* field = new wxTextCtrl(&dlg, wxID_ANY, wxString::FromUTF8(copyable), wxDefaultPosition,
+                                 wxSize(440, 90), wxTE_MULTILINE | wxTE_READONLY | wxTE_CHARWRAP,
+                                 wxDefaultValidator, kCopyableFieldName);
+    top->Add(field, 1, wxEXPAND | wxLEFT | wxRIGHT, 12);
+    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    auto* copy = new wxButton(&dlg, wxID_COPY, "Copy Address");
+    buttons->Add(copy);
+    buttons->AddStretchSpacer();
+    buttons->Add(new wxButton(&dlg, wxID_OK, "OK"));
+    top->Add(buttons, 0, wxEXPAND | wxALL, 12);
+    copy->Bind(wxEVT_BUTTON, [field](wxCommandEvent&) {
+        if (wxTheClipboard->Open()) {
+            wxTheClipboard->SetData(new wxTextDataObject(field->GetValue()));
+            wxTheClipboard->Close();
+        }
+        field->SelectAll();
+    });
+    dlg.SetSizerAndFit(top);
+    dlg.SetAffirmativeId(wxID_OK);
+    dlg.SetEscapeId(wxID_OK);
+    dlg.CentreOnParent();
+    field->SetFocus();
+    field->SelectAll();
+    dlg.ShowModal();
 }
 
 static_assert(kIdOk == wxID_OK && kIdCancel == wxID_CANCEL && kIdYes == wxID_YES &&

@@ -1,5 +1,7 @@
 #pragma once
-// Prompts shown as the toolkit's modal message boxes and text-entry dialogs.
+// Prompts shown as the toolkit's modal message boxes and text-entry dialogs. Words too long for
+// one line (long names and paths) get line breaks in the box only; the texts themselves are not
+// changed.
 
 #include "app/prompter.h"
 
@@ -15,6 +17,13 @@ public:
             int defaultButton, PromptIcon icon) override;
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultValue) override;
+    /// A small dialog: the text, the copyable part in a read-only field with its text selected,
+    /// a "Copy Address" button that puts it on the clipboard, and OK.
+    void showCopyable(const std::string& title, const std::string& text,
+                      const std::string& copyable, PromptIcon icon) override;
+
+    /// Window name of the read-only field of showCopyable, for finding it.
+    static constexpr const char* kCopyableFieldName = "copyableText";
 
 private:
     wxWindow* m_parent;

@@ -5,22 +5,42 @@
 
 #include "geometry/geometry.h"
 
+class Prompter;
 class wxSpinCtrlDouble;
 
 class RectangleDialog : public wxDialog {
 public:
     /// Shows `widthMm` x `heightMm` converted to `units`, with the field ranges of that unit.
-    RectangleDialog(wxWindow* parent, Units units, double widthMm, double heightMm);
+    /// OK accepts only sizes that can be read and lie in the range; otherwise the refusal goes
+    /// through `prompter` and the dialog stays open for correction.
+    RectangleDialog(wxWindow* parent, Units units, double widthMm, double heightMm,
+                    Prompter& prompter);
 
-    /// The typed sizes converted back to mm.
-    double widthMm() const;
-    double heightMm() const;
+    /// The accepted sizes in mm (the initial sizes until OK accepts).
+    double widthMm() const { return m_widthMm; }
+    double heightMm() const { return m_heightMm; }
 
     wxSpinCtrlDouble* widthField() const { return m_width; }
     wxSpinCtrlDouble* heightField() const { return m_height; }
 
 private:
+    /// One size field and the text the user last typed into it.
+    struct Side {
+        wxSpinCtrlDouble* field = nullptr;
+        wxString typed;
+    };
+
+    void TrackTyping(Side& side);
+    /// Reads the typed side; on a refusal shows why and puts the cursor into its field.
+    bool Accept(Side& side, const char* name, double& mm);
+    void OnOk();
+
     Units m_units;
+    Prompter& m_prompter;
+    double m_widthMm;
+    double m_heightMm;
     wxSpinCtrlDouble* m_width = nullptr;
     wxSpinCtrlDouble* m_height = nullptr;
+    Side m_sides[2];
+    bool m_userEdit = false;  ///< a key or mouse button of the user is being handled
 };

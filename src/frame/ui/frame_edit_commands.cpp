@@ -51,7 +51,7 @@ void MainFrame::SelectAllCommand() {
 
 void MainFrame::RectangleCommand() {
     RectangleDialog dialog(this, unitsFromInt(static_cast<int>(layout.units)),
-                           kRectangleDefaultWidth, kRectangleDefaultHeight);
+                           kRectangleDefaultWidth, kRectangleDefaultHeight, prompter());
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }

@@ -148,6 +148,12 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
     palette->SelectSystemFromLayout();
     SetStatusFields(wxString::FromUTF8(openedLayoutStatus(layout)),
                     piecesText(layout.pieces.size()));
+    // Pieces of a newer catalog or another program are kept, but the user should know of them.
+    const auto unknown = unknownArticles(layout, TrackCatalog::instance());
+    if (!unknown.empty()) {
+        prompter().showMessage(kUnknownPiecesTitle, unknownPiecesMessage(unknown),
+                               PromptIcon::Exclamation);
+    }
     return true;
 }
 
@@ -166,19 +172,24 @@ bool MainFrame::SaveLayout(bool saveAs) {
     if (!saveAs && !layout.identity.filePath.empty()) {
         return WriteToFilePath();
     }
-    const std::string proposal =
+    std::string proposal =
         layout.identity.name.empty() ? kDefaultLayoutName : layout.identity.name;
-    const auto answer = prompter().askText("Save Layout", "Layout name:", proposal);
-    if (!answer) {
-        return false;
-    }
-    const std::string name = layoutNameFromAnswer(*answer);
+    std::string name;
     // The name becomes a file name in the user folder; a name that would lead elsewhere is
-    // refused before anything is asked or written.
-    const std::string problem = layoutNameProblem(name);
-    if (!problem.empty()) {
+    // refused before anything is asked or written, and asked for again with the typed text kept
+    // for editing. Only Cancel ends the save.
+    for (;;) {
+        const auto answer = prompter().askText("Save Layout", "Layout name:", proposal);
+        if (!answer) {
+            return false;
+        }
+        name = layoutNameFromAnswer(*answer);
+        const std::string problem = layoutNameProblem(name);
+        if (problem.empty()) {
+            break;
+        }
         prompter().showMessage("Save Layout", problem, PromptIcon::Exclamation);
-        return false;
+        proposal = *answer;
     }
     const std::filesystem::path file =
         layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name);

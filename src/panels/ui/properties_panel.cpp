@@ -3,6 +3,7 @@
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/listctrl.h>
+#include <wx/log.h>
 #include <wx/settings.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -25,9 +26,10 @@ const wxColour kShopGreen(20, 110, 20);
 /// Opens addresses in the desktop's default browser.
 class BrowserOpener : public UrlOpener {
 public:
-    void openUrl(const std::string& url) override {
-        // A browser that does not start is not reported; the user can retry.
-        wxLaunchDefaultBrowser(wxString::FromUTF8(url));
+    bool openUrl(const std::string& url) override {
+        // The toolkit's own error box would show a bare failure; the caller offers the address.
+        wxLogNull quiet;
+        return wxLaunchDefaultBrowser(wxString::FromUTF8(url));
     }
 };
 

@@ -39,3 +39,22 @@ TEST(ScriptedPrompts, AnUnexpectedQuestionFailsLoudlyAndNamesIt) {
     // The unexpected prompts are still on record.
     EXPECT_EQ(prompts.records().size(), 2u);
 }
+
+TEST(ScriptedPrompts, APrompterWithoutACopyFieldEndsTheMessageWithTheAddress) {
+    // Only the plain notice: the copyable part falls back to the end of its text.
+    struct PlainPrompter : Prompter {
+        void showMessage(const std::string& title, const std::string& text, PromptIcon) override {
+            shown = title + "|" + text;
+        }
+        int ask(const std::string&, const std::string&, PromptButtons, int, PromptIcon) override {
+            return kIdCancel;
+        }
+        std::optional<std::string> askText(const std::string&, const std::string&,
+                                           const std::string&) override {
+            return std::nullopt;
+        }
+        std::string shown;
+    } plain;
+    plain.showCopyable("Buy Track", "Copy this address:", "https://x/cart/1:2", PromptIcon::Info);
+    EXPECT_EQ(plain.shown, "Buy Track|Copy this address:\n\nhttps://x/cart/1:2");
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "document/layout_reader.h"
 #include "document/layout_writer.h"
 #include "file_test_util.h"
@@ -139,5 +141,93 @@ TEST(BadBlockFiles, AreRefusedWithTheLineAndLeaveTheBlockAlone) {
               "The file is incomplete: it ends before </block>.");
     EXPECT_EQ(readBlockText(file_test::fixture("full_layout.tdl"), block),
               "This is not a library block: it has no <block> element.");
+    EXPECT_EQ(block.name, "kept");
+}
+
+namespace {
+
+// `text` with the value of `attr` on the first line holding `marker` replaced by `value`; `line`
+// receives that line's number.
+std::string withValue(const std::string& text, const std::string& marker, const std::string& attr,
+                      const std::string& value, size_t& line) {
+    const size_t at = text.find(marker);
+    EXPECT_NE(at, std::string::npos) << marker;
+    if (at == std::string::npos)
+        return text;
+    line = 1 + static_cast<size_t>(std::count(text.begin(), text.begin() + at, '\n'));
+    const size_t begin = text.find(" " + attr + "=\"", text.rfind('\n', at) + 1) + attr.size() + 3;
+    const size_t end = text.find('"', begin);
+    return text.substr(0, begin) + value + text.substr(end);
+}
+
+}  // namespace
+
+TEST(BadLayoutFiles, FarPositionsAndHugeSizesAreRefusedWithTheLine) {
+    // Every position, length and height of a layout: a value beyond 100 km stops the read.
+    struct Far {
+        const char* marker;
+        const char* element;
+        const char* attr;
+        const char* value;
+    };
+    const Far cases[] = {
+        {"<piece id=\"2\"", "piece", "x", "1e20"},
+        {"<piece id=\"2\"", "piece", "y", "-1e9"},
+        {"<piece id=\"3\"", "piece", "z", "100000000.5"},
+        {"<sceneryitem id=\"12\"", "sceneryitem", "x", "-1e20"},
+        {"<sceneryitem id=\"12\"", "sceneryitem", "y", "2e8"},
+        {"<level id=\"2\"", "level", "height", "1e12"},
+        {"<pt x=\"600.0000\" y=\"-400", "pt", "y", "-1e20"},
+        {"<vertex x=\"2900.0000\" y=\"1200", "vertex", "x", "1e20"},
+        {"<lastshape", "lastshape", "w_mm", "1e20"},
+        {"<lastshape", "lastshape", "h_mm", "1e20"},
+        {"<lastshape", "lastshape", "w2_mm", "-1e20"},
+        {"<lastshape", "lastshape", "h2_mm", "1e20"},
+        {"<label id=\"13\"", "label", "x", "1e20"},
+        {"<label id=\"14\"", "label", "y", "-1e20"},
+        {"<shape id=\"15\"", "shape", "height", "1e20"},
+        {"<v x=\"100.0000\" y=\"50", "v", "x", "1e20"},
+        {"<v x=\"0.0000\" y=\"50", "v", "y", "1e20"},
+        {"<helix ", "helix", "cx", "1e20"},
+        {"<helix ", "helix", "cy", "-1e20"},
+    };
+    const std::string full = file_test::fixture("full_layout.tdl");
+    for (const Far& c : cases) {
+        size_t line = 0;
+        const std::string text = withValue(full, c.marker, c.attr, c.value, line);
+        EXPECT_EQ(failingRead(text), "Line " + std::to_string(line) + ": \"" + c.attr + "\" of <" +
+                                         c.element + "> is out of range: \"" + c.value +
+                                         "\" (lengths are limited to 100 km)");
+    }
+}
+
+TEST(BadLayoutFiles, PositionsUpTo100KilometresAreRead) {
+    size_t line = 0;
+    std::string text = file_test::fixture("full_layout.tdl");
+    text = withValue(text, "<piece id=\"2\"", "x", "100000000", line);
+    text = withValue(text, "<piece id=\"2\"", "y", "-1e8", line);
+    text = withValue(text, "<helix ", "cy", "-100000000.0000", line);
+    text = withValue(text, "<level id=\"2\"", "height", "99999999.9999", line);
+    const Layout doc = readOk(text);
+    EXPECT_EQ(doc.pieces[1].x, 1e8);
+    EXPECT_EQ(doc.pieces[1].y, -1e8);
+    EXPECT_EQ(doc.helices[0].cy, -1e8);
+    EXPECT_EQ(doc.levels[1].height, 99999999.9999);
+}
+
+TEST(BadBlockFiles, FarPositionsAreRefusedWithTheLine) {
+    const std::string full = file_test::fixture("full_block.tdl");
+    BlockContent block;
+    block.name = "kept";
+    size_t line = 0;
+    std::string text = withValue(full, "<piece id=\"4\"", "y", "1e20", line);
+    EXPECT_EQ(readBlockText(text, block),
+              "Line " + std::to_string(line) +
+                  ": \"y\" of <piece> is out of range: \"1e20\" (lengths are limited to 100 km)");
+    text = withValue(full, "<sceneryitem id=\"13\"", "x", "-3e8", line);
+    EXPECT_EQ(readBlockText(text, block),
+              "Line " + std::to_string(line) +
+                  ": \"x\" of <sceneryitem> is out of range: \"-3e8\" (lengths are limited to "
+                  "100 km)");
     EXPECT_EQ(block.name, "kept");
 }

@@ -14,8 +14,12 @@ using panel_test::addPiece;
 namespace {
 
 struct RecordingOpener : UrlOpener {
-    void openUrl(const std::string& url) override { urls.push_back(url); }
+    bool openUrl(const std::string& url) override {
+        urls.push_back(url);
+        return starts;
+    }
     std::vector<std::string> urls;
+    bool starts = true;  ///< whether a browser "starts"
 };
 
 std::string item(const char* article, int quantity) {
@@ -71,6 +75,22 @@ TEST_F(ShopCart, ShopAddressComesFromTheEnvironment) {
     EXPECT_EQ(shopCartUrl("x:1"), "http://localhost:8080/cart/x:1");
     setenv("RAILVANE_SHOP_URL", "", 1);
     EXPECT_EQ(shopAddress(), kDefaultShopAddress);
+}
+
+TEST_F(ShopCart, WithoutABrowserTheCartAddressIsOfferedForCopying) {
+    addPiece(layout, "24188", false, 3);
+    opener.starts = false;
+    EXPECT_EQ(buyTrack(layout, prompter, opener), "") << "nothing was opened";
+    const std::string url = cart(item("24188", 3));
+    EXPECT_EQ(opener.urls, std::vector<std::string>{url});
+    ASSERT_EQ(prompter.records().size(), 1u);
+    const ScriptedPrompter::Record& notice = prompter.records()[0];
+    EXPECT_EQ(notice.title, "Buy Track");
+    EXPECT_EQ(notice.text,
+              "The web browser could not be started.\n\n"
+              "To see your cart, copy this address into a web browser:");
+    EXPECT_EQ(notice.copyable, url);
+    EXPECT_EQ(notice.icon, PromptIcon::Exclamation);
 }
 
 }  // namespace
