@@ -18,6 +18,7 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const CanvasView
                                 wxSize clientSize) {
     m_layout = &layout;
     m_clientSize = clientSize;
+    m_labelSpace.clear();
 
     dc.SetBackground(wxBrush(toWx(RenderStyle::kBackground)));
     dc.Clear();

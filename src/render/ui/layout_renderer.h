@@ -16,11 +16,12 @@
 #include <wx/pen.h>
 
 #include "canvas/canvas_view.h"
-#include "render/render_rules.h"
-#include "render/ui/render_text.h"
+#include "catalog/piece_shape.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
-#include "catalog/piece_shape.h"
+#include "render/label_space.h"
+#include "render/render_rules.h"
+#include "render/ui/render_text.h"
 
 struct SceneryDef;
 
@@ -126,4 +127,7 @@ private:
     wxPen m_pen;
     wxBrush m_brush;
     FontCache m_fonts;
+    // Screen room the article labels of the current paint took; a label that would overlap one
+    // of them is left out.
+    LabelSpace m_labelSpace;
 };

@@ -224,15 +224,19 @@ void LayoutRenderer::drawRails(wxDC& dc, const PieceDef& def, const PieceShape& 
 
 void LayoutRenderer::drawPieceLabel(wxDC& dc, const PlacedPiece& piece, const PieceShape& shape,
                                     const CanvasView& view, bool selected) {
-    const int pt = std::max(6, static_cast<int>(9 * view.zoom));
-    dc.SetFont(m_fonts.get(pt, true));
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetTextForeground(
-        toWx(selected ? RenderStyle::kTrackOutlineSelected : RenderStyle::kPieceLabel));
+    dc.SetFont(m_fonts.get(trackLabelPoints(view.zoom), true));
     const wxString text = wxString::FromUTF8(piece.article);
     const wxSize extent = dc.GetTextExtent(text);
     const wxPoint m = toWxPoint(view.worldToScreen(localToLayout(piece.pose(), shape.midpoint)));
-    dc.DrawText(text, m.x - extent.x / 2, m.y - extent.y / 2);
+    const wxPoint at(m.x - extent.x / 2, m.y - extent.y / 2);
+    // Zoomed out, neighbouring labels would print over each other: the first one keeps its place.
+    if (!m_labelSpace.claim({at.x, at.y, extent.x, extent.y})) {
+        return;
+    }
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(
+        toWx(selected ? RenderStyle::kTrackOutlineSelected : RenderStyle::kPieceLabel));
+    dc.DrawText(text, at);
 }
 
 void LayoutRenderer::drawConnectorDots(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
