@@ -128,6 +128,31 @@ bool changeSelectionLevel(Layout& layout, const ShownIds& shown, int32_t level) 
     return true;
 }
 
+int selectedColourEntry(const Layout& layout) {
+    int shared = -1;
+    for (const PlacedPiece& piece : layout.pieces) {
+        if (!piece.selected) {
+            continue;
+        }
+        int entry = -1;
+        for (int i = 0; i < pieceColourCount(); ++i) {
+            const std::optional<Rgb>& c = kColours[i].colour;
+            const bool same = piece.hasColor ? c && c->r == piece.color.r &&
+                                                   c->g == piece.color.g && c->b == piece.color.b
+                                             : !c;
+            if (same) {
+                entry = i;
+                break;
+            }
+        }
+        if (entry < 0 || (shared >= 0 && entry != shared)) {
+            return -1;
+        }
+        shared = entry;
+    }
+    return shared;
+}
+
 bool applyPieceColour(Layout& layout, int entry) {
     if (entry < 0 || entry >= pieceColourCount()) {
         return false;
