@@ -127,7 +127,17 @@ private:
     wxPen m_pen;
     wxBrush m_brush;
     FontCache m_fonts;
-    // Screen room the article labels of the current paint took; a label that would overlap one
-    // of them is left out.
+    // Article labels wait for the end of the track passes, so that no later band covers them;
+    // then they are drawn, selected pieces' first, each only where no earlier label lies.
+    struct TrackLabel {
+        wxString text;
+        wxPoint at;  ///< top-left corner, screen pixels
+        wxSize extent;
+        int points = 0;
+        bool selected = false;
+    };
+    void drawTrackLabels(wxDC& dc);
+    bool m_deferLabels = false;
+    std::vector<TrackLabel> m_trackLabels;
     LabelSpace m_labelSpace;
 };
