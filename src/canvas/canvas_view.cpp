@@ -136,8 +136,17 @@ bool CanvasView::zoomToFit(const Layout& layout, bool piecesOnly, int clientWidt
     const double h = std::max(1.0, b.maxY - b.minY);
     const double availW = clientWidth - 2.0 * kFitMargin;
     const double availH = clientHeight - 2.0 * kFitMargin;
-    zoom = std::clamp(std::min(availW / w, availH / h), kFitMinZoom, kMaxZoom);
-    panX = (availW - zoom * w) / 2.0 + kFitMargin - zoom * b.minX;
-    panY = (availH - zoom * h) / 2.0 + kFitMargin - zoom * b.minY;
+    const double fitZoom = std::clamp(std::min(availW / w, availH / h), kFitMinZoom, kMaxZoom);
+    const double fitPanX = (availW - fitZoom * w) / 2.0 + kFitMargin - fitZoom * b.minX;
+    const double fitPanY = (availH - fitZoom * h) / 2.0 + kFitMargin - fitZoom * b.minY;
+    if (!std::isfinite(fitZoom) || !std::isfinite(fitPanX) || !std::isfinite(fitPanY)) {
+        // Coordinates beyond any number the view can hold (infinite or not a number) have no
+        // extent to frame either.
+        resetView();
+        return false;
+    }
+    zoom = fitZoom;
+    panX = fitPanX;
+    panY = fitPanY;
     return true;
 }

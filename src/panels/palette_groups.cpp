@@ -8,7 +8,9 @@
 #include <system_error>
 
 #include "catalog/helix_catalog.h"
+#include "catalog/piece_shape.h"
 #include "catalog/scenery_catalog.h"
+#include "render/render_rules.h"
 
 namespace {
 
@@ -110,6 +112,12 @@ constexpr double kIconBaseTurntable = 600.0;
 constexpr double kIconBaseTrack = 218.75;
 constexpr double kIconMinBulge = 40.0;
 constexpr double kIconJunctionBulge = 60.0;
+// Pixels kept free around an icon's drawing for the connector dots on its ends.
+constexpr double kIconDotMargin = 5.0;
+constexpr double kIconMinScale = 0.03;
+constexpr double kIconMaxScale = 4.0;
+// Pixels right of the last cell: the 2-pixel selection frame reaches 1 pixel beyond the square.
+constexpr int kCellRightInset = 2;
 
 }  // namespace
 
@@ -219,13 +227,17 @@ std::vector<PaletteItem> paletteItems(int index, const TrackCatalog& catalog) {
 }
 
 int paletteColumns(int clientWidth) {
+    using namespace PaletteGrid;
     if (clientWidth < 10) {
         return 3;
     }
-    if (clientWidth < 156) {
-        return 1;
+    for (int columns = 3; columns > 1; --columns) {
+        const int colw = (clientWidth - kMargin) / columns;
+        if (colw * (columns - 1) + kMargin + kIconSize + kCellRightInset <= clientWidth) {
+            return columns;
+        }
     }
-    return clientWidth < 228 ? 2 : 3;
+    return 1;
 }
 
 int paletteLayoutWidth(int clientWidth) {
@@ -298,6 +310,17 @@ int paletteHitTest(const std::vector<PaletteItem::Kind>& kinds, const PaletteGri
     return -1;
 }
 
+Bounds iconExtent(const PieceDef& def) {
+    const PieceShape& shape = pieceShape(def);
+    Bounds extent = shape.bounds;
+    PolygonList boxes;
+    appendAccessoryOutlines(def, shape.halfWidth, boxes);
+    for (const Vec2& p : boxes.points) {
+        extent.add(p);
+    }
+    return extent;
+}
+
 IconTransform iconTransform(const PieceDef& def, int width, int height) {
     const double base = def.kind == PieceKind::Turntable ? kIconBaseTurntable : kIconBaseTrack;
     double bulge = kIconMinBulge;
@@ -312,11 +335,25 @@ IconTransform iconTransform(const PieceDef& def, int width, int height) {
     // Four fifths of the box is drawing area (64 of 80 pixels), the rest a margin.
     const double across = height * 0.8;
     const double along = width * 0.8;
-    const double scale = std::clamp(std::min(across / bulge, along / base * 0.82), 0.03, 4.0);
+    double scale = std::min(across / bulge, along / base * 0.82);
+    // Long pieces (Gauge 1, wide curves) would run out of the box at that scale.
+    const Bounds extent = iconExtent(def);
+    Vec2 centre{std::max(1.0, def.length) / 2.0, 0.0};
+    if (!extent.empty()) {
+        const double roomX = width - 2.0 * kIconDotMargin;
+        const double roomY = height - 2.0 * kIconDotMargin;
+        if (extent.width() > 0.0) {
+            scale = std::min(scale, roomX / extent.width());
+        }
+        if (extent.height() > 0.0) {
+            scale = std::min(scale, roomY / extent.height());
+        }
+        centre = {(extent.minX + extent.maxX) / 2.0, (extent.minY + extent.maxY) / 2.0};
+    }
     IconTransform out;
-    out.scale = scale;
-    out.offsetX = width / 2.0 - std::max(1.0, def.length) * scale * 0.5;
-    out.offsetY = height / 2.0;
+    out.scale = std::clamp(scale, kIconMinScale, kIconMaxScale);
+    out.offsetX = width / 2.0 - centre.x * out.scale;
+    out.offsetY = height / 2.0 - centre.y * out.scale;
     return out;
 }
 
@@ -354,6 +391,26 @@ std::vector<PaletteLine> signalLines(const SceneryCatalog& catalog, int index) {
         }
     }
     return lines;
+}
+
+int selectablePaletteLine(const std::vector<PaletteLine>& lines, int wanted, int previous) {
+    const int n = static_cast<int>(lines.size());
+    const auto isItem = [&](int i) {
+        return i >= 0 && i < n && !lines[static_cast<size_t>(i)].key.empty();
+    };
+    if (isItem(wanted)) {
+        return wanted;
+    }
+    if (wanted < 0 || wanted >= n) {
+        return isItem(previous) ? previous : -1;
+    }
+    const int direction = previous > wanted ? -1 : 1;
+    for (int i = wanted + direction; i >= 0 && i < n; i += direction) {
+        if (isItem(i)) {
+            return i;
+        }
+    }
+    return isItem(previous) ? previous : -1;
 }
 
 std::vector<LibraryBlockFile> listLibraryBlocks(const std::string& folder) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalog/piece_shape.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 #include "document/layout_reader.h"
@@ -85,8 +86,9 @@ inline constexpr int kCellPitch = 102;  ///< from one icon row to the next (icon
 inline constexpr int kIconSize = 80;    ///< square icon bitmaps
 }  // namespace PaletteGrid
 
-/// Icon columns for a client width: 3 below 10 pixels (not laid out yet), 1 below 156, 2 below 228,
-/// else 3.
+/// Icon columns for a client width: 3 below 10 pixels (not laid out yet), else the most columns,
+/// up to 3, whose cells fit: the last cell's 80-pixel square ends at least 2 pixels (room for the
+/// selection frame) inside the width. 1 when not even two fit.
 int paletteColumns(int clientWidth);
 /// Width the grid lays out with: 240 below 10 pixels, else the width itself.
 int paletteLayoutWidth(int clientWidth);
@@ -121,9 +123,15 @@ struct IconTransform {
 
 /// The icon scale rule for a box of `width` x `height` pixels (80 x 80 for the grid): a turntable
 /// is fitted to 600 mm, anything else to 218.75 mm along the track and to its curve bulge (at least
-/// 40 mm, 60 mm with more than two connectors) across; scale within [0.03, 4]. The piece is centred
-/// by its length and runs along the middle of the box.
+/// 40 mm, 60 mm with more than two connectors) across; a piece whose drawing (bands, pit, stop bar,
+/// accessory boxes) would still not fit inside a margin for the connector dots is drawn smaller
+/// until it does; scale within [0.03, 4]. The drawing is centred in the box (a straight: centred
+/// by its length, running along the middle).
 IconTransform iconTransform(const PieceDef& def, int width = 80, int height = 80);
+
+/// Box (piece-local mm) of everything an icon draws of `def`: the band outline, turntable pit,
+/// stop bar and accessory boxes.
+Bounds iconExtent(const PieceDef& def);
 
 // ---------------------------------------------------------------------------------------------
 // Scenery and signal lists
@@ -141,6 +149,12 @@ std::vector<PaletteLine> sceneryLines(const SceneryCatalog& catalog);
 /// The Signals page for choice index `index`: none for Gauge 1 and M-Track; the Z-scale signals for
 /// Z-Track; the other signals for the rest.
 std::vector<PaletteLine> signalLines(const SceneryCatalog& catalog, int index);
+
+/// The line a list of `lines` should select when the user picks line `wanted` coming from line
+/// `previous` (-1 for none): `wanted` itself when it is an item; for a group header (no key) the
+/// nearest item beyond it in the direction of the move (downward when there was none), else
+/// `previous` when that is an item, else -1 (nothing selected).
+int selectablePaletteLine(const std::vector<PaletteLine>& lines, int wanted, int previous);
 
 // ---------------------------------------------------------------------------------------------
 // Library blocks

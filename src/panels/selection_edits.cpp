@@ -132,6 +132,31 @@ bool changeSelectionLevel(LayoutEditor& editor, const ShownIds& shown, int32_t l
     return true;
 }
 
+int selectedColourEntry(const Layout& layout) {
+    int shared = -1;
+    for (const PlacedPiece& piece : layout.pieces) {
+        if (!piece.selected) {
+            continue;
+        }
+        int entry = -1;
+        for (int i = 0; i < pieceColourCount(); ++i) {
+            const std::optional<Rgb>& c = kColours[i].colour;
+            const bool same = piece.hasColor ? c && c->r == piece.color.r &&
+                                                   c->g == piece.color.g && c->b == piece.color.b
+                                             : !c;
+            if (same) {
+                entry = i;
+                break;
+            }
+        }
+        if (entry < 0 || (shared >= 0 && entry != shared)) {
+            return -1;
+        }
+        shared = entry;
+    }
+    return shared;
+}
+
 bool applyPieceColour(LayoutEditor& editor, int entry) {
     Layout& layout = editor.layout();
     Edit edit(editor);

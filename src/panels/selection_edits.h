@@ -21,6 +21,11 @@ struct PieceColourEntry {
 int pieceColourCount();
 const PieceColourEntry& pieceColourAt(int i);
 
+/// The colour entry the selected pieces share: 0 ("Default") when none has a colour of its own,
+/// the entry of their common own colour when it is one of the entries; -1 when no piece is
+/// selected, the pieces differ, or their colour is not an entry's.
+int selectedColourEntry(const Layout& layout);
+
 /// Moves what the panel shows to level `level`: the shown scenery item or shape, the shown helix
 /// (bottom ends at the level's height, top ends and the flat track beyond them at that height
 /// plus the helix's rise), or else every selected piece outside a helix (flat pieces to the

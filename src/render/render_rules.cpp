@@ -322,26 +322,24 @@ std::string formatLength(double mm, Units units) {
     return buf;
 }
 
-RulerStep rulerStep(Units units, double zoom) {
-    static constexpr double kInches[] = {0.25, 0.5, 1, 2, 3, 6, 12, 24, 48, 96, 192};
-    static constexpr double kCentimetres[] = {0.5, 1, 2, 5, 10, 20, 50, 100, 200};
-    static constexpr double kMillimetres[] = {1, 2, 5, 10, 20, 50, 100, 200, 500};
-    RulerStep r;
-    const double* first = kMillimetres;
-    size_t count = std::size(kMillimetres);
+const std::vector<double>& rulerCandidateSteps(Units units) {
+    static const std::vector<double> kInches = {0.25, 0.5, 1, 2, 3, 6, 12, 24, 48, 96, 192};
+    static const std::vector<double> kCentimetres = {0.5, 1, 2, 5, 10, 20, 50, 100, 200};
+    static const std::vector<double> kMillimetres = {1, 2, 5, 10, 20, 50, 100, 200, 500};
     if (units == Units::Inches) {
-        r.mmPerUnit = 25.4;
-        first = kInches;
-        count = std::size(kInches);
-    } else if (units == Units::Centimetres) {
-        r.mmPerUnit = 10.0;
-        first = kCentimetres;
-        count = std::size(kCentimetres);
+        return kInches;
     }
-    r.step = first[count - 1];
-    for (size_t i = 0; i < count; ++i) {
-        if (first[i] * r.mmPerUnit * zoom >= 60.0) {
-            r.step = first[i];
+    return units == Units::Centimetres ? kCentimetres : kMillimetres;
+}
+
+RulerStep rulerStep(Units units, double zoom) {
+    RulerStep r;
+    r.mmPerUnit = units == Units::Inches ? 25.4 : (units == Units::Centimetres ? 10.0 : 1.0);
+    const std::vector<double>& candidates = rulerCandidateSteps(units);
+    r.step = candidates.back();
+    for (double candidate : candidates) {
+        if (candidate * r.mmPerUnit * zoom >= 60.0) {
+            r.step = candidate;
             break;
         }
     }

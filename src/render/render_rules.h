@@ -11,10 +11,10 @@
 #include <unordered_set>
 #include <vector>
 
-#include "render/render_style.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 #include "geometry/geometry.h"
+#include "render/render_style.h"
 
 struct HelixVariant;
 
@@ -113,6 +113,8 @@ struct RulerStep {
     double step = 1.0;       ///< displayed units between ticks
     double pixels = 0.0;     ///< screen pixels between ticks
 };
+/// The candidate tick steps of a unit in displayed units, smallest first.
+const std::vector<double>& rulerCandidateSteps(Units units);
 /// The first candidate step of the unit that is at least 60 px apart (the last when none is).
 RulerStep rulerStep(Units units, double zoom);
 /// Ruler tick label of a value in displayed units: "%.0f", inches "%.0f\"" or "%.1f\"".

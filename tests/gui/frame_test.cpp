@@ -2,13 +2,16 @@
 // experience question of a first start.
 #include "frame/ui/main_frame.h"
 
+#include <dlfcn.h>
+
 #include <gtest/gtest.h>
 #include <wx/splitter.h>
 #include <wx/statusbr.h>
+#include <wx/toolbar.h>
 
+#include "app/prefs.h"
 #include "app/ui/app_paths.h"
 #include "app/ui/experience_dialog.h"
-#include "app/prefs.h"
 #include "canvas/ui/canvas_panel.h"
 #include "gui_support.h"
 #include "panels/ui/palette_panel.h"
@@ -17,6 +20,27 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+/// Tools the GTK toolbar had no room for and moved into its overflow menu (-1 when that cannot
+/// be asked).
+int hiddenTools(wxToolBar* toolbar) {
+    wxYield();
+    using ItemCount = int (*)(GtkToolbar*);
+    using NthItem = void* (*)(GtkToolbar*, int);
+    using ChildVisible = int (*)(void*);
+    const auto count = reinterpret_cast<ItemCount>(dlsym(RTLD_DEFAULT, "gtk_toolbar_get_n_items"));
+    const auto nth = reinterpret_cast<NthItem>(dlsym(RTLD_DEFAULT, "gtk_toolbar_get_nth_item"));
+    const auto visible =
+        reinterpret_cast<ChildVisible>(dlsym(RTLD_DEFAULT, "gtk_widget_get_child_visible"));
+    if (count == nullptr || nth == nullptr || visible == nullptr) {
+        return -1;
+    }
+    int hidden = 0;
+    for (int i = 0, n = count(toolbar->GTKGetToolbar()); i < n; ++i) {
+        hidden += visible(nth(toolbar->GTKGetToolbar(), i)) ? 0 : 1;
+    }
+    return hidden;
+}
 
 class MainFrameTest : public testing::Test {
 protected:
@@ -84,7 +108,7 @@ TEST_F(MainFrameTest, ConstructionTracesEveryStepAndShowsTitleStatusAndPanes) {
     EXPECT_EQ(inner->GetWindow1(), m_frame->canvas);
     EXPECT_EQ(inner->GetWindow2(), m_frame->properties);
     EXPECT_TRUE(waitFor([&] {
-        return outer->GetSashPosition() == 235 && inner->GetClientSize().x > 600 &&
+        return outer->GetSashPosition() == 258 && inner->GetClientSize().x > 600 &&
                inner->GetSashPosition() == inner->GetClientSize().x - 280;
     })) << "outer sash "
         << outer->GetSashPosition() << ", inner sash " << inner->GetSashPosition() << " of "
@@ -95,7 +119,15 @@ TEST_F(MainFrameTest, ConstructionTracesEveryStepAndShowsTitleStatusAndPanes) {
     EXPECT_TRUE(waitFor([&] { return m_frame->canvas->GetSize().x == canvasWidth - 100; }))
         << m_frame->canvas->GetSize().x;
     EXPECT_EQ(m_frame->properties->GetSize().x, propertiesWidth);
-    EXPECT_EQ(m_frame->palette->GetSize().x, 235);
+    EXPECT_EQ(m_frame->palette->GetSize().x, 258) << "three icon columns";
+
+    // A 1024 x 700 window still shows every tool and a canvas to work on.
+    m_frame->SetSize(1024, 700);
+    wxToolBar* tools = m_frame->GetToolBar();
+    ASSERT_TRUE(waitFor([&] { return m_frame->canvas->GetSize().x < canvasWidth - 200; }));
+    EXPECT_EQ(hiddenTools(tools), 0) << "tools moved into the overflow menu";
+    EXPECT_GE(m_frame->canvas->GetSize().x, 400);
+    EXPECT_GE(m_frame->canvas->GetSize().y, 400);
 }
 
 TEST_F(MainFrameTest, TheExperienceQuestionComesFromTheEventLoopOnAFirstStart) {

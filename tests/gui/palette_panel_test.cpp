@@ -10,6 +10,7 @@
 
 #include "files_test_fixture.h"
 #include "panels/palette_groups.h"
+#include "panels/ui/piece_preview_popup.h"
 #include "panels/ui/track_icon_grid.h"
 
 namespace fs = std::filesystem;
@@ -166,4 +167,65 @@ TEST_F(PalettePanelTest, LibraryBlocksAreInsertedAtTheOrigin) {
     EXPECT_DOUBLE_EQ(layout.pieces[2].x, 500.0);
     EXPECT_NE(layout.pieces[1].id, 7u);
     EXPECT_TRUE(m_frame->modified);
+}
+
+TEST_F(PalettePanelTest, PreviewClosesWhenTheGridScrolls) {
+    TrackIconGrid* grid = m_palette->grid();
+    PiecePreviewPopup* popup = m_palette->previewPopup();
+    ASSERT_NE(popup, nullptr);
+    for (const wxEventType type : {wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_THUMBTRACK}) {
+        grid->showPreview(1);
+        ASSERT_TRUE(popup->IsShown());
+        wxScrollWinEvent scroll(type, 3, wxVERTICAL);
+        scroll.SetEventObject(grid);
+        grid->ProcessWindowEvent(scroll);
+        EXPECT_FALSE(popup->IsShown()) << "scroll event " << type;
+    }
+    grid->showPreview(1);
+    ASSERT_TRUE(popup->IsShown());
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = -120;
+    wheel.m_wheelDelta = 120;
+    wheel.SetEventObject(grid);
+    grid->ProcessWindowEvent(wheel);
+    EXPECT_FALSE(popup->IsShown()) << "mouse wheel";
+}
+
+TEST_F(PalettePanelTest, SceneryHeadersAreNeverSelected) {
+    wxListBox* list = m_palette->sceneryList();
+    const std::vector<std::string>& keys = m_palette->sceneryKeys();
+    ASSERT_GT(keys.size(), 3u);
+    ASSERT_TRUE(keys[0].empty()) << "the list starts with a header";
+    auto pick = [&](int line) {
+        list->SetSelection(line);
+        wxCommandEvent event(wxEVT_LISTBOX, list->GetId());
+        event.SetEventObject(list);
+        event.SetInt(line);
+        list->ProcessWindowEvent(event);
+    };
+    pick(0);
+    EXPECT_EQ(list->GetSelection(), 1) << "moved past the first header";
+    const int header = static_cast<int>(
+        std::find_if(keys.begin() + 1, keys.end(), [](const std::string& k) { return k.empty(); }) -
+        keys.begin());
+    ASSERT_LT(header, static_cast<int>(keys.size()) - 1);
+    pick(header - 1);
+    pick(header);
+    EXPECT_EQ(list->GetSelection(), header + 1) << "down over a header";
+    pick(header);
+    EXPECT_EQ(list->GetSelection(), header - 1) << "up over a header";
+
+    // A press on a header selects nothing, so a drag from there places nothing.
+    m_palette->notebook()->SetSelection(static_cast<size_t>(m_palette->notebook()->FindPage(list)));
+    ASSERT_TRUE(waitFor([&] { return list->IsShownOnScreen(); }));
+    list->SetFirstItem(0);
+    const wxPoint firstLine(10, 10);  // the first line, shown at the top
+    ASSERT_TRUE(waitFor([&] { return list->HitTest(firstLine) == 0; }))
+        << list->HitTest(firstLine) << " size " << list->GetClientSize().x << "x"
+        << list->GetClientSize().y;
+    wxMouseEvent press(wxEVT_LEFT_DOWN);
+    press.SetPosition(firstLine);
+    press.SetEventObject(list);
+    list->ProcessWindowEvent(press);
+    EXPECT_EQ(list->GetSelection(), wxNOT_FOUND);
 }

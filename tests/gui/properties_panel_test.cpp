@@ -119,3 +119,35 @@ TEST_F(PropertiesPanelTest, BuyTrackOpensTheCartOfTheLayout) {
     EXPECT_EQ(m_urls[0], shopCartUrl("47110000024172:1,47110000024188:2,47110000024630:1,"
                                      "47110000074492:2,47110000074462:1"));
 }
+
+TEST_F(PropertiesPanelTest, ColourChoiceAlwaysShowsAnEntry) {
+    auto* colour = child<wxChoice>(m_panel, PropertiesNames::ColourChoice);
+    ASSERT_NE(colour, nullptr);
+    EXPECT_EQ(colour->GetStringSelection(), "Default") << "not an empty box at the start";
+    buildStation();
+    Layout& layout = m_frame->layout;
+    for (int i = 0; i < 3; ++i) {
+        layout.pieces[static_cast<size_t>(i)].hasColor = true;
+        layout.pieces[static_cast<size_t>(i)].color = {60, 170, 60};
+    }
+    m_frame->RefreshSidePanels();
+    EXPECT_EQ(colour->GetStringSelection(), "Green") << "the colour of the selected run";
+    layout.DeselectAll();
+    m_frame->RefreshSidePanels();
+    EXPECT_EQ(colour->GetStringSelection(), "Green") << "kept without a selection";
+}
+
+TEST_F(PropertiesPanelTest, PieceNamesUseTheWidthOfThePanel) {
+    buildStation();
+    auto* list = child<wxListCtrl>(m_panel, PropertiesNames::TallyList);
+    ASSERT_NE(list, nullptr);
+    m_frame->SetSize(1400, 900);
+    ASSERT_TRUE(waitFor([&] { return list->GetClientSize().x > 200; }));
+    // The name column takes what the count column leaves, not a fixed 110 pixels.
+    ASSERT_TRUE(waitFor([&] {
+        return list->GetColumnWidth(0) + list->GetColumnWidth(1) >= list->GetClientSize().x - 30;
+    })) << list->GetColumnWidth(0)
+        << " + " << list->GetColumnWidth(1) << " in " << list->GetClientSize().x;
+    EXPECT_GT(list->GetColumnWidth(0), 110);
+    EXPECT_LE(list->GetColumnWidth(0) + list->GetColumnWidth(1), list->GetClientSize().x);
+}

@@ -113,7 +113,7 @@ void MainFrame::BuildPanels() {
     m_innerSplit->SetMinimumPaneSize(200);
     FrameTrace("BuildPanels: split done");
 
-    m_outerSplit->SplitVertically(palette, m_innerSplit, 235);
+    m_outerSplit->SplitVertically(palette, m_innerSplit, 258);
     m_outerSplit->SetMinimumPaneSize(150);
     FrameTrace("BuildPanels: adding to sizer");
 

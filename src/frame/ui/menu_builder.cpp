@@ -7,6 +7,7 @@
 
 #include "frame/command_ids.h"
 #include "frame/command_table.h"
+#include "frame/ui/toolbar_fit.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ void FillCommandToolBar(wxToolBar* toolbar) {
         }
     }
     toolbar->Realize();
+    FitToolWidthsToLabels(toolbar);
 }
 
 int ZoomCommandForKey(int keyCode, int modifiers) {

@@ -82,6 +82,7 @@ PalettePanel::PalettePanel(wxWindow* parent, MainFrame* frame)
         list->Bind(wxEVT_LEFT_DOWN, &PalettePanel::OnPlacementListMouse, this);
         list->Bind(wxEVT_MOTION, &PalettePanel::OnPlacementListMouse, this);
         list->Bind(wxEVT_LISTBOX_DCLICK, &PalettePanel::OnPlacementListDoubleClick, this);
+        list->Bind(wxEVT_LISTBOX, &PalettePanel::OnPlacementListSelected, this);
     }
 }
 
@@ -129,11 +130,13 @@ void PalettePanel::rebuildForSystem() {
 
 void PalettePanel::fillScenery() {
     fillList(m_scenery, sceneryLines(SceneryCatalog::instance()), m_sceneryKeys);
+    m_sceneryLine = -1;
 }
 
 void PalettePanel::fillSignals() {
     fillList(m_signals, signalLines(SceneryCatalog::instance(), currentSystemIndex()),
              m_signalKeys);
+    m_signalLine = -1;
 }
 
 void PalettePanel::setSceneryPagePresent(bool present) {
@@ -282,7 +285,43 @@ std::string PalettePanel::currentPlacementKey() const {
     return keys[static_cast<size_t>(line)];
 }
 
+std::vector<PaletteLine> PalettePanel::placementLines(const wxListBox* list) const {
+    const std::vector<std::string>& keys = list == m_scenery ? m_sceneryKeys : m_signalKeys;
+    std::vector<PaletteLine> lines;
+    lines.reserve(keys.size());
+    for (const std::string& key : keys) {
+        lines.push_back({std::string(), key});
+    }
+    return lines;
+}
+
+void PalettePanel::OnPlacementListSelected(wxCommandEvent& event) {
+    auto* list = dynamic_cast<wxListBox*>(event.GetEventObject());
+    if (list == nullptr) {
+        return;
+    }
+    int& previous = list == m_scenery ? m_sceneryLine : m_signalLine;
+    // A group header is a caption, not an item: the keys move past it, a click leaves nothing.
+    const int line = selectablePaletteLine(placementLines(list), event.GetSelection(), previous);
+    if (line != event.GetSelection()) {
+        list->SetSelection(line);
+    }
+    previous = line;
+}
+
 void PalettePanel::OnPlacementListMouse(wxMouseEvent& event) {
+    auto* list = dynamic_cast<wxListBox*>(event.GetEventObject());
+    if (list != nullptr && event.GetEventType() == wxEVT_LEFT_DOWN) {
+        const int line = list->HitTest(event.GetPosition());
+        const std::vector<std::string>& keys = list == m_scenery ? m_sceneryKeys : m_signalKeys;
+        if (line >= 0 && line < static_cast<int>(keys.size()) &&
+            keys[static_cast<size_t>(line)].empty()) {
+            // A press on a header selects nothing, so a drag from it places nothing either.
+            list->SetSelection(wxNOT_FOUND);
+            (list == m_scenery ? m_sceneryLine : m_signalLine) = -1;
+            return;
+        }
+    }
     event.Skip();  // the list still selects the line under the press
     if (event.GetEventType() == wxEVT_MOTION && event.LeftIsDown() && event.Dragging()) {
         placeScenery(currentPlacementKey());

@@ -10,6 +10,7 @@
 #include <wx/panel.h>
 
 #include "catalog/track_catalog.h"
+#include "panels/palette_groups.h"
 
 class MainFrame;
 class PiecePreviewPopup;
@@ -70,6 +71,8 @@ private:
     void OnLibraryContextMenu(wxContextMenuEvent& event);
     void OnPlacementListMouse(wxMouseEvent& event);
     void OnPlacementListDoubleClick(wxCommandEvent& event);
+    void OnPlacementListSelected(wxCommandEvent& event);
+    std::vector<PaletteLine> placementLines(const wxListBox* list) const;
 
     void rebuildForSystem();
     void fillScenery();
@@ -96,4 +99,6 @@ private:
     std::vector<std::string> m_libraryPaths;
     std::vector<std::string> m_sceneryKeys;
     std::vector<std::string> m_signalKeys;
+    int m_sceneryLine = -1;  ///< selected line of the Scenery list, -1 for none
+    int m_signalLine = -1;   ///< selected line of the Signals list
 };

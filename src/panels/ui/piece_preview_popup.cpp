@@ -2,10 +2,10 @@
 
 #include <wx/dcbuffer.h>
 
-#include "render/ui/layout_renderer.h"
 #include "catalog/track_catalog.h"
 #include "panels/palette_groups.h"
 #include "panels/ui/track_icon_grid.h"
+#include "render/ui/layout_renderer.h"
 
 namespace {
 
@@ -67,9 +67,9 @@ void PiecePreviewPopup::OnPaint(wxPaintEvent&) {
     const wxString text = wxString::FromUTF8(m_article);
     dc.DrawText(text, (kWidth - dc.GetTextExtent(text).x) / 2, 1);
 
-    // The icon rule for the whole box, with the track's middle moved below the article number.
-    IconTransform transform = iconTransform(*def, kWidth, kHeight);
-    transform.offsetY += kTextBand / 2.0;
+    // The icon rule for the box below the article number, so that a long piece fits under it.
+    IconTransform transform = iconTransform(*def, kWidth, kHeight - kTextBand);
+    transform.offsetY += kTextBand;
     drawPaletteIcon(dc, *m_renderer, *def, transform);
 }
 

@@ -1,5 +1,7 @@
 #include "panels/ui/properties_panel.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/listctrl.h>
@@ -22,6 +24,8 @@ namespace {
 const wxColour kWarningColour(200, 40, 40);
 const wxColour kRecommendColour(60, 60, 160);
 const wxColour kShopGreen(20, 110, 20);
+// The "Piece" column never narrower than this (pixels), however narrow the panel.
+constexpr int kTallyNameMinWidth = 110;
 
 /// Opens addresses in the desktop's default browser.
 class BrowserOpener : public UrlOpener {
@@ -100,6 +104,8 @@ void PropertiesPanel::BuildControls() {
     for (int i = 0; i < pieceColourCount(); ++i) {
         m_colour->Append(pieceColourAt(i).name);
     }
+    // A choice without a selection shows an empty box; start on "Default".
+    m_colour->SetSelection(0);
     auto* apply = new wxButton(colourBox->GetStaticBox(), wxID_ANY, "Apply", wxDefaultPosition,
                                wxDefaultSize, 0, wxDefaultValidator, N::ColourApply);
     colourBox->Add(m_colour, 1, wxALIGN_CENTER_VERTICAL | wxALL, 2);
@@ -128,9 +134,13 @@ void PropertiesPanel::BuildControls() {
     m_list = new wxListCtrl(this, wxID_ANY, wxDefaultPosition, wxSize(-1, 180),
                             wxLC_REPORT | wxLC_NO_HEADER | wxBORDER_NONE, wxDefaultValidator,
                             N::TallyList);
-    m_list->AppendColumn("Piece", wxLIST_FORMAT_LEFT, 110);
+    m_list->AppendColumn("Piece", wxLIST_FORMAT_LEFT, kTallyNameMinWidth);
     m_list->AppendColumn("Count", wxLIST_FORMAT_RIGHT, 40);
     m_list->SetMinSize(wxSize(-1, 180));
+    m_list->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        FitTallyColumns();
+        event.Skip();
+    });
     column->Add(m_list, 1, wxEXPAND | wxALL, 4);
 
     separator();
@@ -193,7 +203,21 @@ void PropertiesPanel::RefreshSelection() {
         m_level->SetSelection(summary->levelIndex);
     }
     m_level->Enable(summary->levelEnabled);
+    // The colour of what is selected, when the pieces share one; else the last pick stays.
+    if (const int entry = selectedColourEntry(m_frame->layout); entry >= 0) {
+        m_colour->SetSelection(entry);
+    }
     Layout();
+}
+
+void PropertiesPanel::FitTallyColumns() {
+    if (m_list == nullptr || m_list->GetColumnCount() < 2) {
+        return;
+    }
+    // Names take what the count column and a vertical scroll bar leave of the list's width.
+    const int width = m_list->GetClientSize().x - m_list->GetColumnWidth(1) -
+                      wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_list);
+    m_list->SetColumnWidth(0, std::max(kTallyNameMinWidth, width));
 }
 
 void PropertiesPanel::RefreshTally() {

@@ -77,6 +77,7 @@ private:
     void OnLevelChosen();
     void OnApplyColour();
     void OnAddLabel();
+    void FitTallyColumns();
 
     MainFrame* m_frame;
     std::unique_ptr<UrlOpener> m_opener;

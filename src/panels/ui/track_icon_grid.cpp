@@ -7,9 +7,9 @@
 #include <wx/settings.h>
 
 #include "canvas/canvas_view.h"
-#include "render/ui/layout_renderer.h"
 #include "catalog/track_catalog.h"
 #include "panels/ui/piece_preview_popup.h"
+#include "render/ui/layout_renderer.h"
 
 namespace {
 
@@ -71,6 +71,18 @@ TrackIconGrid::TrackIconGrid(wxWindow* parent)
     Bind(wxEVT_LEAVE_WINDOW, &TrackIconGrid::OnLeave, this);
     Bind(wxEVT_SIZE, &TrackIconGrid::OnSize, this);
     Bind(wxEVT_TIMER, &TrackIconGrid::OnRestTimer, this, m_restTimer.GetId());
+    // The preview stands beside an icon; once the icons scroll away it would point at nothing.
+    const auto scrolled = [this](wxEvent& event) {
+        hidePreview();
+        event.Skip();
+    };
+    for (const wxEventType type :
+         {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
+          wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+          wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE}) {
+        Bind(wxEventTypeTag<wxScrollWinEvent>(type), scrolled);
+    }
+    Bind(wxEVT_MOUSEWHEEL, scrolled);
     layoutPass();
 }
 

@@ -18,6 +18,8 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const CanvasView
                                 wxSize clientSize) {
     m_layout = &layout;
     m_clientSize = clientSize;
+    m_labelSpace.clear();
+    m_trackLabels.clear();
 
     dc.SetBackground(wxBrush(toWx(RenderStyle::kBackground)));
     dc.Clear();
@@ -39,10 +41,13 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const CanvasView
 
     // Track leading into the bottom of a helix lies under the helix rings, all else over them.
     collectHelixDrawSets(layout, m_sets);
+    m_deferLabels = true;
     drawPieceGroup(dc, layout, view, true);
     drawHelixRings(dc, layout, view);
     drawPieceGroup(dc, layout, view, false);
     drawOnTopPieces(dc, layout, view);
+    m_deferLabels = false;
+    drawTrackLabels(dc);
 
     drawScenery(dc, layout, view, true);
     drawGradeArrows(dc, layout, view);

@@ -16,11 +16,12 @@
 #include <wx/pen.h>
 
 #include "canvas/canvas_view.h"
-#include "render/render_rules.h"
-#include "render/ui/render_text.h"
+#include "catalog/piece_shape.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
-#include "catalog/piece_shape.h"
+#include "render/label_space.h"
+#include "render/render_rules.h"
+#include "render/ui/render_text.h"
 
 struct SceneryDef;
 
@@ -126,4 +127,17 @@ private:
     wxPen m_pen;
     wxBrush m_brush;
     FontCache m_fonts;
+    // Article labels wait for the end of the track passes, so that no later band covers them;
+    // then they are drawn, selected pieces' first, each only where no earlier label lies.
+    struct TrackLabel {
+        wxString text;
+        wxPoint at;  ///< top-left corner, screen pixels
+        wxSize extent;
+        int points = 0;
+        bool selected = false;
+    };
+    void drawTrackLabels(wxDC& dc);
+    bool m_deferLabels = false;
+    std::vector<TrackLabel> m_trackLabels;
+    LabelSpace m_labelSpace;
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "render/screen_ticks.h"
 #include "render/ui/layout_renderer.h"
 #include "render/ui/render_text.h"
 
@@ -123,12 +124,15 @@ void LayoutRenderer::drawGrid(wxDC& dc, const Layout& layout, const CanvasView& 
         return;
     }
     setPen(dc, RenderStyle::kGridLine, 1);
-    for (double x = std::floor(-view.panX / s) * s + view.panX; x < clientSize.x; x += s) {
-        const int ix = static_cast<int>(x);
+    // Only the lines on screen, however far the view lies from the layout origin.
+    const ScreenSteps columns = gridLines(view.panX, s, clientSize.x);
+    for (int i = 0; i < columns.count; ++i) {
+        const int ix = static_cast<int>(columns.at(i));
         dc.DrawLine(ix, 0, ix, clientSize.y);
     }
-    for (double y = std::floor(-view.panY / s) * s + view.panY; y < clientSize.y; y += s) {
-        const int iy = static_cast<int>(y);
+    const ScreenSteps rows = gridLines(view.panY, s, clientSize.y);
+    for (int i = 0; i < rows.count; ++i) {
+        const int iy = static_cast<int>(rows.at(i));
         dc.DrawLine(0, iy, clientSize.x, iy);
     }
     const ScreenPoint o = view.worldToScreen(0.0, 0.0);
@@ -146,38 +150,37 @@ void LayoutRenderer::drawRulers(wxDC& dc, const CanvasView& view, Units units, w
     dc.DrawRectangle(0, 0, size.x, strip);
     dc.DrawRectangle(0, 0, strip, size.y);
 
-    const RulerStep step = rulerStep(units, view.zoom);
     dc.SetFont(m_fonts.get(RenderStyle::kRulerPt, false));
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetTextForeground(toWx(RenderStyle::kRulerText));
-    // Ticks closer than this to the corner would run into the other strip.
+    // Ticks closer than this to the corner would run into the other strip. Labels stand right of
+    // a top tick and below a left tick; both strips share the step that leaves room for the
+    // labels of either.
     const int corner = strip - 1;
+    const RulerStrip top{corner, size.x, 2};
+    const RulerStrip left{corner, size.y, 1};
+    const auto width = [&dc](const std::string& label) {
+        return static_cast<double>(dc.GetTextExtent(wxString::FromUTF8(label)).x);
+    };
+    const auto height = [&dc](const std::string& label) {
+        return static_cast<double>(dc.GetTextExtent(wxString::FromUTF8(label)).y);
+    };
+    const RulerStep across = rulerStepForLabels(units, view.zoom, view.panX, top, width);
+    const RulerStep down = rulerStepForLabels(units, view.zoom, view.panY, left, height);
+    const RulerStep step = across.pixels >= down.pixels ? across : down;
 
-    for (double i = std::floor(-view.panX / step.pixels);; i += 1.0) {
-        const double x = view.panX + i * step.pixels;
-        if (x >= size.x) {
-            break;
+    setPen(dc, RenderStyle::kRulerTick, 1);
+    for (const RulerTick& tick : rulerTicks(step, units, view.panX, top, width)) {
+        dc.DrawLine(tick.pixel, strip - 6, tick.pixel, strip);
+        if (!tick.label.empty()) {
+            dc.DrawText(wxString::FromUTF8(tick.label), tick.pixel + 2, 1);
         }
-        if (x <= corner) {
-            continue;
-        }
-        const int ix = static_cast<int>(x);
-        setPen(dc, RenderStyle::kRulerTick, 1);
-        dc.DrawLine(ix, strip - 6, ix, strip);
-        dc.DrawText(wxString::FromUTF8(rulerLabel(i * step.step, units)), ix + 2, 1);
     }
-    for (double i = std::floor(-view.panY / step.pixels);; i += 1.0) {
-        const double y = view.panY + i * step.pixels;
-        if (y >= size.y) {
-            break;
+    for (const RulerTick& tick : rulerTicks(step, units, view.panY, left, height)) {
+        dc.DrawLine(strip - 6, tick.pixel, strip, tick.pixel);
+        if (!tick.label.empty()) {
+            dc.DrawText(wxString::FromUTF8(tick.label), 1, tick.pixel + 1);
         }
-        if (y <= corner) {
-            continue;
-        }
-        const int iy = static_cast<int>(y);
-        setPen(dc, RenderStyle::kRulerTick, 1);
-        dc.DrawLine(strip - 6, iy, strip, iy);
-        dc.DrawText(wxString::FromUTF8(rulerLabel(i * step.step, units)), 1, iy + 1);
     }
 
     setPen(dc, RenderStyle::kRulerMouse, 1);

@@ -224,15 +224,37 @@ void LayoutRenderer::drawRails(wxDC& dc, const PieceDef& def, const PieceShape& 
 
 void LayoutRenderer::drawPieceLabel(wxDC& dc, const PlacedPiece& piece, const PieceShape& shape,
                                     const CanvasView& view, bool selected) {
-    const int pt = std::max(6, static_cast<int>(9 * view.zoom));
-    dc.SetFont(m_fonts.get(pt, true));
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetTextForeground(
-        toWx(selected ? RenderStyle::kTrackOutlineSelected : RenderStyle::kPieceLabel));
-    const wxString text = wxString::FromUTF8(piece.article);
-    const wxSize extent = dc.GetTextExtent(text);
+    TrackLabel label;
+    label.points = trackLabelPoints(view.zoom);
+    label.selected = selected;
+    label.text = wxString::FromUTF8(piece.article);
+    dc.SetFont(m_fonts.get(label.points, true));
+    label.extent = dc.GetTextExtent(label.text);
     const wxPoint m = toWxPoint(view.worldToScreen(localToLayout(piece.pose(), shape.midpoint)));
-    dc.DrawText(text, m.x - extent.x / 2, m.y - extent.y / 2);
+    label.at = wxPoint(m.x - label.extent.x / 2, m.y - label.extent.y / 2);
+    m_trackLabels.push_back(std::move(label));
+    if (!m_deferLabels) {
+        drawTrackLabels(dc);
+    }
+}
+
+void LayoutRenderer::drawTrackLabels(wxDC& dc) {
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    // Zoomed out, neighbouring labels would print over each other: the first one keeps its place,
+    // and the labels of selected pieces come first.
+    for (const bool selectedPass : {true, false}) {
+        for (const TrackLabel& label : m_trackLabels) {
+            if (label.selected != selectedPass ||
+                !m_labelSpace.claim({label.at.x, label.at.y, label.extent.x, label.extent.y})) {
+                continue;
+            }
+            dc.SetFont(m_fonts.get(label.points, true));
+            dc.SetTextForeground(toWx(label.selected ? RenderStyle::kTrackOutlineSelected
+                                                     : RenderStyle::kPieceLabel));
+            dc.DrawText(label.text, label.at);
+        }
+    }
+    m_trackLabels.clear();
 }
 
 void LayoutRenderer::drawConnectorDots(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,

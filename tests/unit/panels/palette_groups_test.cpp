@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "catalog/helix_catalog.h"
+#include "catalog/piece_shape.h"
 #include "catalog/scenery_catalog.h"
 
 namespace {
@@ -71,9 +72,18 @@ TEST(PaletteGroups, GroupsPerSystemInTableOrderAndHelixRowsForCTrack) {
 }
 
 TEST(PaletteGrid, ColumnsRowTopsHitsAndIconScale) {
-    EXPECT_EQ(paletteColumns(155), 1);
-    EXPECT_EQ(paletteColumns(156), 2);
-    EXPECT_EQ(paletteColumns(228), 3);
+    // As many columns as fit: the last 80-pixel square ends 2 pixels inside the width.
+    EXPECT_EQ(paletteColumns(168), 1);
+    EXPECT_EQ(paletteColumns(169), 2) << "cells at 6 and 87, the second ending at 167";
+    EXPECT_EQ(paletteColumns(247), 2);
+    EXPECT_EQ(paletteColumns(248), 3) << "cells at 6, 86 and 166, the third ending at 246";
+    EXPECT_EQ(paletteColumns(5), 3) << "not laid out yet";
+    for (int width = 10; width < 400; ++width) {
+        const int columns = paletteColumns(width);
+        if (columns > 1) {
+            EXPECT_LE(paletteColumnWidth(width) * (columns - 1) + 6 + 80, width - 2) << width;
+        }
+    }
     using K = PaletteItem::Kind;
     const std::vector<K> kinds = {K::Header, K::Piece, K::Piece, K::Header, K::TextRow, K::Piece};
     const PaletteGridLayout grid = layoutPaletteGrid(kinds, 300);
@@ -90,6 +100,62 @@ TEST(PaletteGrid, ColumnsRowTopsHitsAndIconScale) {
     bend.radius = 5000.0;
     bend.angle = 90.0;
     EXPECT_DOUBLE_EQ(iconTransform(bend).scale, 0.03) << "clamped";
+}
+
+TEST(PaletteGrid, EveryIconDrawingFitsItsBox) {
+    // Gauge 1 straights of a metre and wide curves ran out of the square at the common scale.
+    for (int index = 0; index < static_cast<int>(paletteSystems().size()); ++index) {
+        for (const PaletteItem& item : paletteItems(index, catalog())) {
+            if (item.kind != PaletteItem::Kind::Piece) {
+                continue;
+            }
+            const PieceDef& def = *catalog().byArticle(item.article);
+            // The grid's square and the preview's 80 x 55 box below its 12-pixel article line.
+            for (const auto& [w, h] : {std::pair{80, 80}, std::pair{80, 43}}) {
+                const IconTransform t = iconTransform(def, w, h);
+                const Bounds e = iconExtent(def);
+                const double left = t.offsetX + e.minX * t.scale;
+                const double right = t.offsetX + e.maxX * t.scale;
+                const double top = t.offsetY + e.minY * t.scale;
+                const double bottom = t.offsetY + e.maxY * t.scale;
+                EXPECT_GE(left, 4.99) << item.article << " in " << w << "x" << h;
+                EXPECT_LE(right, w - 4.99) << item.article << " in " << w << "x" << h;
+                EXPECT_GE(top, 4.99) << item.article << " in " << w << "x" << h;
+                EXPECT_LE(bottom, h - 4.99) << item.article << " in " << w << "x" << h;
+            }
+        }
+    }
+    // A short straight keeps the common scale and runs along the middle.
+    const IconTransform straight = iconTransform(*catalog().byArticle("24071"));
+    EXPECT_NEAR(straight.scale, 64.0 / 218.75 * 0.82, 1e-9);
+    EXPECT_DOUBLE_EQ(straight.offsetY, 40.0);
+    // The metre-long Gauge 1 straight is shrunk to the box.
+    const PieceDef& metre = *catalog().byArticle("59061");
+    EXPECT_LT(iconTransform(metre).scale, 64.0 / 218.75 * 0.82);
+    EXPECT_NEAR(iconTransform(metre).scale * iconExtent(metre).width(), 70.0, 1e-9);
+    // Accessory boxes beside K-Track turnouts count.
+    const PieceDef& turnout = *catalog().byArticle("2262");
+    EXPECT_GT(iconExtent(turnout).maxY, pieceShape(turnout).bounds.maxY);
+}
+
+TEST(PaletteLists, HeadersAreNeverSelected) {
+    const std::vector<PaletteLine> lines = {{"--- Platforms", ""}, {"Platform", "p1"},
+                                            {"Ramp", "p2"},        {"--- Nature", ""},
+                                            {"Tree", "t"},         {"--- Empty", ""}};
+    EXPECT_EQ(selectablePaletteLine(lines, 1, -1), 1);
+    EXPECT_EQ(selectablePaletteLine(lines, 0, -1), 1) << "a click on the first header";
+    EXPECT_EQ(selectablePaletteLine(lines, 3, 2), 4) << "arrow down over a header";
+    EXPECT_EQ(selectablePaletteLine(lines, 3, 4), 2) << "arrow up over a header";
+    EXPECT_EQ(selectablePaletteLine(lines, 0, 1), 1) << "nothing above: stay";
+    EXPECT_EQ(selectablePaletteLine(lines, 5, 4), 4) << "nothing below: stay";
+    EXPECT_EQ(selectablePaletteLine({{"--- Only", ""}}, 0, -1), -1);
+    EXPECT_EQ(selectablePaletteLine(lines, 9, 2), 2) << "out of range";
+    const std::vector<PaletteLine> scenery = sceneryLines(SceneryCatalog::instance());
+    for (int i = 0; i < static_cast<int>(scenery.size()); ++i) {
+        const int chosen = selectablePaletteLine(scenery, i, -1);
+        ASSERT_GE(chosen, 0);
+        EXPECT_FALSE(scenery[static_cast<size_t>(chosen)].key.empty()) << i;
+    }
 }
 
 TEST(PaletteLists, ZTrackSignalsAndLibraryBlocks) {

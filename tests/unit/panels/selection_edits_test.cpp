@@ -43,3 +43,23 @@ TEST(SelectionEdits, ColourAndLabelAreOneUndoStepEach) {
     EXPECT_DOUBLE_EQ(layout.labels[0].x, 120.5);
     EXPECT_EQ(layout.undoStack.size(), 2u);
 }
+
+TEST(SelectionEdits, ColourChoiceShowsTheColourTheSelectionShares) {
+    Layout layout;
+    LayoutEditor editor(layout);
+    EXPECT_EQ(selectedColourEntry(layout), -1) << "nothing selected";
+    const uint32_t a = addPiece(layout, "24188", true);
+    const uint32_t b = addPiece(layout, "24188", true);
+    addPiece(layout, "24188");
+    EXPECT_EQ(selectedColourEntry(layout), 0) << "no own colour: Default";
+    ASSERT_TRUE(applyPieceColour(editor, 5));
+    layout.FindPiece(a)->selected = true;
+    EXPECT_EQ(selectedColourEntry(layout), 5);
+    EXPECT_STREQ(pieceColourAt(5).name, "Blue");
+    layout.FindPiece(b)->selected = true;
+    EXPECT_EQ(selectedColourEntry(layout), 5) << "both blue";
+    layout.FindPiece(b)->color = {1, 2, 3};
+    EXPECT_EQ(selectedColourEntry(layout), -1) << "a colour of no entry";
+    layout.FindPiece(b)->hasColor = false;
+    EXPECT_EQ(selectedColourEntry(layout), -1) << "blue and default differ";
+}
