@@ -137,6 +137,10 @@ void LayoutRenderer::drawGrid(wxDC& dc, const Layout& layout, const CanvasView& 
     }
     const ScreenPoint o = view.worldToScreen(0.0, 0.0);
     const int h = RenderStyle::kOriginCrossHalf;
+    // The origin may lie far off screen, where its clamped position leaves no room for the arms.
+    if (o.x < -h || o.y < -h || o.x > clientSize.x + h || o.y > clientSize.y + h) {
+        return;
+    }
     setPen(dc, RenderStyle::kOriginCross, RenderStyle::kOriginCrossWidth);
     dc.DrawLine(o.x - h, o.y, o.x + h, o.y);
     dc.DrawLine(o.x, o.y - h, o.x, o.y + h);
