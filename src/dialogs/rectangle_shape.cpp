@@ -1,52 +1,11 @@
 #include "dialogs/rectangle_shape.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <optional>
-#include <string_view>
 
+#include "dialogs/typed_number.h"
 #include "edit/edit.h"
 
 #include "document/layout.h"
-
-namespace {
-
-// A number as the field shows it: `decimals` places at most, without trailing zeros.
-std::string formatAmount(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text = buffer;
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.') {
-            text.pop_back();
-        }
-    }
-    return text;
-}
-
-// The whole of `text` as one finite decimal number; "," may stand for the decimal point.
-std::optional<double> parseAmount(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    std::string number(text);
-    if (number.find('.') == std::string::npos) {
-        if (const size_t comma = number.find(','); comma != std::string::npos) {
-            number[comma] = '.';
-        }
-    }
-    double value = 0.0;
-    const char* end = number.data() + number.size();
-    const auto result = std::from_chars(number.data(), end, value, std::chars_format::general);
-    if (number.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-}  // namespace
 
 RectangleFieldRange rectangleFieldRange(Units units) {
     switch (units) {
@@ -70,11 +29,10 @@ RectangleSideEntry readRectangleSide(const std::string& typed, const std::string
         "\n\nThe " + side + " can be from " +
         formatAmount(std::ceil(range.minimum * scale) / scale, range.decimals) + " to " +
         formatAmount(std::floor(range.maximum * scale) / scale, range.decimals) + " " + unit + ".";
-    const size_t first = typed.find_first_not_of(" \t");
-    if (first == std::string::npos) {
+    const std::string text(trimBlanks(typed));
+    if (text.empty()) {
         return {0.0, "Please enter the " + side + "." + allowed};
     }
-    const std::string text = typed.substr(first, typed.find_last_not_of(" \t") - first + 1);
     // A pasted page of text is cut short in the message.
     constexpr size_t kShown = 30;
     const std::string shown = text.size() > kShown ? text.substr(0, kShown) + "..." : text;

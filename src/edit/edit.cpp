@@ -25,6 +25,12 @@ Layout& Edit::change() {
     return m_editor.layout();
 }
 
+Layout& Edit::changeSetup() {
+    m_setupChanged = true;
+    m_committed = false;
+    return m_editor.layout();
+}
+
 uint32_t Edit::addPiece(PlacedPiece piece) {
     Layout& doc = change();
     if (piece.id == kNoId) {
@@ -155,10 +161,11 @@ int Edit::joinCoincidentEnds(const std::vector<uint32_t>& placed) {
 }
 
 void Edit::commit(EditNotice notice) {
-    if (!m_changed || m_committed) {
+    if ((!m_changed && !m_setupChanged) || m_committed) {
         return;
     }
     m_committed = true;
     m_changed = false;
+    m_setupChanged = false;
     m_editor.announce(notice);
 }

@@ -21,6 +21,9 @@ public:
 
     /// The document to change: takes the undo step the first time.
     Layout& change();
+    /// The document's setup to change (levels, active level, baseboard): no undo step, since
+    /// undo never brings those back; the commit still tells the observers.
+    Layout& changeSetup();
     const Layout& layout() const { return m_editor.layout(); }
     const TrackCatalog& catalog() const { return m_editor.catalog(); }
     bool changed() const { return m_changed; }
@@ -57,5 +60,6 @@ public:
 private:
     LayoutEditor& m_editor;
     bool m_changed = false;
+    bool m_setupChanged = false;
     bool m_committed = false;
 };
