@@ -32,6 +32,16 @@ public:
     virtual int ask(const std::string& title, const std::string& text, PromptButtons buttons,
                     int defaultButton, PromptIcon icon) = 0;
 
+    /// A Yes/No question whose buttons carry their own labels ("&&" shows as "&"); No is the
+    /// default and closing the box answers No. Returns kIdYes or kIdNo.
+    virtual int askLabelled(const std::string& title, const std::string& text,
+                            const std::string& yesLabel, const std::string& noLabel,
+                            PromptIcon icon) {
+        (void)yesLabel;
+        (void)noLabel;
+        return ask(title, text, PromptButtons::YesNo, kIdNo, icon);
+    }
+
     /// A notice with `text` and below it `copyable` (a web address, a path) in a read-only field
     /// that the user can select and copy. Without such a field the address ends the message.
     virtual void showCopyable(const std::string& title, const std::string& text,

@@ -23,8 +23,9 @@ public:
         PromptIcon icon = PromptIcon::Info;
         PromptButtons buttons = PromptButtons::Ok;
         int defaultButton = kIdOk;
-        std::string defaultValue;  ///< preset text of a text entry
-        std::string copyable;      ///< the copyable part of showCopyable (kind Message)
+        std::string defaultValue;       ///< preset text of a text entry
+        std::string copyable;           ///< the copyable part of showCopyable (kind Message)
+        std::string yesLabel, noLabel;  ///< button labels of askLabelled
     };
 
     /// Queues the answer to the next ask() (a button id).
@@ -36,18 +37,19 @@ public:
     bool answersLeft() const { return !m_answers.empty() || !m_texts.empty(); }
 
     void showMessage(const std::string& title, const std::string& text, PromptIcon icon) override {
-        m_records.push_back({Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, {}});
+        m_records.push_back(
+            {Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, {}, {}, {}});
     }
 
     void showCopyable(const std::string& title, const std::string& text,
                       const std::string& copyable, PromptIcon icon) override {
         m_records.push_back(
-            {Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, copyable});
+            {Kind::Message, title, text, icon, PromptButtons::Ok, kIdOk, {}, copyable, {}, {}});
     }
 
     int ask(const std::string& title, const std::string& text, PromptButtons buttons,
             int defaultButton, PromptIcon icon) override {
-        m_records.push_back({Kind::Ask, title, text, icon, buttons, defaultButton, {}, {}});
+        m_records.push_back({Kind::Ask, title, text, icon, buttons, defaultButton, {}, {}, {}, {}});
         if (m_answers.empty()) {
             throw std::logic_error("unexpected question \"" + title + "\": " + text);
         }
@@ -56,10 +58,26 @@ public:
         return answer;
     }
 
+    int askLabelled(const std::string& title, const std::string& text, const std::string& yesLabel,
+                    const std::string& noLabel, PromptIcon icon) override {
+        const int answer = ask(title, text, PromptButtons::YesNo, kIdNo, icon);
+        m_records.back().yesLabel = yesLabel;
+        m_records.back().noLabel = noLabel;
+        return answer;
+    }
+
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultValue) override {
-        m_records.push_back({Kind::AskText, title, prompt, PromptIcon::Question,
-                             PromptButtons::OkCancel, kIdOk, defaultValue, std::string()});
+        m_records.push_back({Kind::AskText,
+                             title,
+                             prompt,
+                             PromptIcon::Question,
+                             PromptButtons::OkCancel,
+                             kIdOk,
+                             defaultValue,
+                             {},
+                             {},
+                             {}});
         if (m_texts.empty()) {
             throw std::logic_error("unexpected text entry \"" + title + "\": " + prompt);
         }

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "dialogs/typed_number.h"
 #include "document/layout_reader.h"
+#include "geometry/typed_number.h"
 
 namespace {
 
@@ -50,36 +50,41 @@ BaseboardForm baseboardForm(BaseboardShape shape) {
             return {"Simple rectangular baseboard:",
                     {{"Width (left to right):", 2400.0}, {"Depth (top to bottom):", 1200.0}}};
         case BaseboardShape::LShape:
-            return {"L-Shape: full rectangle minus bottom-right corner.\n"
-                    "W1/H1 = full size,  W2/H2 = cutout (bottom-right).",
-                    {{"Full width  W1:", 2400.0},
-                     {"Full depth  H1:", 2400.0},
-                     {"Cutout width  W2:", 1200.0},
-                     {"Cutout depth  H2:", 1200.0}}};
+            return {
+                "L-Shape: full rectangle minus bottom-right corner.\n"
+                "W1/H1 = full size,  W2/H2 = cutout (bottom-right).",
+                {{"Full width  W1:", 2400.0},
+                 {"Full depth  H1:", 2400.0},
+                 {"Cutout width  W2:", 1200.0},
+                 {"Cutout depth  H2:", 1200.0}}};
         case BaseboardShape::UShape:
-            return {"U-Shape: rectangle with notch cut from bottom centre.\n"
-                    "W/H = outer size,  W2/H2 = notch (centred on bottom).",
-                    {{"Outer width  W:", 3600.0},
-                     {"Outer depth  H:", 2400.0},
-                     {"Notch width  W2:", 1200.0},
-                     {"Notch depth  H2:", 1200.0}}};
+            return {
+                "U-Shape: rectangle with notch cut from bottom centre.\n"
+                "W/H = outer size,  W2/H2 = notch (centred on bottom).",
+                {{"Outer width  W:", 3600.0},
+                 {"Outer depth  H:", 2400.0},
+                 {"Notch width  W2:", 1200.0},
+                 {"Notch depth  H2:", 1200.0}}};
         case BaseboardShape::TShape:
-            return {"T-Shape: wide top bar plus narrower stem below.\n"
-                    "W/H1 = top bar,  W2/H2 = stem (centred).",
-                    {{"Top width  W:", 3600.0},
-                     {"Top depth  H1:", 1200.0},
-                     {"Stem width  W2:", 1200.0},
-                     {"Stem depth  H2:", 1200.0}}};
+            return {
+                "T-Shape: wide top bar plus narrower stem below.\n"
+                "W/H1 = top bar,  W2/H2 = stem (centred).",
+                {{"Top width  W:", 3600.0},
+                 {"Top depth  H1:", 1200.0},
+                 {"Stem width  W2:", 1200.0},
+                 {"Stem depth  H2:", 1200.0}}};
         case BaseboardShape::CustomPolygon:
-            return {"Enter polygon vertices as  x,y  pairs, one per line.\n"
-                    "Values are in the unit selected above.\n"
-                    "Example (mm):  0,0  /  2400,0  /  2400,1200  /  0,1200",
-                    {}};
+            return {
+                "Enter polygon vertices as  x,y  pairs, one per line.\n"
+                "Values are in the unit selected above.\n"
+                "Example (mm):  0,0  /  2400,0  /  2400,1200  /  0,1200",
+                {}};
         case BaseboardShape::FreeForm:
-            return {"Click OK and then click vertices on the canvas to outline the baseboard.\n"
-                    "Close the shape by clicking near the first vertex or pressing Enter.\n"
-                    "Backspace removes the last vertex; Escape cancels.",
-                    {}};
+            return {
+                "Click OK and then click vertices on the canvas to outline the baseboard.\n"
+                "Close the shape by clicking near the first vertex or pressing Enter.\n"
+                "Backspace removes the last vertex; Escape cancels.",
+                {}};
         case BaseboardShape::Clear:
             break;
     }
@@ -93,8 +98,7 @@ BaseboardShape initialBaseboardShape(const Baseboard& board) {
     return static_cast<BaseboardShape>(board.lastShape);
 }
 
-std::vector<int> initialBaseboardFields(const Baseboard& board, BaseboardShape shape,
-                                        Units units) {
+std::vector<int> initialBaseboardFields(const Baseboard& board, BaseboardShape shape, Units units) {
     const bool stored = static_cast<int>(shape) == board.lastShape;
     const std::vector<BaseboardDimension> rows = baseboardForm(shape).dimensions;
     std::vector<int> fields;
@@ -120,14 +124,13 @@ std::vector<Vec2> parametricBaseboard(BaseboardShape shape, double a, double b, 
         case BaseboardShape::UShape: {
             const double n = std::min(c, a - 2), m = std::min(d, b - 1);
             const double left = (a - n) / 2, right = (a + n) / 2;
-            return {{0, 0},          {a, 0},           {a, b},    {right, b},
-                    {right, b - m},  {left, b - m},    {left, b}, {0, b}};
+            return {{0, 0},         {a, 0},        {a, b},    {right, b},
+                    {right, b - m}, {left, b - m}, {left, b}, {0, b}};
         }
         case BaseboardShape::TShape: {
             const double s = std::min(c, a);
             const double left = (a - s) / 2, right = (a + s) / 2, e = b + std::max(1.0, d);
-            return {{0, 0},      {a, 0},    {a, b},    {right, b},
-                    {right, e},  {left, e}, {left, b}, {0, b}};
+            return {{0, 0}, {a, 0}, {a, b}, {right, b}, {right, e}, {left, e}, {left, b}, {0, b}};
         }
         default:
             return {};

@@ -33,7 +33,7 @@ const char* baseboardShapeName(BaseboardShape shape);
 
 /// One dimension row of a parametric shape.
 struct BaseboardDimension {
-    const char* label = "";   ///< "Width (left to right):"
+    const char* label = "";  ///< "Width (left to right):"
     double defaultMm = 0.0;
 };
 
@@ -58,8 +58,7 @@ std::vector<int> initialBaseboardFields(const Baseboard& board, BaseboardShape s
 
 /// The outline of a parametric shape from its four dimensions (mm, in row order), y downwards.
 /// Empty for the other choices.
-std::vector<Vec2> parametricBaseboard(BaseboardShape shape, double a, double b, double c,
-                                      double d);
+std::vector<Vec2> parametricBaseboard(BaseboardShape shape, double a, double b, double c, double d);
 
 /// The custom polygon text the dialog starts with: the current vertices in the display unit, one
 /// "x,y" line each with two decimals, or a 2400 x 1200 mm rectangle when there is no outline.

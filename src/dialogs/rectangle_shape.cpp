@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dialogs/typed_number.h"
+#include "geometry/typed_number.h"
 #include "edit/edit.h"
 
 #include "document/layout.h"

@@ -90,6 +90,15 @@ int WxPrompter::ask(const std::string& title, const std::string& text, PromptBut
     }
 }
 
+int WxPrompter::askLabelled(const std::string& title, const std::string& text,
+                            const std::string& yesLabel, const std::string& noLabel,
+                            PromptIcon icon) {
+    wxMessageDialog dlg(m_parent, boxText(text), wxString::FromUTF8(title),
+                        wxYES_NO | wxNO_DEFAULT | iconStyle(icon) | wxCENTRE);
+    dlg.SetYesNoLabels(wxString::FromUTF8(yesLabel), wxString::FromUTF8(noLabel));
+    return dlg.ShowModal() == wxID_YES ? kIdYes : kIdNo;
+}
+
 std::optional<std::string> WxPrompter::askText(const std::string& title, const std::string& prompt,
                                                const std::string& defaultValue) {
     wxTextEntryDialog dlg(m_parent, boxText(prompt), wxString::FromUTF8(title),

@@ -15,6 +15,9 @@ public:
     void showMessage(const std::string& title, const std::string& text, PromptIcon icon) override;
     int ask(const std::string& title, const std::string& text, PromptButtons buttons,
             int defaultButton, PromptIcon icon) override;
+    int askLabelled(const std::string& title, const std::string& text,
+                    const std::string& yesLabel, const std::string& noLabel,
+                    PromptIcon icon) override;
     std::optional<std::string> askText(const std::string& title, const std::string& prompt,
                                        const std::string& defaultValue) override;
     /// A small dialog: the text, the copyable part in a read-only field with its text selected,

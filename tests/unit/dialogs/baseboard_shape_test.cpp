@@ -18,8 +18,14 @@ void expectOutline(const std::vector<Vec2>& got, const std::vector<Vec2>& want) 
 
 TEST(BaseboardShapes, UShapeNotchIsCentredOnTheBottomEdge) {
     expectOutline(parametricBaseboard(BaseboardShape::UShape, 3600, 2400, 1200, 1200),
-                  {{0, 0}, {3600, 0}, {3600, 2400}, {2400, 2400}, {2400, 1200}, {1200, 1200},
-                   {1200, 2400}, {0, 2400}});
+                  {{0, 0},
+                   {3600, 0},
+                   {3600, 2400},
+                   {2400, 2400},
+                   {2400, 1200},
+                   {1200, 1200},
+                   {1200, 2400},
+                   {0, 2400}});
 }
 
 TEST(BaseboardShapes, CutoutsAndStemsNeverSwallowTheBoard) {
@@ -30,9 +36,14 @@ TEST(BaseboardShapes, CutoutsAndStemsNeverSwallowTheBoard) {
     const std::vector<Vec2> u = parametricBaseboard(BaseboardShape::UShape, 100, 50, 500, 10);
     EXPECT_DOUBLE_EQ(u[3].x, 99.0);
     EXPECT_DOUBLE_EQ(u[5].x, 1.0);
-    expectOutline(parametricBaseboard(BaseboardShape::TShape, 3600, 1200, 5000, 0),
-                  {{0, 0}, {3600, 0}, {3600, 1200}, {3600, 1200}, {3600, 1201}, {0, 1201},
-                   {0, 1200}, {0, 1200}});
+    expectOutline(parametricBaseboard(BaseboardShape::TShape, 3600, 1200, 5000, 0), {{0, 0},
+                                                                                     {3600, 0},
+                                                                                     {3600, 1200},
+                                                                                     {3600, 1200},
+                                                                                     {3600, 1201},
+                                                                                     {0, 1201},
+                                                                                     {0, 1200},
+                                                                                     {0, 1200}});
 }
 
 TEST(BaseboardShapes, AFreshLayoutOpensOnA2400By1200RectangleInEveryUnit) {
@@ -54,8 +65,8 @@ TEST(BaseboardShapes, AFreshLayoutOpensOnA2400By1200RectangleInEveryUnit) {
 }
 
 TEST(BaseboardShapes, TypedVerticesSkipBlankAndCommaLessLinesAndReadTheDisplayUnit) {
-    const VertexListEntry typed =
-        readVertexList("\n  100 ,  200  \nnot a vertex\n\n300,200\r\n300,400\n", Units::Centimetres);
+    const VertexListEntry typed = readVertexList(
+        "\n  100 ,  200  \nnot a vertex\n\n300,200\r\n300,400\n", Units::Centimetres);
     EXPECT_EQ(typed.problem, "");
     expectOutline(typed.vertices, {{1000, 2000}, {3000, 2000}, {3000, 4000}});
     EXPECT_TRUE(readVertexList("", Units::Millimetres).problem.empty());
@@ -82,12 +93,12 @@ TEST(BaseboardShapes, ApplyStoresShapeDimensionsAndOutlineOrRefusesBadDimensions
     EXPECT_DOUBLE_EQ(rect.board.w2_mm, 777);  // rows the shape does not have stay
     expectOutline(rect.board.vertices, {{0, 0}, {3000, 0}, {3000, 1000}, {0, 1000}});
 
-    for (const std::vector<int>& bad : {std::vector<int>{0, 100}, std::vector<int>{100, 99001},
-                                        std::vector<int>{100}}) {
-        EXPECT_EQ(applyBaseboardInput(board, {BaseboardShape::Rectangle, bad, ""},
-                                      Units::Millimetres)
-                      .problem,
-                  "Please enter valid dimensions.");
+    for (const std::vector<int>& bad :
+         {std::vector<int>{0, 100}, std::vector<int>{100, 99001}, std::vector<int>{100}}) {
+        EXPECT_EQ(
+            applyBaseboardInput(board, {BaseboardShape::Rectangle, bad, ""}, Units::Millimetres)
+                .problem,
+            "Please enter valid dimensions.");
     }
     const BaseboardApply drawn =
         applyBaseboardInput(rect.board, {BaseboardShape::FreeForm, {}, ""}, Units::Millimetres);
@@ -100,7 +111,8 @@ TEST(BaseboardShapes, ApplyStoresShapeDimensionsAndOutlineOrRefusesBadDimensions
 }
 
 TEST(BaseboardShapes, VertexTextShowsTheOutlineOrAStarterRectangle) {
-    EXPECT_EQ(baseboardVertexText(Baseboard{}, Units::Millimetres), "0,0\n2400,0\n2400,1200\n0,1200\n");
+    EXPECT_EQ(baseboardVertexText(Baseboard{}, Units::Millimetres),
+              "0,0\n2400,0\n2400,1200\n0,1200\n");
     EXPECT_EQ(baseboardVertexText(Baseboard{}, Units::Centimetres), "0,0\n240,0\n240,120\n0,120\n");
     Baseboard board;
     board.vertices = {{0, 0}, {254, 0}, {254, 127}};

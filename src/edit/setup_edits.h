@@ -1,7 +1,8 @@
 #pragma once
-// The Manage Levels and Level Properties dialogs' rules without a window: the list rows, adding,
-// removing and changing decks. Level changes take no undo step (undo never brings levels back);
-// each is one commit the observers hear.
+// The layout's setup without a window: the baseboard outline, and the Manage Levels and Level
+// Properties dialogs' rules (the list rows, adding, removing and changing decks). Setup changes
+// take no undo step (undo never brings levels or the baseboard back); each is one commit the
+// observers hear.
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,9 @@ inline constexpr const char* kRemoveLevelConfirmTitle = "Remove Level \u2014 Con
 inline constexpr const char* kLastLevelMessage = "A layout must have at least one level.";
 inline constexpr const char* kLevelPropertiesTitle = "Level Properties";
 inline constexpr const char* kSelectLevelFirst = "Select a level first.";
+
+/// Replaces the baseboard (outline, last shape and its dimensions).
+void setBaseboard(LayoutEditor& editor, Baseboard board);
 
 /// One row of the levels list.
 struct LevelRow {
@@ -64,6 +68,13 @@ struct LevelHeightRange {
     int decimals = 1;
 };
 LevelHeightRange levelHeightRange(Units units);
+
+/// The typed height of a level in the display unit: a number within the range, else a message.
+struct LevelHeightEntry {
+    double mm = 0.0;
+    std::string problem;  ///< empty when accepted
+};
+LevelHeightEntry readLevelHeight(const std::string& typed, Units units);
 
 /// What the Level Properties dialog holds on OK.
 struct LevelProperties {

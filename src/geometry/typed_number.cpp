@@ -1,4 +1,4 @@
-#include "dialogs/typed_number.h"
+#include "geometry/typed_number.h"
 
 #include <charconv>
 #include <cmath>

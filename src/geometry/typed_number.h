@@ -1,5 +1,5 @@
 #pragma once
-// Numbers as the setup dialogs read and show them.
+// Numbers as the user types them into fields and as fields show them.
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "edit/level_edits.h"
+#include "edit/setup_edits.h"
 
 #include <algorithm>
 #include <array>
@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "edit/edit.h"
+#include "geometry/typed_number.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ void selectLevelContents(Layout& doc, int32_t level) {
     const std::unordered_set<uint32_t> helices = helicesOnLevel(doc, level);
     std::unordered_set<uint32_t> removed;
     for (PlacedPiece& piece : doc.pieces) {
-        piece.selected = piece.helix == kNoId ? piece.level == level : helices.count(piece.helix) > 0;
+        piece.selected =
+            piece.helix == kNoId ? piece.level == level : helices.count(piece.helix) > 0;
         if (piece.selected) {
             removed.insert(piece.id);
         }
@@ -63,11 +65,10 @@ void selectLevelContents(Layout& doc, int32_t level) {
     };
     std::unordered_set<int32_t> lostPortals;
     std::erase_if(doc.tunnels, [&](const Tunnel& tunnel) {
-        const bool broken =
-            gone(tunnel.anchorA) || gone(tunnel.anchorB) || portals.count(tunnel.portalA) ||
-            portals.count(tunnel.portalB) ||
-            std::any_of(tunnel.covers.begin(), tunnel.covers.end(),
-                        [&removed](uint32_t id) { return removed.count(id) > 0; });
+        const bool broken = gone(tunnel.anchorA) || gone(tunnel.anchorB) ||
+                            portals.count(tunnel.portalA) || portals.count(tunnel.portalB) ||
+                            std::any_of(tunnel.covers.begin(), tunnel.covers.end(),
+                                        [&removed](uint32_t id) { return removed.count(id) > 0; });
         if (broken) {
             lostPortals.insert(tunnel.portalA);
             lostPortals.insert(tunnel.portalB);
@@ -81,15 +82,20 @@ void selectLevelContents(Layout& doc, int32_t level) {
 
 }  // namespace
 
+void setBaseboard(LayoutEditor& editor, Baseboard board) {
+    Edit edit(editor);
+    edit.changeSetup().baseboard = std::move(board);
+}
+
 LevelRow levelRow(const Layout& layout, const LayoutLevel& level, Units units) {
     char height[64];
     const char* format = units == Units::Centimetres ? "%.1f cm"
                          : units == Units::Inches    ? "%.2f in"
                                                      : "%.0f mm";
     std::snprintf(height, sizeof height, format, toDisplay(level.height, units));
-    return {level.id,       level.name,
-            height,         level.trackcolor ? "custom" : "-",
-            level.visible,  level.id == layout.activeLevel};
+    return {level.id,      level.name,
+            height,        level.trackcolor ? "custom" : "-",
+            level.visible, level.id == layout.activeLevel};
 }
 
 Rgb newLevelColour(int32_t id) {
@@ -192,6 +198,16 @@ LevelHeightRange levelHeightRange(Units units) {
             break;
     }
     return {10000.0, 1.0, 1};
+}
+
+LevelHeightEntry readLevelHeight(const std::string& typed, Units units) {
+    const LevelHeightRange range = levelHeightRange(units);
+    const std::optional<double> value = parseAmount(trimBlanks(typed));
+    if (!value || *value < 0.0 || *value > range.maximum) {
+        return {0.0, "The height must be a number from 0 to " + formatAmount(range.maximum, 0) +
+                         " " + unitLabel(units) + "."};
+    }
+    return {fromDisplay(*value, units), {}};
 }
 
 void applyLevelProperties(LayoutEditor& editor, int32_t level, const LevelProperties& properties) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "edit/edit.h"
-#include "edit/level_edits.h"
+#include "edit/setup_edits.h"
 
 namespace {
 
@@ -83,10 +83,11 @@ TEST_F(LevelEdits, RemovingALevelTakesItsContentsAndOpensJointsOnOtherLevels) {
     EXPECT_EQ(contents.pieces, 1);
     EXPECT_EQ(contents.scenery, 1);
     EXPECT_EQ(contents.helices, 1);
-    EXPECT_EQ(removeLevelQuestion("Upper", contents),
-              "Remove level \"Upper\"?\n\nThis will PERMANENTLY DELETE everything on this level:\n"
-              "    \u2022 1 track piece(s)\n    \u2022 1 scenery item(s)\n    \u2022 1 helix/helices\n\n"
-              "This cannot be undone from this dialog. Are you sure?");
+    EXPECT_EQ(
+        removeLevelQuestion("Upper", contents),
+        "Remove level \"Upper\"?\n\nThis will PERMANENTLY DELETE everything on this level:\n"
+        "    \u2022 1 track piece(s)\n    \u2022 1 scenery item(s)\n    \u2022 1 helix/helices\n\n"
+        "This cannot be undone from this dialog. Are you sure?");
 
     const int before = counter.notices;
     ASSERT_TRUE(removeLevel(editor, 2));
@@ -144,4 +145,14 @@ TEST_F(LevelEdits, PropertiesMoveLevelTrackToTheNewHeightButNotGradedOrHelixTrac
     EXPECT_DOUBLE_EQ(layout.FindPiece(helixPiece)->z, 0.0);
     applyLevelProperties(editor, 1, {" Yard ", 0.0, false, {}});
     EXPECT_EQ(layout.levels[0].name, "Yard");
+}
+
+TEST(LevelHeight, TypedHeightsOutsideTheUnitsRangeOrNotNumbersAreRefused) {
+    EXPECT_DOUBLE_EQ(readLevelHeight(" 2,5 ", Units::Inches).mm, 63.5);
+    EXPECT_EQ(readLevelHeight("abc", Units::Millimetres).problem,
+              "The height must be a number from 0 to 10000 mm.");
+    EXPECT_EQ(readLevelHeight("-1", Units::Centimetres).problem,
+              "The height must be a number from 0 to 1000 cm.");
+    EXPECT_FALSE(readLevelHeight("400.01", Units::Inches).problem.empty());
+    EXPECT_TRUE(readLevelHeight("0", Units::Inches).problem.empty());
 }
