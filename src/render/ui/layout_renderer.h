@@ -108,6 +108,9 @@ private:
     void drawBaseboardLabels(wxDC& dc, const Layout& layout, const CanvasView& view);
     void drawLevelDecks(wxDC& dc, const Layout& layout, const CanvasView& view);
     void drawShapes(wxDC& dc, const Layout& layout, const CanvasView& view);
+    /// The length of every edge of at least kShapeEdgeMinMm beside its midpoint.
+    void drawShapeEdgeLengths(wxDC& dc, const FreeShape& shape, Vec2 centre, const CanvasView& view,
+                              Units units);
     void drawScenery(wxDC& dc, const Layout& layout, const CanvasView& view, bool portals);
     void drawGradeArrows(wxDC& dc, const Layout& layout, const CanvasView& view);
     void drawLabels(wxDC& dc, const Layout& layout, const CanvasView& view);

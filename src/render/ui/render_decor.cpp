@@ -227,25 +227,31 @@ void LayoutRenderer::drawShapes(wxDC& dc, const Layout& layout, const CanvasView
             dc.DrawText(text, c.x - e.x / 2, c.y - e.y / 2);
         }
         if ((m_options.showLabels || selected) && s->vertices.size() >= 2) {
-            dc.SetFont(m_fonts.get(std::clamp(static_cast<int>(10 * view.zoom), 8, 12), false));
-            dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-            dc.SetTextBackground(ink(RenderStyle::kShapeEdgeTextBack));
-            dc.SetTextForeground(ink(RenderStyle::kShapeEdgeText));
-            for (size_t i = 0; i < s->vertices.size(); ++i) {
-                const Vec2 a = s->vertices[i];
-                const Vec2 b = s->vertices[(i + 1) % s->vertices.size()];
-                const double len = std::hypot(b.x - a.x, b.y - a.y);
-                if (len < RenderStyle::kShapeEdgeMinMm) {
-                    continue;
-                }
-                const wxString text = wxString::FromUTF8(formatLength(len, units));
-                const wxSize e = dc.GetTextExtent(text);
-                const wxPoint at = pushedMidpoint(a, b, centre, view, RenderStyle::kShapeEdgePush);
-                dc.DrawText(text, at.x - e.x / 2, at.y - e.y / 2);
-            }
-            dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+            drawShapeEdgeLengths(dc, *s, centre, view, units);
         }
     }
+}
+
+void LayoutRenderer::drawShapeEdgeLengths(wxDC& dc, const FreeShape& shape, Vec2 centre,
+                                          const CanvasView& view, Units units) {
+    dc.SetFont(m_fonts.get(std::clamp(static_cast<int>(10 * view.zoom), 8, 12), false));
+    dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
+    dc.SetTextBackground(ink(RenderStyle::kShapeEdgeTextBack));
+    dc.SetTextForeground(ink(RenderStyle::kShapeEdgeText));
+    const std::vector<Vec2>& v = shape.vertices;
+    for (size_t i = 0; i < v.size(); ++i) {
+        const Vec2 a = v[i];
+        const Vec2 b = v[(i + 1) % v.size()];
+        const double len = std::hypot(b.x - a.x, b.y - a.y);
+        if (len < RenderStyle::kShapeEdgeMinMm) {
+            continue;
+        }
+        const wxString text = wxString::FromUTF8(formatLength(len, units));
+        const wxSize e = dc.GetTextExtent(text);
+        const wxPoint at = pushedMidpoint(a, b, centre, view, RenderStyle::kShapeEdgePush);
+        dc.DrawText(text, at.x - e.x / 2, at.y - e.y / 2);
+    }
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
 }
 
 void LayoutRenderer::drawGradeArrows(wxDC& dc, const Layout& layout, const CanvasView& view) {
