@@ -80,8 +80,9 @@ void drawOnce(benchmark::State& state, bool fitted) {
     wxBitmap bitmap(kWidth, kHeight, 24);
     wxMemoryDC dc(bitmap);
     LayoutRenderer renderer;
+    const RenderOptions options = canvasRenderOptions(layout);
     for (auto _ : state) {
-        renderer.drawLayout(dc, layout, view, wxSize(kWidth, kHeight));
+        renderer.drawLayout(dc, layout, options, view, wxSize(kWidth, kHeight));
     }
     state.counters["zoom"] = view.zoom;
 }

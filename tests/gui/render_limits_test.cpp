@@ -17,7 +17,8 @@ double paintSeconds(const Layout& layout, const CanvasView& view, int width = 80
     wxMemoryDC dc(bitmap);
     LayoutRenderer renderer;
     const auto start = std::chrono::steady_clock::now();
-    renderer.paintDocument(dc, layout, view, wxSize(width, height), wxPoint(10, 10), "Ready");
+    renderer.paintDocument(dc, layout, canvasRenderOptions(layout), view, wxSize(width, height),
+                           wxPoint(10, 10), "Ready");
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -162,7 +162,8 @@ TEST(PlanDrawing, SamplePlanShowsEveryKindOfObject) {
         wxMemoryDC dc(bitmap);
         LayoutRenderer renderer;
         const std::string status =
-            renderer.paintDocument(dc, layout, view, wxSize(1200, 800), wxPoint(600, 400), "Ready");
+            renderer.paintDocument(dc, layout, canvasRenderOptions(layout), view, wxSize(1200, 800),
+                                   wxPoint(600, 400), "Ready");
         EXPECT_EQ(status, "[ELEV] 5.2%  (right-click piece to stop)");
     }
     const wxImage img = bitmap.ConvertToImage();

@@ -9,9 +9,9 @@
 #include <wx/image.h>
 
 #include "canvas/canvas_view.h"
-#include "render/ui/layout_renderer.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
+#include "render/ui/layout_renderer.h"
 
 namespace render_test {
 
@@ -57,16 +57,22 @@ inline CanvasView makeView(double zoom, double panX = 60.0, double panY = 60.0) 
     return v;
 }
 
-/// The layout drawn by drawLayout into a fresh bitmap of the given size.
-inline wxImage draw(const Layout& layout, const CanvasView& view, int width = 400,
-                    int height = 300) {
+/// The layout drawn by drawLayout with `options` into a fresh bitmap of the given size.
+inline wxImage draw(const Layout& layout, const RenderOptions& options, const CanvasView& view,
+                    int width = 400, int height = 300) {
     wxBitmap bitmap(width, height, 24);
     {
         wxMemoryDC dc(bitmap);
         LayoutRenderer renderer;
-        renderer.drawLayout(dc, layout, view, wxSize(width, height));
+        renderer.drawLayout(dc, layout, options, view, wxSize(width, height));
     }
     return bitmap.ConvertToImage();
+}
+
+/// The layout as the canvas draws it, with the layout's own display switches.
+inline wxImage draw(const Layout& layout, const CanvasView& view, int width = 400,
+                    int height = 300) {
+    return draw(layout, canvasRenderOptions(layout), view, width, height);
 }
 
 /// "r,g,b" of a pixel, for readable failure messages.

@@ -17,7 +17,8 @@ wxImage paint(const Layout& layout, const CanvasView& view, int width = 600, int
     {
         wxMemoryDC dc(bitmap);
         LayoutRenderer renderer;
-        renderer.paintDocument(dc, layout, view, wxSize(width, height), wxPoint(5, 5), "Ready");
+        renderer.paintDocument(dc, layout, canvasRenderOptions(layout), view, wxSize(width, height),
+                               wxPoint(5, 5), "Ready");
     }
     return bitmap.ConvertToImage();
 }

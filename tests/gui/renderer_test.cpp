@@ -48,6 +48,45 @@ TEST(PlanDrawing, HeightTintOwnColourLevelColourAndSelection) {
     EXPECT_EQ(rgb(draw(layout, view), kMidX, kMidY), "180,200,230") << "selected fill";
 }
 
+TEST(PlanDrawing, OptionsLeaveOutSelectionGridColourAndOtherLevels) {
+    Layout layout = oneStraight();
+    layout.showGrid = true;
+    layout.pieces.front().selected = true;
+    RenderOptions options = canvasRenderOptions(layout);
+    const CanvasView view = makeView(1.0);
+    const wxImage canvas = draw(layout, options, view);
+    EXPECT_EQ(rgb(canvas, kMidX, kMidY), "180,200,230") << "selected fill";
+    EXPECT_GT(countColour(canvas, 220, 220, 215), 100) << "grid lines";
+
+    options.showSelection = false;
+    options.showGrid = false;
+    const wxImage plain = draw(layout, options, view);
+    EXPECT_EQ(rgb(plain, kMidX, kMidY), "210,210,205") << "drawn like any other piece";
+    EXPECT_EQ(countColour(plain, 220, 220, 215), 0) << "no grid lines";
+    EXPECT_EQ(countColour(plain, 180, 180, 220), 0) << "no origin cross";
+
+    options.showGrid = true;
+    options.grayscale = true;
+    const wxImage grey = draw(layout, options, view);
+    EXPECT_EQ(rgb(grey, kMidX, kMidY), "209,209,209");
+    int coloured = 0;
+    for (int y = 0; y < grey.GetHeight(); ++y) {
+        for (int x = 0; x < grey.GetWidth(); ++x) {
+            coloured += grey.GetRed(x, y) != grey.GetGreen(x, y) ||
+                        grey.GetGreen(x, y) != grey.GetBlue(x, y);
+        }
+    }
+    EXPECT_EQ(coloured, 0);
+
+    LayoutLevel upper;
+    upper.id = 2;
+    layout.levels.push_back(upper);
+    options = canvasRenderOptions(layout);
+    options.showGrid = false;
+    options.onlyLevel = 2;
+    EXPECT_EQ(countNonWhite(draw(layout, options, view)), 0) << "level 1 left out";
+}
+
 TEST(PlanDrawing, GridIsLeftOutBelowSixAndAboveFourHundredPixels) {
     Layout layout = plainLayout(/*grid=*/true);
     const CanvasView view;      // zoom 0.4

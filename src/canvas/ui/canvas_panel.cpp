@@ -236,9 +236,9 @@ void CanvasPanel::setLabelDropPoint(Vec2 point) {
 void CanvasPanel::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
     const ScreenPoint mouse = m_controller->mousePoint();
-    const std::string status =
-        m_renderer->paintDocument(dc, m_frame->layout, m_controller->view(), GetClientSize(),
-                                  wxPoint(mouse.x, mouse.y), m_status0);
+    const std::string status = m_renderer->paintDocument(
+        dc, m_frame->layout, canvasRenderOptions(m_frame->layout), m_controller->view(),
+        GetClientSize(), wxPoint(mouse.x, mouse.y), m_status0);
     if (!status.empty()) {
         setStatusText(0, status);
     }

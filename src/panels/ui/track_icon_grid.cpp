@@ -52,7 +52,7 @@ void drawPaletteIcon(wxDC& dc, LayoutRenderer& renderer, const PieceDef& def,
     piece.article = def.article;
     piece.joints.assign(def.connectors.size(), Joint{});
     // The article number is written under the icon, so the plan's label would only repeat it.
-    renderer.drawPiece(dc, piece, def, view, false, false, false);
+    renderer.drawPiece(dc, piece, def, view, iconRenderOptions());
     renderer.drawConnectorDots(dc, piece, def, view);
 }
 

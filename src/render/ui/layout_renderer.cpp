@@ -14,23 +14,24 @@ LayoutRenderer::LayoutRenderer() : m_catalog(TrackCatalog::instance()) {
     m_local.reserve(256);
 }
 
-void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const CanvasView& view,
-                                wxSize clientSize) {
+void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const RenderOptions& options,
+                                const CanvasView& view, wxSize clientSize) {
     m_layout = &layout;
+    m_options = options;
     m_clientSize = clientSize;
     m_labelSpace.clear();
     m_trackLabels.clear();
 
-    dc.SetBackground(wxBrush(toWx(RenderStyle::kBackground)));
+    dc.SetBackground(wxBrush(ink(RenderStyle::kBackground)));
     dc.Clear();
 
-    const bool board = layout.showBaseboard && layout.baseboard.vertices.size() >= 3;
+    const bool board = options.showBaseboard && layout.baseboard.vertices.size() >= 3;
     if (board) {
         drawBaseboard(dc, layout, view, true);
     }
     drawLevelDecks(dc, layout, view);
-    if (layout.showGrid) {
-        drawGrid(dc, layout, view, clientSize);
+    if (options.showGrid) {
+        drawGrid(dc, view, clientSize);
     }
     if (board) {
         drawBaseboard(dc, layout, view, false);
@@ -55,10 +56,11 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const CanvasView
     drawMeasurements(dc, layout, view);
 }
 
-std::string LayoutRenderer::paintDocument(wxDC& dc, const Layout& layout, const CanvasView& view,
+std::string LayoutRenderer::paintDocument(wxDC& dc, const Layout& layout,
+                                          const RenderOptions& options, const CanvasView& view,
                                           wxSize clientSize, wxPoint mouse,
                                           const std::string& currentStatus) {
-    drawLayout(dc, layout, view, clientSize);
+    drawLayout(dc, layout, options, view, clientSize);
     drawRulers(dc, view, unitsFromInt(static_cast<int>(layout.units)), mouse);
 
     // Handles only for a lone scenery item: with anything else selected a drag moves the group.
@@ -83,7 +85,7 @@ std::string LayoutRenderer::paintDocument(wxDC& dc, const Layout& layout, const 
     for (const FreeShape& s : layout.shapes) {
         others = others || s.selected;
     }
-    if (selectedScenery == 1 && !others) {
+    if (options.showSelection && selectedScenery == 1 && !others) {
         if (const SceneryDef* def = SceneryCatalog::instance().byKey(lone->item)) {
             wxPoint handles[8];
             sceneryHandles(*lone, *def, view, handles);
@@ -144,15 +146,23 @@ void LayoutRenderer::strokePolyline(wxDC& dc, const Vec2* pts, size_t n, const P
     dc.DrawLines(static_cast<int>(m_screen.size()), m_screen.data());
 }
 
+TextBoxStyle LayoutRenderer::toned(const TextBoxStyle& style) const {
+    TextBoxStyle out = style;
+    out.text = m_options.tone(style.text);
+    out.fill = m_options.tone(style.fill);
+    out.pen = m_options.tone(style.pen);
+    return out;
+}
+
 void LayoutRenderer::setPen(wxDC& dc, RenderColour c, int width, wxPenStyle style) {
-    m_pen.SetColour(toWx(c));
+    m_pen.SetColour(ink(c));
     m_pen.SetWidth(width);
     m_pen.SetStyle(style);
     dc.SetPen(m_pen);
 }
 
 void LayoutRenderer::setBrush(wxDC& dc, RenderColour c) {
-    m_brush.SetColour(toWx(c));
+    m_brush.SetColour(ink(c));
     m_brush.SetStyle(wxBRUSHSTYLE_SOLID);
     dc.SetBrush(m_brush);
 }

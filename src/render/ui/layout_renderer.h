@@ -1,8 +1,9 @@
 #pragma once
 // The plan drawing of a layout document. One routine, drawLayout, paints the whole document into
 // any device context for a given view, so the canvas, the palette icons and the printout draw the
-// same picture. Everything is drawn from the model on each call; only the polygon buffers and the
-// helix sets of the last call are kept.
+// same picture; what each of them shows (selection, grid, labels, levels, colour) comes in as
+// RenderOptions. Everything is drawn from the model on each call; only the polygon buffers, the
+// options and the helix sets of the last call are kept.
 //
 // All positions handed in are layout millimetres (layout frame: x right, y down) unless named
 // screen points; the view maps them to device pixels.
@@ -20,6 +21,7 @@
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 #include "render/label_space.h"
+#include "render/render_options.h"
 #include "render/render_rules.h"
 #include "render/ui/render_text.h"
 
@@ -34,14 +36,16 @@ public:
 
     /// Draws the document (background, baseboard, decks, grid, outline labels, shapes, scenery,
     /// helix groups and rings, the other pieces, tunnel portals, grade arrows, labels,
-    /// measurements) with `view` onto `dc`. `clientSize` (pixels) bounds the grid and the cull of
-    /// off-screen pieces. Reads only its arguments and the catalogs.
-    void drawLayout(wxDC& dc, const Layout& layout, const CanvasView& view, wxSize clientSize);
+    /// measurements) with `view` onto `dc`, showing what `options` asks for. `clientSize`
+    /// (pixels) bounds the grid and the cull of off-screen pieces. Reads only its arguments and
+    /// the catalogs; the document's own display switches are not looked at.
+    void drawLayout(wxDC& dc, const Layout& layout, const RenderOptions& options,
+                    const CanvasView& view, wxSize clientSize);
 
-    /// One placed piece with its label and connector dots (labels and dots only when `showLabels`).
-    /// `tunnelCovered` washes it out. Uses the layout and helix sets of the last drawLayout.
+    /// One piece on its own (a palette icon) as `options` show it, not tunnel-covered. Uses the
+    /// layout and helix sets of the last drawLayout, if any.
     void drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def, const CanvasView& view,
-                   bool selected, bool showLabels, bool tunnelCovered);
+                   const RenderOptions& options);
 
     /// The ghost of a piece dragged from the palette at `pose` (layout mm, degrees).
     void drawPiecePreview(wxDC& dc, const PieceDef& def, const Pose& pose, const CanvasView& view);
@@ -51,8 +55,9 @@ public:
     void drawConnectorDots(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
                            const CanvasView& view);
 
-    /// Grid lines every gridSpacing mm and the origin cross, when 6 to 400 px apart.
-    void drawGrid(wxDC& dc, const Layout& layout, const CanvasView& view, wxSize clientSize);
+    /// Grid lines every gridSpacing mm of the options and the origin cross, when 6 to 400 px
+    /// apart.
+    void drawGrid(wxDC& dc, const CanvasView& view, wxSize clientSize);
 
     /// Rulers along the top and left edges in `units`, with the mouse position (screen pixels)
     /// marked in both. The strips run over the whole device size.
@@ -61,12 +66,13 @@ public:
     /// The document part of the canvas paint: drawLayout, the rulers, and the resize handles of a
     /// lone selected scenery item. Returns the text status field 0 must now show, or an empty
     /// string when it stays as it is (`currentStatus` is what it shows now).
-    std::string paintDocument(wxDC& dc, const Layout& layout, const CanvasView& view,
-                              wxSize clientSize, wxPoint mouse, const std::string& currentStatus);
+    std::string paintDocument(wxDC& dc, const Layout& layout, const RenderOptions& options,
+                              const CanvasView& view, wxSize clientSize, wxPoint mouse,
+                              const std::string& currentStatus);
 
-    /// One scenery item in its pose and scale, toned and framed when selected.
+    /// One scenery item in its pose and scale, toned and framed when drawn `selected`.
     void drawSceneryItem(wxDC& dc, const SceneryItem& item, const SceneryDef& def,
-                         const CanvasView& view);
+                         const CanvasView& view, bool selected);
 
     /// The eight resize handles (corners and edge midpoints of the footprint) of a scenery item,
     /// in screen pixels, from the top-left corner clockwise.
@@ -79,6 +85,9 @@ public:
 
 private:
     // Pieces (render_pieces.cpp).
+    void drawPlacedPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
+                         const CanvasView& view, bool selected, bool showLabels,
+                         bool tunnelCovered);
     void drawPieceBody(wxDC& dc, const PieceDef& def, const Pose& pose, const CanvasView& view,
                        const PieceColours& colours, bool selected, bool tunnelCovered,
                        bool preview);
@@ -99,6 +108,9 @@ private:
     void drawBaseboardLabels(wxDC& dc, const Layout& layout, const CanvasView& view);
     void drawLevelDecks(wxDC& dc, const Layout& layout, const CanvasView& view);
     void drawShapes(wxDC& dc, const Layout& layout, const CanvasView& view);
+    /// The length of every edge of at least kShapeEdgeMinMm beside its midpoint.
+    void drawShapeEdgeLengths(wxDC& dc, const FreeShape& shape, Vec2 centre, const CanvasView& view,
+                              Units units);
     void drawScenery(wxDC& dc, const Layout& layout, const CanvasView& view, bool portals);
     void drawGradeArrows(wxDC& dc, const Layout& layout, const CanvasView& view);
     void drawLabels(wxDC& dc, const Layout& layout, const CanvasView& view);
@@ -110,12 +122,16 @@ private:
                      RenderColour fill, RenderColour pen, int penWidth);
     void strokePolyline(wxDC& dc, const Vec2* pts, size_t n, const Pose* pose,
                         const CanvasView& view, RenderColour pen, int penWidth);
+    /// The wx colour of a plan colour as the options draw it.
+    wxColour ink(RenderColour c) const { return toWx(m_options.tone(c)); }
+    TextBoxStyle toned(const TextBoxStyle& style) const;
     void setPen(wxDC& dc, RenderColour c, int width, wxPenStyle style = wxPENSTYLE_SOLID);
     void setBrush(wxDC& dc, RenderColour c);
     void setNoBrush(wxDC& dc);
     void setNoPen(wxDC& dc);
 
     const Layout* m_layout = nullptr;
+    RenderOptions m_options;
     const TrackCatalog& m_catalog;
     HelixDrawSets m_sets;
     wxSize m_clientSize{0, 0};

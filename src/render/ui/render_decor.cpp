@@ -61,11 +61,6 @@ double levelHeight(const Layout& layout, int32_t id) {
     return l ? l->height : 0.0;
 }
 
-bool levelVisible(const Layout& layout, int32_t id) {
-    const LayoutLevel* l = layout.FindLevel(id);
-    return l == nullptr || l->visible;
-}
-
 }  // namespace
 
 void LayoutRenderer::drawBaseboard(wxDC& dc, const Layout& layout, const CanvasView& view,
@@ -96,7 +91,7 @@ void LayoutRenderer::drawBaseboardLabels(wxDC& dc, const Layout& layout, const C
         }
         const wxPoint at = pushedMidpoint(a, b, centre, view, RenderStyle::kEdgeLabelPush);
         drawCentredTextBox(dc, wxString::FromUTF8(formatLength(len, layoutUnits(layout))), at,
-                           style);
+                           toned(style));
     }
 }
 
@@ -104,7 +99,7 @@ void LayoutRenderer::drawLevelDecks(wxDC& dc, const Layout& layout, const Canvas
     std::vector<const LayoutLevel*> levels;
     levels.reserve(layout.levels.size());
     for (const LayoutLevel& l : layout.levels) {
-        if (l.visible && l.outline.size() >= 3) {
+        if (l.outline.size() >= 3 && m_options.showsLevel(layout, l.id)) {
             levels.push_back(&l);
         }
     }
@@ -117,9 +112,8 @@ void LayoutRenderer::drawLevelDecks(wxDC& dc, const Layout& layout, const Canvas
     }
 }
 
-void LayoutRenderer::drawGrid(wxDC& dc, const Layout& layout, const CanvasView& view,
-                              wxSize clientSize) {
-    const double s = gridPixelStep(layout.gridSpacing, view.zoom);
+void LayoutRenderer::drawGrid(wxDC& dc, const CanvasView& view, wxSize clientSize) {
+    const double s = gridPixelStep(m_options.gridSpacing, view.zoom);
     if (s <= 0.0) {
         return;
     }
@@ -156,7 +150,7 @@ void LayoutRenderer::drawRulers(wxDC& dc, const CanvasView& view, Units units, w
 
     dc.SetFont(m_fonts.get(RenderStyle::kRulerPt, false));
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetTextForeground(toWx(RenderStyle::kRulerText));
+    dc.SetTextForeground(ink(RenderStyle::kRulerText));
     // Ticks closer than this to the corner would run into the other strip. Labels stand right of
     // a top tick and below a left tick; both strips share the step that leaves room for the
     // labels of either.
@@ -196,7 +190,7 @@ void LayoutRenderer::drawShapes(wxDC& dc, const Layout& layout, const CanvasView
     std::vector<const FreeShape*> shapes;
     shapes.reserve(layout.shapes.size());
     for (const FreeShape& s : layout.shapes) {
-        if (levelVisible(layout, s.level)) {
+        if (m_options.showsLevel(layout, s.level)) {
             shapes.push_back(&s);
         }
     }
@@ -205,6 +199,7 @@ void LayoutRenderer::drawShapes(wxDC& dc, const Layout& layout, const CanvasView
     });
     const Units units = layoutUnits(layout);
     for (const FreeShape* s : shapes) {
+        const bool selected = m_options.selected(s->selected);
         const RenderColour fill{s->r, s->g, s->b, s->a};
         polygonToScreen(s->vertices.data(), s->vertices.size(), nullptr, view);
         if (m_screen.size() >= 3) {
@@ -213,9 +208,9 @@ void LayoutRenderer::drawShapes(wxDC& dc, const Layout& layout, const CanvasView
                 const RenderColour half{static_cast<uint8_t>(s->r / 2),
                                         static_cast<uint8_t>(s->g / 2),
                                         static_cast<uint8_t>(s->b / 2)};
-                setPen(dc, s->selected ? RenderStyle::kShapeSelectedPen : half,
-                       s->selected ? RenderStyle::kShapeSelectedPenWidth
-                                   : RenderStyle::kShapePenWidth);
+                setPen(
+                    dc, selected ? RenderStyle::kShapeSelectedPen : half,
+                    selected ? RenderStyle::kShapeSelectedPenWidth : RenderStyle::kShapePenWidth);
             } else {
                 setNoPen(dc);
             }
@@ -225,32 +220,38 @@ void LayoutRenderer::drawShapes(wxDC& dc, const Layout& layout, const CanvasView
         if (!s->label.empty()) {
             dc.SetFont(m_fonts.get(RenderStyle::kShapeNamePt, true));
             dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-            dc.SetTextForeground(toWx(RenderStyle::kShapeNameText));
+            dc.SetTextForeground(ink(RenderStyle::kShapeNameText));
             const wxString text = wxString::FromUTF8(s->label);
             const wxSize e = dc.GetTextExtent(text);
             const ScreenPoint c = view.worldToScreen(centre);
             dc.DrawText(text, c.x - e.x / 2, c.y - e.y / 2);
         }
-        if ((layout.showLabels || s->selected) && s->vertices.size() >= 2) {
-            dc.SetFont(m_fonts.get(std::clamp(static_cast<int>(10 * view.zoom), 8, 12), false));
-            dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-            dc.SetTextBackground(toWx(RenderStyle::kShapeEdgeTextBack));
-            dc.SetTextForeground(toWx(RenderStyle::kShapeEdgeText));
-            for (size_t i = 0; i < s->vertices.size(); ++i) {
-                const Vec2 a = s->vertices[i];
-                const Vec2 b = s->vertices[(i + 1) % s->vertices.size()];
-                const double len = std::hypot(b.x - a.x, b.y - a.y);
-                if (len < RenderStyle::kShapeEdgeMinMm) {
-                    continue;
-                }
-                const wxString text = wxString::FromUTF8(formatLength(len, units));
-                const wxSize e = dc.GetTextExtent(text);
-                const wxPoint at = pushedMidpoint(a, b, centre, view, RenderStyle::kShapeEdgePush);
-                dc.DrawText(text, at.x - e.x / 2, at.y - e.y / 2);
-            }
-            dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+        if ((m_options.showLabels || selected) && s->vertices.size() >= 2) {
+            drawShapeEdgeLengths(dc, *s, centre, view, units);
         }
     }
+}
+
+void LayoutRenderer::drawShapeEdgeLengths(wxDC& dc, const FreeShape& shape, Vec2 centre,
+                                          const CanvasView& view, Units units) {
+    dc.SetFont(m_fonts.get(std::clamp(static_cast<int>(10 * view.zoom), 8, 12), false));
+    dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
+    dc.SetTextBackground(ink(RenderStyle::kShapeEdgeTextBack));
+    dc.SetTextForeground(ink(RenderStyle::kShapeEdgeText));
+    const std::vector<Vec2>& v = shape.vertices;
+    for (size_t i = 0; i < v.size(); ++i) {
+        const Vec2 a = v[i];
+        const Vec2 b = v[(i + 1) % v.size()];
+        const double len = std::hypot(b.x - a.x, b.y - a.y);
+        if (len < RenderStyle::kShapeEdgeMinMm) {
+            continue;
+        }
+        const wxString text = wxString::FromUTF8(formatLength(len, units));
+        const wxSize e = dc.GetTextExtent(text);
+        const wxPoint at = pushedMidpoint(a, b, centre, view, RenderStyle::kShapeEdgePush);
+        dc.DrawText(text, at.x - e.x / 2, at.y - e.y / 2);
+    }
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
 }
 
 void LayoutRenderer::drawGradeArrows(wxDC& dc, const Layout& layout, const CanvasView& view) {
@@ -272,7 +273,7 @@ void LayoutRenderer::drawGradeArrows(wxDC& dc, const Layout& layout, const Canva
             std::snprintf(buf, sizeof buf, "%+.1f deg", run.deg);
             dc.SetFont(m_fonts.get(std::max(7, static_cast<int>(8 * view.zoom)), true));
             dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-            dc.SetTextForeground(toWx(c));
+            dc.SetTextForeground(ink(c));
             dc.DrawText(buf, tip.x + 4, tip.y - 10);
         }
     }
@@ -284,14 +285,14 @@ void LayoutRenderer::drawLabels(wxDC& dc, const Layout& layout, const CanvasView
     }
     dc.SetFont(m_fonts.get(std::max(8, static_cast<int>(11 * view.zoom)), true));
     for (const LayoutLabel& l : layout.labels) {
+        const bool selected = m_options.selected(l.selected);
         const wxString text = wxString::FromUTF8(l.text);
         const ScreenPoint p = view.worldToScreen(l.x, l.y);
         dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-        dc.SetTextBackground(toWx(RenderStyle::kLabelBack));
-        dc.SetTextForeground(
-            toWx(l.selected ? RenderStyle::kLabelSelected : RenderStyle::kLabelText));
+        dc.SetTextBackground(ink(RenderStyle::kLabelBack));
+        dc.SetTextForeground(ink(selected ? RenderStyle::kLabelSelected : RenderStyle::kLabelText));
         dc.DrawText(text, p.x, p.y);
-        if (l.selected) {
+        if (selected) {
             const wxSize e = dc.GetTextExtent(text);
             const int g = kLabelFrameGap;
             setPen(dc, RenderStyle::kLabelSelected, 1, wxPENSTYLE_DOT);
@@ -305,11 +306,11 @@ void LayoutRenderer::drawLabels(wxDC& dc, const Layout& layout, const CanvasView
 void LayoutRenderer::drawMeasurements(wxDC& dc, const Layout& layout, const CanvasView& view) {
     const Units units = layoutUnits(layout);
     for (const Measurement& m : layout.measurements) {
-        const RenderColour c =
-            m.selected ? RenderStyle::kMeasureSelected : RenderStyle::kMeasureLine;
+        const bool selected = m_options.selected(m.selected);
+        const RenderColour c = selected ? RenderStyle::kMeasureSelected : RenderStyle::kMeasureLine;
         const wxPoint a = toWxPoint(view.worldToScreen(m.x1, m.y1));
         const wxPoint b = toWxPoint(view.worldToScreen(m.x2, m.y2));
-        setPen(dc, c, m.selected ? 3 : 2);
+        setPen(dc, c, selected ? 3 : 2);
         dc.DrawLine(a, b);
         const double dx = b.x - a.x;
         const double dy = b.y - a.y;
@@ -340,7 +341,8 @@ void LayoutRenderer::drawMeasurements(wxDC& dc, const Layout& layout, const Canv
         dc.SetFont(m_fonts.get(RenderStyle::kMeasurePt, true));
         const TextBoxStyle style{
             RenderStyle::kMeasureText,
-            m.selected ? RenderStyle::kMeasureBoxSelected : RenderStyle::kMeasureBox, c};
-        drawCentredTextBox(dc, wxString::FromUTF8(formatLength(len, units)), toWxPoint(mid), style);
+            selected ? RenderStyle::kMeasureBoxSelected : RenderStyle::kMeasureBox, c};
+        drawCentredTextBox(dc, wxString::FromUTF8(formatLength(len, units)), toWxPoint(mid),
+                           toned(style));
     }
 }

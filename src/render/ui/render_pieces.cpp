@@ -62,8 +62,15 @@ bool LayoutRenderer::pieceOnScreen(const PieceShape& shape, const Pose& pose,
 }
 
 void LayoutRenderer::drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
-                               const CanvasView& view, bool selected, bool showLabels,
-                               bool tunnelCovered) {
+                               const CanvasView& view, const RenderOptions& options) {
+    m_options = options;
+    drawPlacedPiece(dc, piece, def, view, options.selected(piece.selected), options.showLabels,
+                    false);
+}
+
+void LayoutRenderer::drawPlacedPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
+                                     const CanvasView& view, bool selected, bool showLabels,
+                                     bool tunnelCovered) {
     const PieceShape& shape = pieceShape(def);
     const Pose pose = piece.pose();
     if (!pieceOnScreen(shape, pose, view)) {
@@ -97,8 +104,7 @@ void LayoutRenderer::drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDe
     }
     drawPieceDecorations(dc, def, shape, pose, view, tunnelCovered, selected);
 
-    const bool rails = m_layout != nullptr && m_layout->showRails;
-    if (rails && view.zoom >= kRailsMinZoom && !tunnelCovered) {
+    if (m_options.showRails && view.zoom >= kRailsMinZoom && !tunnelCovered) {
         drawRails(dc, def, shape, pose, view, colours.outline);
     }
     if (showLabels && view.zoom >= kLabelsMinZoom) {
@@ -249,8 +255,8 @@ void LayoutRenderer::drawTrackLabels(wxDC& dc) {
                 continue;
             }
             dc.SetFont(m_fonts.get(label.points, true));
-            dc.SetTextForeground(toWx(label.selected ? RenderStyle::kTrackOutlineSelected
-                                                     : RenderStyle::kPieceLabel));
+            dc.SetTextForeground(ink(label.selected ? RenderStyle::kTrackOutlineSelected
+                                                    : RenderStyle::kPieceLabel));
             dc.DrawText(label.text, label.at);
         }
     }
@@ -267,7 +273,7 @@ void LayoutRenderer::drawConnectorDots(wxDC& dc, const PlacedPiece& piece, const
         const WorldConnector wc = connectorToWorld(piece, def, i);
         const RenderColour c =
             piece.jointAt(i).isOpen() ? RenderStyle::kOpenDot : RenderStyle::kJoinedDot;
-        m_pen.SetColour(toWx(c).ChangeLightness(RenderStyle::kDotDarkening));
+        m_pen.SetColour(ink(c).ChangeLightness(RenderStyle::kDotDarkening));
         m_pen.SetWidth(1);
         m_pen.SetStyle(wxPENSTYLE_SOLID);
         dc.SetPen(m_pen);
@@ -280,19 +286,19 @@ void LayoutRenderer::drawPieceGroup(wxDC& dc, const Layout& layout, const Canvas
                                     bool lowerGroup) {
     for (bool selectedPass : {false, true}) {
         for (const PlacedPiece& p : layout.pieces) {
-            if (p.selected != selectedPass || (m_sets.lowerGroup.count(p.id) != 0) != lowerGroup) {
+            const bool selected = m_options.selected(p.selected);
+            if (selected != selectedPass || (m_sets.lowerGroup.count(p.id) != 0) != lowerGroup) {
                 continue;
             }
-            const LayoutLevel* level = layout.FindLevel(p.level);
-            if (level != nullptr && !level->visible) {
+            if (!m_options.showsLevel(layout, p.level)) {
                 continue;
             }
             const PieceDef* def = m_catalog.byArticle(p.article);
             if (def == nullptr) {
                 continue;
             }
-            drawPiece(dc, p, *def, view, p.selected, layout.showLabels,
-                      m_sets.tunnelCovered.count(p.id) != 0);
+            drawPlacedPiece(dc, p, *def, view, selected, m_options.showLabels,
+                            m_sets.tunnelCovered.count(p.id) != 0);
         }
     }
 }
@@ -302,13 +308,12 @@ void LayoutRenderer::drawOnTopPieces(wxDC& dc, const Layout& layout, const Canva
         if (p.article != kOnTopArticle) {
             continue;
         }
-        const LayoutLevel* level = layout.FindLevel(p.level);
         const PieceDef* def = m_catalog.byArticle(p.article);
-        if ((level != nullptr && !level->visible) || def == nullptr) {
+        if (!m_options.showsLevel(layout, p.level) || def == nullptr) {
             continue;
         }
-        drawPiece(dc, p, *def, view, p.selected, layout.showLabels,
-                  m_sets.tunnelCovered.count(p.id) != 0);
+        drawPlacedPiece(dc, p, *def, view, m_options.selected(p.selected), m_options.showLabels,
+                        m_sets.tunnelCovered.count(p.id) != 0);
     }
 }
 
@@ -319,13 +324,12 @@ void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const Canvas
             continue;
         }
         const int32_t levelId = helixLevel(layout, h);
-        const LayoutLevel* level = layout.FindLevel(levelId);
-        if (level != nullptr && !level->visible) {
+        if (!m_options.showsLevel(layout, levelId)) {
             continue;
         }
         bool selected = false;
         for (const PlacedPiece& p : layout.pieces) {
-            if (p.helix == h.id && p.selected) {
+            if (p.helix == h.id && m_options.selected(p.selected)) {
                 selected = true;
                 break;
             }
@@ -343,7 +347,7 @@ void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const Canvas
                 copy.x = pose.x;
                 copy.y = pose.y;
                 copy.heading = pose.heading;
-                drawPiece(dc, copy, *def, view, selected, false, false);
+                drawPlacedPiece(dc, copy, *def, view, selected, false, false);
             }
         }
     }

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "catalog/scenery_catalog.h"
 #include "render/ui/layout_renderer.h"
 #include "render/ui/render_text.h"
-#include "catalog/scenery_catalog.h"
 
 namespace {
 
@@ -29,12 +29,12 @@ ItemFrame itemFrame(const SceneryItem& item, const SceneryDef& def) {
 }  // namespace
 
 void LayoutRenderer::drawSceneryItem(wxDC& dc, const SceneryItem& item, const SceneryDef& def,
-                                     const CanvasView& view) {
+                                     const CanvasView& view, bool selected) {
     const ItemFrame f = itemFrame(item, def);
     const Pose pose{item.x, item.y, item.heading};
     auto tone = [&](Rgba c) {
         RenderColour rc{c.r, c.g, c.b, c.a};
-        return item.selected ? selectedSceneryTone(rc) : rc;
+        return selected ? selectedSceneryTone(rc) : rc;
     };
     for (const SceneryShape& s : def.shapes) {
         const bool hasFill = s.fill.a != 0;
@@ -88,7 +88,7 @@ void LayoutRenderer::drawSceneryItem(wxDC& dc, const SceneryItem& item, const Sc
             dc.DrawPolygon(static_cast<int>(m_screen.size()), m_screen.data());
         }
     }
-    if (item.selected) {
+    if (selected) {
         wxPoint h[8];
         sceneryHandles(item, def, view, h);
         const wxPoint frame[5] = {h[0], h[2], h[4], h[6], h[0]};
@@ -121,16 +121,16 @@ void LayoutRenderer::drawScenery(wxDC& dc, const Layout& layout, const CanvasVie
     const SceneryCatalog& catalog = SceneryCatalog::instance();
     for (bool selectedPass : {false, true}) {
         for (const SceneryItem& s : layout.scenery) {
-            if (s.selected != selectedPass ||
+            const bool selected = m_options.selected(s.selected);
+            if (selected != selectedPass ||
                 (portalIds.count(static_cast<int64_t>(s.id)) != 0) != portals) {
                 continue;
             }
-            const LayoutLevel* level = layout.FindLevel(s.level);
-            if (level != nullptr && !level->visible) {
+            if (!m_options.showsLevel(layout, s.level)) {
                 continue;
             }
             if (const SceneryDef* def = catalog.byKey(s.item)) {
-                drawSceneryItem(dc, s, *def, view);
+                drawSceneryItem(dc, s, *def, view, selected);
             }
         }
     }
