@@ -236,3 +236,18 @@ bool segmentHitsRect(Vec2 a, Vec2 b, double left, double top, double right, doub
     }
     return true;
 }
+
+MeasurementHit pickMeasurement(const Layout& layout, const CanvasView& view, ScreenPoint at) {
+    const double zoom = std::max(view.zoom, 1e-4);
+    const Vec2 p = view.screenToWorld(at.x, at.y);
+    for (auto m = layout.measurements.rbegin(); m != layout.measurements.rend(); ++m) {
+        const Vec2 label{(m->x1 + m->x2) / 2.0 + m->labelDx, (m->y1 + m->y2) / 2.0 + m->labelDy};
+        if (std::abs(p.x - label.x) * zoom <= 32.0 && std::abs(p.y - label.y) * zoom <= 9.0) {
+            return {m->id, true};
+        }
+        if (segmentDistance(p, {m->x1, m->y1}, {m->x2, m->y2}) * zoom <= 8.0) {
+            return {m->id, false};
+        }
+    }
+    return {};
+}

@@ -44,6 +44,14 @@ uint32_t pickLabel(const Layout& layout, const CanvasView& view, ScreenPoint at)
 /// last first, or kNoId.
 uint32_t pickShape(const Layout& layout, const CanvasView& view, ScreenPoint at);
 
+/// A measuring-tape annotation under the point: its label (within 32 px across and 9 px up or
+/// down of the label centre) or else its line (within 8 px), last first.
+struct MeasurementHit {
+    uint32_t id = kNoId;
+    bool onLabel = false;
+};
+MeasurementHit pickMeasurement(const Layout& layout, const CanvasView& view, ScreenPoint at);
+
 /// The eight handle points (layout mm) of a scenery item's scaled footprint, top-left clockwise.
 void sceneryHandlePoints(const SceneryItem& item, double width, double depth, Vec2 out[8]);
 /// True when the segment a-b (screen pixels) meets the axis-aligned rectangle.
