@@ -13,6 +13,8 @@ wanted=(
   "libwxgtk3.2-dev|wxWidgets 3.2 on GTK 3, the window toolkit"
   "libglu1-mesa-dev|OpenGL utility library for the 3D view"
   "libgl-dev|OpenGL headers for the 3D view"
+  "libcairo2-dev|cairo's PDF surface, which the PDF export draws the pages on"
+  "poppler-utils|pdfinfo and pdftoppm, which the PDF export tests read the files with"
   "libgtest-dev|GoogleTest, the test framework"
   "libgmock-dev|GoogleMock, used by the tests"
   "libbenchmark-dev|Google Benchmark, for bench/"

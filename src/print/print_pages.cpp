@@ -1,8 +1,10 @@
 #include "print/print_pages.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -118,4 +120,23 @@ std::string calibrationLabel(int scaleN, const PageGrid& grid, int page) {
                   length, std::max(scaleN, 1), index / grid.columns + 1, index % grid.columns + 1,
                   grid.rows, grid.columns);
     return text;
+}
+
+std::optional<PaperSize> paperByName(std::string_view name, bool landscape) {
+    std::string lower(name);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    PaperSize paper;
+    if (lower == "a3") {
+        paper = {297.0, 420.0};
+    } else if (lower == "letter") {
+        paper = {215.9, 279.4};
+    } else if (lower != "a4") {
+        return std::nullopt;
+    }
+    if (landscape) {
+        std::swap(paper.width, paper.height);
+    }
+    return paper;
 }

@@ -3,7 +3,9 @@
 // that is printed, the scale and the grid of pages, where each page's tile lies, and the
 // calibration bar of a true-scale print. The printout and the PDF export draw from these.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "catalog/piece_shape.h"
 #include "catalog/track_catalog.h"
@@ -59,6 +61,13 @@ struct PageView {
     int row = 0, column = 0;
 };
 PageView pageView(const PageGrid& grid, const Bounds& extent, int page);
+
+/// A sheet of paper (mm) by its name: "a4", "a3" or "letter", any case; turned for landscape.
+struct PaperSize {
+    double width = 210.0;
+    double height = 297.0;
+};
+std::optional<PaperSize> paperByName(std::string_view name, bool landscape);
 
 /// The label of a true-scale page's calibration bar: what 100 mm of paper stand for and where
 /// the page sits, e.g. "100 mm = 1 m at 1 : 10 \u00b7 row 1, column 2 of 2 x 3".
