@@ -47,7 +47,7 @@ bool RailvaneApp::OnInit() {
     frame->Show();
     AppLog("Show OK");
 
-    frame->layout.EnsureDefaultLevel();
+    frame->editor().layout().EnsureDefaultLevel();
 
     LoadPrefs(appPrefs());
     if (appPrefs().playful) {
@@ -55,7 +55,7 @@ bool RailvaneApp::OnInit() {
         splash.ShowModal();
     }
 
-    frame->properties->RefreshTally();
+    frame->propertiesPanel()->RefreshTally();
 
     // main() has already answered --help, --version and bad arguments; what is left is at most a
     // layout to open. A file that cannot be read is reported and the empty layout stays.
