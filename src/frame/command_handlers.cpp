@@ -10,32 +10,11 @@
 
 namespace Commands {
 
-void newLayout(CommandContext& context, const CommandCall&) {
-    context.newLayout();
-}
-void openLayout(CommandContext& context, const CommandCall&) {
-    context.openLayout();
-}
 void save(CommandContext& context, const CommandCall&) {
     context.saveLayout(false);
 }
 void saveAs(CommandContext& context, const CommandCall&) {
     context.saveLayout(true);
-}
-void importLayout(CommandContext& context, const CommandCall&) {
-    context.importLayout();
-}
-void exportLayout(CommandContext& context, const CommandCall&) {
-    context.exportLayout();
-}
-void pageSetup(CommandContext& context, const CommandCall&) {
-    context.pageSetup();
-}
-void saveLibraryBlock(CommandContext& context, const CommandCall&) {
-    context.saveLibraryBlock();
-}
-void exitProgram(CommandContext& context, const CommandCall&) {
-    context.exitProgram();
 }
 
 void undo(CommandContext& context, const CommandCall&) {
@@ -111,16 +90,6 @@ void rectangle(CommandContext& context, const CommandCall&) {
     if (const auto size = context.askRectangleSize()) {
         addRectangleShape(context.editor(), context.viewCentre(), size->width, size->height);
     }
-}
-
-void help(CommandContext& context, const CommandCall&) {
-    context.showHelp();
-}
-void layoutWizardHelp(CommandContext& context, const CommandCall&) {
-    context.showLayoutWizardHelp();
-}
-void options(CommandContext& context, const CommandCall&) {
-    context.chooseExperience();
 }
 
 }  // namespace Commands

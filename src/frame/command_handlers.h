@@ -8,16 +8,15 @@
 
 namespace Commands {
 
+/// A command whose whole work needs a window (New, Open, Import, Help...): the context's method.
+template <void (CommandContext::*Method)()>
+void inWindow(CommandContext& context, const CommandCall& /*call*/) {
+    (context.*Method)();
+}
+
 // File
-void newLayout(CommandContext& context, const CommandCall& call);
-void openLayout(CommandContext& context, const CommandCall& call);
 void save(CommandContext& context, const CommandCall& call);
 void saveAs(CommandContext& context, const CommandCall& call);
-void importLayout(CommandContext& context, const CommandCall& call);
-void exportLayout(CommandContext& context, const CommandCall& call);
-void pageSetup(CommandContext& context, const CommandCall& call);
-void saveLibraryBlock(CommandContext& context, const CommandCall& call);
-void exitProgram(CommandContext& context, const CommandCall& call);
 
 // Edit
 void undo(CommandContext& context, const CommandCall& call);
@@ -43,11 +42,6 @@ void viewSwitch(CommandContext& context, const CommandCall& call);
 void units(CommandContext& context, const CommandCall& call);
 /// Asks for a size and adds a rectangle shape centred in the view.
 void rectangle(CommandContext& context, const CommandCall& call);
-
-// Help
-void help(CommandContext& context, const CommandCall& call);
-void layoutWizardHelp(CommandContext& context, const CommandCall& call);
-void options(CommandContext& context, const CommandCall& call);
 
 }  // namespace Commands
 
