@@ -19,7 +19,6 @@
 #include "document/layout_name.h"
 #include "document/user_files.h"
 #include "edit/edit.h"
-#include "frame/frame_title.h"
 #include "frame/opened_layout.h"
 #include "frame/ui/main_frame.h"
 #include "frame/ui/menu_builder.h"
@@ -30,10 +29,6 @@ namespace {
 
 std::string utf8(const wxString& text) {
     return std::string(text.utf8_str());
-}
-
-wxString piecesText(size_t count) {
-    return wxString::FromUTF8(pieceCountText(count));
 }
 
 bool fileExists(const std::string& path) {
@@ -71,7 +66,8 @@ void MainFrame::newLayout() {
     m_layout.ReplaceIdentity("", "");
     m_canvas->ResetView(CanvasView::kInitialZoom);
     edit.commit({.matchesFile = true, .documentReplaced = true});
-    SetStatusFields("Ready", piecesText(0));
+    // The commit has shown the piece count in field 1.
+    SetStatusText("Ready", 0);
 }
 
 void MainFrame::openLayout() {
@@ -146,8 +142,7 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
         m_canvas->ZoomToFit();
     }
     m_palette->SelectSystemFromLayout();
-    SetStatusFields(wxString::FromUTF8(openedLayoutStatus(m_layout)),
-                    piecesText(m_layout.pieces.size()));
+    SetStatusText(wxString::FromUTF8(openedLayoutStatus(m_layout)), 0);
     // Pieces of a newer catalog or another program are kept, but the user should know of them.
     const auto unknown = unknownArticles(m_layout, TrackCatalog::instance());
     if (!unknown.empty()) {

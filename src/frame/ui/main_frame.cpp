@@ -202,11 +202,6 @@ bool MainFrame::ConfirmDiscardChanges() {
     return answer == kIdNo;
 }
 
-void MainFrame::SetStatusFields(const wxString& prompt, const wxString& pieces) {
-    SetStatusText(prompt, 0);
-    SetStatusText(pieces, 1);
-}
-
 void MainFrame::UpdateCommandStates() {
     DoMenuUpdates();
     GetToolBar()->UpdateWindowUI(wxUPDATE_UI_NONE);

@@ -132,7 +132,6 @@ private:
     bool DeleteLayoutEntry(const LayoutFileEntry& entry);
     /// Writes the document to its file under its name; reports "Save Failed" on an error.
     bool WriteToFilePath();
-    void SetStatusFields(const wxString& prompt, const wxString& pieces);
 
     // Owned by the window tree; created in BuildPanels.
     PalettePanel* m_palette = nullptr;
