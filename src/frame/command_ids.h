@@ -48,5 +48,8 @@ inline constexpr int Levels = 2024;            ///< toolbar "Levels"
 inline constexpr int Help = 2027;              ///< "&Help"
 inline constexpr int LayoutWizardHelp = 2028;  ///< "Layout &Wizard Help"
 inline constexpr int Options = 2029;           ///< "&Options..." (experience choice)
+inline constexpr int Copy = 2030;              ///< "&Copy"
+inline constexpr int Paste = 2031;             ///< "&Paste"
+inline constexpr int Rotate = 2032;            ///< "R&otate" (one step clockwise)
 
 }  // namespace CommandId

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "frame/command_handlers.h"
 #include "frame/command_ids.h"
 
 // Rows name only the fields that differ from the defaults; GCC 12 still reports the omitted
@@ -14,6 +15,7 @@ using K = CommandKind;
 using P = CommandPlace;
 using R = EnableRule;
 namespace Id = CommandId;
+namespace Do = Commands;
 
 constexpr std::string_view kFile = "&File";
 constexpr std::string_view kEdit = "&Edit";
@@ -34,56 +36,118 @@ constexpr CommandEntry toolSeparator() {
 // being written; the builders show them disabled so nobody clicks into a missing handler.
 constexpr std::array kTable = {
     // File
-    CommandEntry{.id = Id::NewLayout, .menu = kFile, .text = "&New Layout\tCtrl+N"},
-    CommandEntry{.id = Id::OpenLayout, .menu = kFile, .text = "&Open Layout...\tCtrl+O"},
+    CommandEntry{.id = Id::NewLayout,
+                 .menu = kFile,
+                 .text = "&New Layout\tCtrl+N",
+                 .handler = Do::inWindow<&CommandContext::newLayout>},
+    CommandEntry{.id = Id::OpenLayout,
+                 .menu = kFile,
+                 .text = "&Open Layout...\tCtrl+O",
+                 .handler = Do::inWindow<&CommandContext::openLayout>},
     menuSeparator(kFile),
-    CommandEntry{.id = Id::Save, .menu = kFile, .text = "&Save\tCtrl+S"},
-    CommandEntry{.id = Id::SaveAs, .menu = kFile, .text = "Save &As...\tCtrl+Shift+S"},
+    CommandEntry{.id = Id::Save, .menu = kFile, .text = "&Save\tCtrl+S", .handler = Do::save},
+    CommandEntry{.id = Id::SaveAs,
+                 .menu = kFile,
+                 .text = "Save &As...\tCtrl+Shift+S",
+                 .handler = Do::saveAs},
     menuSeparator(kFile),
-    CommandEntry{.id = Id::ImportLayout, .menu = kFile, .text = "&Import Layout..."},
-    CommandEntry{.id = Id::ExportLayout, .menu = kFile, .text = "&Export Layout..."},
+    CommandEntry{.id = Id::ImportLayout,
+                 .menu = kFile,
+                 .text = "&Import Layout...",
+                 .handler = Do::inWindow<&CommandContext::importLayout>},
+    CommandEntry{.id = Id::ExportLayout,
+                 .menu = kFile,
+                 .text = "&Export Layout...",
+                 .handler = Do::inWindow<&CommandContext::exportLayout>},
     menuSeparator(kFile),
-    CommandEntry{.id = Id::CloseLayout, .menu = kFile, .text = "&Close Layout\tCtrl+W"},
+    CommandEntry{.id = Id::CloseLayout,
+                 .menu = kFile,
+                 .text = "&Close Layout\tCtrl+W",
+                 .handler = Do::inWindow<&CommandContext::newLayout>},
     menuSeparator(kFile),
-    CommandEntry{.id = Id::PageSetup, .menu = kFile, .text = "Page Set&up..."},
+    CommandEntry{.id = Id::PageSetup,
+                 .menu = kFile,
+                 .text = "Page Set&up...",
+                 .handler = Do::inWindow<&CommandContext::pageSetup>},
     CommandEntry{
         .id = Id::PrintPreview, .menu = kFile, .text = "Print Pre&view...", .available = false},
     CommandEntry{.id = Id::Print, .menu = kFile, .text = "&Print...\tCtrl+P", .available = false},
     menuSeparator(kFile),
-    CommandEntry{.id = Id::SaveLibraryBlock, .menu = kFile, .text = "Save as &Library Block..."},
+    CommandEntry{.id = Id::SaveLibraryBlock,
+                 .menu = kFile,
+                 .text = "Save as &Library Block...",
+                 .handler = Do::inWindow<&CommandContext::saveLibraryBlock>},
     menuSeparator(kFile),
-    CommandEntry{.id = Id::Exit, .menu = kFile, .text = "E&xit"},
+    CommandEntry{.id = Id::Exit,
+                 .menu = kFile,
+                 .text = "E&xit",
+                 .handler = Do::inWindow<&CommandContext::exitProgram>},
 
     // Edit
-    CommandEntry{.id = Id::Undo, .menu = kEdit, .text = "&Undo\tCtrl+Z", .enableRule = R::CanUndo},
-    CommandEntry{.id = Id::Redo, .menu = kEdit, .text = "&Redo\tCtrl+Y", .enableRule = R::CanRedo},
+    CommandEntry{.id = Id::Undo,
+                 .menu = kEdit,
+                 .text = "&Undo\tCtrl+Z",
+                 .enableRule = R::CanUndo,
+                 .handler = Do::undo},
+    CommandEntry{.id = Id::Redo,
+                 .menu = kEdit,
+                 .text = "&Redo\tCtrl+Y",
+                 .enableRule = R::CanRedo,
+                 .handler = Do::redo},
     menuSeparator(kEdit),
+    CommandEntry{.id = Id::Copy,
+                 .menu = kEdit,
+                 .text = "&Copy\tCtrl+C",
+                 .statusHelp = "Copy the selected pieces and scenery",
+                 .enableRule = R::CopyableSelection,
+                 .handler = Do::copy},
+    CommandEntry{.id = Id::Paste,
+                 .menu = kEdit,
+                 .text = "&Paste\tCtrl+V",
+                 .statusHelp = "Paste at the mouse, or in the middle of the view",
+                 .enableRule = R::ClipboardFilled,
+                 .handler = Do::paste},
     CommandEntry{.id = Id::Delete,
                  .menu = kEdit,
                  .text = "&Delete\tDel",
-                 .enableRule = R::DeletableSelection},
-    CommandEntry{.id = Id::SelectAll, .menu = kEdit, .text = "Select &All\tCtrl+A"},
+                 .enableRule = R::DeletableSelection,
+                 .handler = Do::deleteSelection},
+    CommandEntry{.id = Id::SelectAll,
+                 .menu = kEdit,
+                 .text = "Select &All\tCtrl+A",
+                 .handler = Do::selectAll},
+    menuSeparator(kEdit),
+    CommandEntry{.id = Id::Rotate,
+                 .menu = kEdit,
+                 .text = "R&otate\tCtrl+R",
+                 .statusHelp = "Turn the selection 15 degrees clockwise",
+                 .enableRule = R::TurnableSelection,
+                 .handler = Do::rotate},
 
     // View
-    CommandEntry{.id = Id::ZoomIn, .menu = kView, .text = "Zoom &In\t+"},
-    CommandEntry{.id = Id::ZoomOut, .menu = kView, .text = "Zoom &Out\t-"},
-    CommandEntry{.id = Id::ZoomFit, .menu = kView, .text = "Zoom to &Fit\tCtrl+0"},
+    CommandEntry{.id = Id::ZoomIn, .menu = kView, .text = "Zoom &In\t+", .handler = Do::zoomIn},
+    CommandEntry{.id = Id::ZoomOut, .menu = kView, .text = "Zoom &Out\t-", .handler = Do::zoomOut},
+    CommandEntry{
+        .id = Id::ZoomFit, .menu = kView, .text = "Zoom to &Fit\tCtrl+0", .handler = Do::zoomToFit},
     menuSeparator(kView),
     CommandEntry{.id = Id::ShowGrid,
                  .menu = kView,
                  .text = "Show &Grid\tCtrl+G",
                  .kind = K::Check,
-                 .checked = true},
+                 .checked = true,
+                 .handler = Do::viewSwitch},
     CommandEntry{.id = Id::Snap,
                  .menu = kView,
                  .text = "&Snap\tCtrl+Shift+G",
                  .kind = K::Check,
-                 .checked = true},
+                 .checked = true,
+                 .handler = Do::viewSwitch},
     CommandEntry{.id = Id::ShowRails,
                  .menu = kView,
                  .text = "Show &Rails",
                  .kind = K::Check,
-                 .checked = true},
+                 .checked = true,
+                 .handler = Do::viewSwitch},
 
     // Layout
     CommandEntry{.menu = kLayout, .text = kUnits, .kind = K::Submenu},
@@ -92,17 +156,20 @@ constexpr std::array kTable = {
                  .submenu = kUnits,
                  .text = "Millimetres (mm)",
                  .kind = K::Radio,
-                 .checked = true},
+                 .checked = true,
+                 .handler = Do::units},
     CommandEntry{.id = Id::UnitsCentimetres,
                  .menu = kLayout,
                  .submenu = kUnits,
                  .text = "Centimetres (cm)",
-                 .kind = K::Radio},
+                 .kind = K::Radio,
+                 .handler = Do::units},
     CommandEntry{.id = Id::UnitsInches,
                  .menu = kLayout,
                  .submenu = kUnits,
                  .text = "Inches (in)",
-                 .kind = K::Radio},
+                 .kind = K::Radio,
+                 .handler = Do::units},
     menuSeparator(kLayout),
     CommandEntry{
         .id = Id::LayoutShape, .menu = kLayout, .text = "Layout &Shape...", .available = false},
@@ -116,14 +183,31 @@ constexpr std::array kTable = {
                  .available = false},
 
     // Help
-    CommandEntry{.id = Id::Help, .menu = kHelp, .text = "&Help\tF1"},
-    CommandEntry{.id = Id::LayoutWizardHelp, .menu = kHelp, .text = "Layout &Wizard Help"},
+    CommandEntry{.id = Id::Help,
+                 .menu = kHelp,
+                 .text = "&Help\tF1",
+                 .handler = Do::inWindow<&CommandContext::showHelp>},
+    CommandEntry{.id = Id::LayoutWizardHelp,
+                 .menu = kHelp,
+                 .text = "Layout &Wizard Help",
+                 .handler = Do::inWindow<&CommandContext::showLayoutWizardHelp>},
     menuSeparator(kHelp),
-    CommandEntry{.id = Id::Options, .menu = kHelp, .text = "&Options..."},
+    CommandEntry{.id = Id::Options,
+                 .menu = kHelp,
+                 .text = "&Options...",
+                 .handler = Do::inWindow<&CommandContext::chooseExperience>},
 
     // Toolbar
-    CommandEntry{.id = Id::Undo, .place = P::Toolbar, .text = "Undo", .enableRule = R::CanUndo},
-    CommandEntry{.id = Id::Redo, .place = P::Toolbar, .text = "Redo", .enableRule = R::CanRedo},
+    CommandEntry{.id = Id::Undo,
+                 .place = P::Toolbar,
+                 .text = "Undo",
+                 .enableRule = R::CanUndo,
+                 .handler = Do::undo},
+    CommandEntry{.id = Id::Redo,
+                 .place = P::Toolbar,
+                 .text = "Redo",
+                 .enableRule = R::CanRedo,
+                 .handler = Do::redo},
     toolSeparator(),
     CommandEntry{.id = Id::Levels,
                  .place = P::Toolbar,
@@ -133,13 +217,14 @@ constexpr std::array kTable = {
     toolSeparator(),
     CommandEntry{.id = Id::View3D, .place = P::Toolbar, .text = "3D View", .available = false},
     toolSeparator(),
-    CommandEntry{.id = Id::ZoomFit, .place = P::Toolbar, .text = "Fit"},
+    CommandEntry{.id = Id::ZoomFit, .place = P::Toolbar, .text = "Fit", .handler = Do::zoomToFit},
     toolSeparator(),
     CommandEntry{.id = Id::HideLabels,
                  .place = P::Toolbar,
                  .text = "Hide Labels",
                  .tooltip = "Toggle track labels and join dots",
-                 .kind = K::Check},
+                 .kind = K::Check,
+                 .handler = Do::viewSwitch},
     toolSeparator(),
     CommandEntry{.id = Id::Tunnel,
                  .place = P::Toolbar,
@@ -167,7 +252,8 @@ constexpr std::array kTable = {
                  .text = "Rectangle",
                  .tooltip = "Rectangle",
                  .statusHelp = "Place a rectangle of an exact size -- easier than drawing one by "
-                               "hand"},
+                               "hand",
+                 .handler = Do::rectangle},
     CommandEntry{.id = Id::Elevation,
                  .place = P::Toolbar,
                  .text = "Elevation",
@@ -248,6 +334,18 @@ bool isCommandAvailable(int id) {
     return e != nullptr && e->available;
 }
 
+CommandHandler commandHandler(int id) {
+    if (id == 0) {
+        return nullptr;
+    }
+    for (const CommandEntry& e : kTable) {
+        if (e.id == id && e.handler != nullptr) {
+            return e.handler;
+        }
+    }
+    return nullptr;
+}
+
 bool isCommandEnabled(int id, const CommandState& state) {
     const CommandEntry* e = findCommand(id, P::Menu);
     if (e == nullptr) {
@@ -267,6 +365,12 @@ bool isCommandEnabled(int id, const CommandState& state) {
             return state.hasDeletableSelection;
         case R::TunnelChain:
             return state.selectionIsTunnelChain;
+        case R::CopyableSelection:
+            return state.hasCopyableSelection;
+        case R::ClipboardFilled:
+            return state.clipboardFilled;
+        case R::TurnableSelection:
+            return state.hasTurnableSelection;
     }
     return false;
 }

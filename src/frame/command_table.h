@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+class CommandContext;
+
 /// What a row of the table shows.
 enum class CommandKind {
     Normal,     ///< plain menu entry or push-button tool
@@ -28,7 +30,19 @@ enum class EnableRule {
     CanRedo,             ///< the redo stack is not empty
     DeletableSelection,  ///< at least one piece, scenery item or shape is selected
     TunnelChain,         ///< the selection forms a chain the tunnel analysis accepts
+    CopyableSelection,   ///< a piece or scenery item is selected
+    ClipboardFilled,     ///< the canvas clipboard holds something to paste
+    TurnableSelection,   ///< a piece, scenery item or shape is selected
 };
+
+/// How a command was chosen: its id and, for check items, the new check state.
+struct CommandCall {
+    int id = 0;
+    bool checked = false;
+};
+
+/// The work of a command; the window binds every row that has one.
+using CommandHandler = void (*)(CommandContext& context, const CommandCall& call);
 
 /// One row of the command table. Texts are UTF-8; menu texts carry their accelerator after a tab.
 struct CommandEntry {
@@ -44,6 +58,9 @@ struct CommandEntry {
     bool startsDisabled = false;  ///< shown disabled until the update-UI step enables it
     bool available = true;        ///< false while the command's work is not part of the program
     EnableRule enableRule = EnableRule::Always;
+    /// What choosing the row does; null for separators, submenus and unavailable commands. Rows
+    /// of one command in the menu and on the toolbar name the same handler.
+    CommandHandler handler = nullptr;
 };
 
 /// All rows: the menu bar's rows menu by menu, then the toolbar's rows, each in display order.
@@ -67,12 +84,18 @@ std::optional<CommandPlace> commandPlace(int id);
 /// True when the command is in the table and its work is part of the program.
 bool isCommandAvailable(int id);
 
+/// The handler of the command with this id, or null when no row of it has one.
+CommandHandler commandHandler(int id);
+
 /// What the update-UI rules need to know about the document.
 struct CommandState {
     bool canUndo = false;                 ///< undo stack not empty
     bool canRedo = false;                 ///< redo stack not empty
     bool hasDeletableSelection = false;   ///< a piece, scenery item or shape is selected
     bool selectionIsTunnelChain = false;  ///< the tunnel analysis accepts the selected chain
+    bool hasCopyableSelection = false;    ///< a piece or scenery item is selected
+    bool clipboardFilled = false;         ///< the canvas clipboard is not empty
+    bool hasTurnableSelection = false;    ///< a piece, scenery item or shape is selected
 };
 
 /// Whether the command may be used now: it must be available, and its enable rule must hold.

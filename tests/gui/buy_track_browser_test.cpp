@@ -39,9 +39,9 @@ class BuyTrackBrowserTest : public FilesTest {};
 TEST_F(BuyTrackBrowserTest, WithoutABrowserTheCartAddressIsShownForCopyingAndNoToolkitError) {
     for (int i = 0; i < 2; ++i) {
         PlacedPiece piece;
-        piece.id = m_frame->layout.AllocateId();
+        piece.id = m_frame->editor().layout().AllocateId();
         piece.article = "24188";
-        m_frame->layout.pieces.push_back(piece);
+        m_frame->editor().layout().pieces.push_back(piece);
     }
     std::string url;
     clearLoggedMessages();
@@ -52,7 +52,7 @@ TEST_F(BuyTrackBrowserTest, WithoutABrowserTheCartAddressIsShownForCopyingAndNoT
         const ScopedEnv path("PATH", empty.string());
         const ScopedEnv shop("RAILVANE_SHOP_URL", "railvane-test-no-handler://shop.invalid");
         url = shopCartUrl(std::string(shopProductId("24188")) + ":2");
-        m_frame->properties->BuyTrack();
+        m_frame->propertiesPanel()->BuyTrack();
     }
     ASSERT_EQ(m_prompts->records().size(), 1u);
     EXPECT_EQ(lastPrompt().title, "Buy Track");

@@ -16,9 +16,9 @@ TEST(CanvasDrag, PaletteDragFollowsTheMouseDropsAndSnapsTheSecondPiece) {
     auto* frame = new MainFrame();
     frame->setPrompter(std::make_unique<ScriptedPrompter>());
     frame->Show();
-    CanvasPanel* canvas = frame->canvas;
+    CanvasPanel* canvas = frame->canvasPanel();
     ASSERT_TRUE(waitFor([&] { return canvas->IsShownOnScreen() && canvas->GetSize().x > 400; }));
-    Layout& layout = frame->layout;
+    Layout& layout = frame->editor().layout();
     wxUIActionSimulator sim;
     // zoom 0.4, origin at (60, 60): layout (x, y) lies at screen (60 + 0.4 x, 60 + 0.4 y).
     auto moveTo = [&](int x, int y) {
@@ -54,9 +54,8 @@ TEST(CanvasDrag, PaletteDragFollowsTheMouseDropsAndSnapsTheSecondPiece) {
     EXPECT_EQ(a.jointAt(1).target, static_cast<int32_t>(b.id));
     EXPECT_EQ(b.jointAt(0).target, static_cast<int32_t>(a.id));
     EXPECT_EQ(layout.checkInvariants(), "");
-    EXPECT_TRUE(frame->modified);
+    EXPECT_TRUE(frame->isModified());
 
-    frame->modified = false;  // no unsaved-changes question on the way out
     frame->Destroy();
     waitFor([] { return wxTopLevelWindows.empty(); });
 }

@@ -36,7 +36,7 @@ TEST_F(FilesTest, OpenListsEveryNameAndATdlWinsOverAnXmlOfTheSameName) {
     command(Id::OpenLayout);
     EXPECT_EQ(m_frame->layoutName(), "Depot from tdl");
     EXPECT_EQ(m_frame->filePath(), (userFolder() / "Depot.tdl").string());
-    EXPECT_EQ(m_frame->layout.pieces.size(), 2u);
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 2u);
 
     // A double click opens too, and the first "Depot" line is the same ".tdl" file.
     command(Id::NewLayout);
@@ -72,7 +72,7 @@ TEST_F(FilesTest, DeletingTheOpenLayoutEmptiesItsPathSoTheNextSaveAsks) {
     command(Id::OpenLayout);
     EXPECT_TRUE(m_frame->filePath().empty());
     EXPECT_EQ(m_frame->layoutName(), "Yard");
-    EXPECT_EQ(m_frame->layout.pieces.size(), 1u) << "the document itself stays";
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 1u) << "the document itself stays";
 
     m_prompts->queueText(std::nullopt);
     command(Id::Save);
@@ -81,7 +81,7 @@ TEST_F(FilesTest, DeletingTheOpenLayoutEmptiesItsPathSoTheNextSaveAsks) {
 }
 
 TEST_F(FilesTest, ALayoutSavedClosedAndOpenedAgainIsUnchanged) {
-    Layout& layout = m_frame->layout;
+    Layout& layout = m_frame->editor().layout();
     layout.EnsureDefaultLevel();
     LayoutLevel upper;
     upper.id = 2;
@@ -137,13 +137,13 @@ TEST_F(FilesTest, ALayoutSavedClosedAndOpenedAgainIsUnchanged) {
     m_prompts->queueText("Round Trip");
     command(Id::Save);
     command(Id::NewLayout);
-    ASSERT_TRUE(m_frame->layout.pieces.empty());
+    ASSERT_TRUE(m_frame->editor().layout().pieces.empty());
 
     duringModal<OpenLayoutDialog>(
         [](OpenLayoutDialog* dialog) { doubleClick(dialog->nameList(), 0); });
     command(Id::OpenLayout);
-    EXPECT_EQ(writeLayoutText(m_frame->layout, "Round Trip"), before);
-    EXPECT_FALSE(m_frame->modified);
+    EXPECT_EQ(writeLayoutText(m_frame->editor().layout(), "Round Trip"), before);
+    EXPECT_FALSE(m_frame->isModified());
     EXPECT_EQ(m_frame->layoutName(), "Round Trip");
     EXPECT_TRUE(m_frame->GetMenuBar()->IsChecked(Id::UnitsCentimetres));
     EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0),

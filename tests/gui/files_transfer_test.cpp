@@ -31,10 +31,10 @@ TEST_F(FilesTest, LibraryBlocksNeedSelectedPiecesOrScenery) {
 
     // Shapes alone pass the first check but make no block.
     FreeShape shape;
-    shape.id = m_frame->layout.AllocateId();
+    shape.id = m_frame->editor().layout().AllocateId();
     shape.vertices = {{0, 0}, {50, 0}, {50, 50}};
     shape.selected = true;
-    m_frame->layout.shapes.push_back(shape);
+    m_frame->editor().layout().shapes.push_back(shape);
     m_prompts->queueText("Shapes");
     command(Id::SaveLibraryBlock);
     EXPECT_EQ(lastPrompt().title, "Save Block Failed");
@@ -42,10 +42,10 @@ TEST_F(FilesTest, LibraryBlocksNeedSelectedPiecesOrScenery) {
     EXPECT_EQ(lastPrompt().icon, PromptIcon::Error);
 
     PlacedPiece piece;
-    piece.id = m_frame->layout.AllocateId();
+    piece.id = m_frame->editor().layout().AllocateId();
     piece.article = "24188";
     piece.selected = true;
-    m_frame->layout.pieces.push_back(piece);
+    m_frame->editor().layout().pieces.push_back(piece);
     const fs::path folder = userFolder() / "library" / "Marklin_C-Track";
 
     m_prompts->queueText("Station");
@@ -53,7 +53,7 @@ TEST_F(FilesTest, LibraryBlocksNeedSelectedPiecesOrScenery) {
     EXPECT_EQ(lastPrompt().title, "Save Block");
     EXPECT_EQ(lastPrompt().text, "Block saved: Station");
     EXPECT_TRUE(fs::exists(folder / "Station.tdl"));
-    const auto& listed = m_frame->palette->libraryPaths();
+    const auto& listed = m_frame->palettePanel()->libraryPaths();
     EXPECT_NE(std::find(listed.begin(), listed.end(), (folder / "Station.tdl").string()),
               listed.end())
         << "the palette shows the new block";
@@ -93,7 +93,7 @@ TEST_F(FilesTest, ImportCopiesRenamesAndOffersToOpen) {
     EXPECT_EQ(storedName(userFolder() / "Clubhouse.tdl"), "Clubhouse");
     EXPECT_EQ(readWholeFile(source / "Club.xml"), clubBytes) << "the source is left alone";
     EXPECT_EQ(m_frame->layoutName(), "Clubhouse");
-    EXPECT_EQ(m_frame->layout.pieces.size(), 2u);
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 2u);
 
     // Importing a stored layout onto itself keeps it and still renames it.
     writeLayoutFile(userFolder() / "Yard.tdl", "Old yard", 3);

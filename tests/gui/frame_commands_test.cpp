@@ -20,10 +20,10 @@ class FrameCommandsTest : public FilesTest {
 protected:
     uint32_t addPiece(bool selected = false) {
         PlacedPiece p;
-        p.id = m_frame->layout.AllocateId();
+        p.id = m_frame->editor().layout().AllocateId();
         p.article = "24188";
         p.selected = selected;
-        m_frame->layout.pieces.push_back(p);
+        m_frame->editor().layout().pieces.push_back(p);
         return p.id;
     }
 
@@ -57,18 +57,18 @@ TEST_F(FrameCommandsTest, CommandsAreEnabledByTheirRulesInMenuAndToolbar) {
                 << row.text;
         }
     }
-    m_frame->layout.labels.push_back({m_frame->layout.AllocateId(), "Station", 0, 0, true});
+    m_frame->editor().layout().labels.push_back({m_frame->editor().layout().AllocateId(), "Station", 0, 0, true});
     EXPECT_FALSE(enabled(Id::Delete)) << "a label alone is not deletable";
     addPiece(true);
     EXPECT_TRUE(enabled(Id::Delete));
 
     command(Id::Delete);
-    EXPECT_TRUE(m_frame->layout.pieces.empty());
+    EXPECT_TRUE(m_frame->editor().layout().pieces.empty());
     EXPECT_TRUE(enabled(Id::Undo));
     EXPECT_FALSE(enabled(Id::Redo));
     EXPECT_EQ(m_frame->GetTitle(), std::string(kTitle) + " *");
     command(Id::Undo);
-    EXPECT_EQ(m_frame->layout.pieces.size(), 1u);
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 1u);
     EXPECT_TRUE(enabled(Id::Redo));
 }
 
@@ -81,7 +81,7 @@ TEST_F(FrameCommandsTest, UnsavedChangesAreAskedAboutAndNewStartsAnUntitledDocum
     EXPECT_EQ(lastPrompt().title, "Unsaved Changes");
     EXPECT_EQ(lastPrompt().text, "You have unsaved changes. Save before continuing?");
     EXPECT_EQ(lastPrompt().buttons, PromptButtons::YesNoCancel);
-    EXPECT_EQ(m_frame->layout.pieces.size(), 1u);
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 1u);
     m_prompts->queueAnswer(kIdCancel);
     EXPECT_FALSE(closeWindow()) << "Cancel vetoes the close";
 
@@ -89,27 +89,27 @@ TEST_F(FrameCommandsTest, UnsavedChangesAreAskedAboutAndNewStartsAnUntitledDocum
     m_prompts->queueAnswer(kIdYes);
     m_prompts->queueText(std::nullopt);
     command(Id::NewLayout);
-    EXPECT_EQ(m_frame->layout.pieces.size(), 1u);
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 1u);
     m_prompts->queueAnswer(kIdYes);
     m_prompts->queueText("  Harbour ");
     command(Id::NewLayout);
-    EXPECT_TRUE(m_frame->layout.pieces.empty()) << "saved, then cleared";
+    EXPECT_TRUE(m_frame->editor().layout().pieces.empty()) << "saved, then cleared";
     EXPECT_EQ(storedName(userFolder() / "Harbour.tdl"), "Harbour");
 
     // No discards: New resets the document, the title and the status fields.
     addPiece();
     m_frame->layoutName() = "Yard";
     m_frame->filePath() = "/tmp/Yard.tdl";
-    m_frame->layout.activeLevel = 4;
+    m_frame->editor().layout().activeLevel = 4;
     m_frame->MarkModified();
     m_frame->SetStatusText("Measuring...", 0);
     m_frame->SetStatusText("Pieces: 1", 1);
     m_prompts->queueAnswer(kIdNo);
     command(Id::NewLayout);
-    EXPECT_TRUE(m_frame->layout.pieces.empty());
-    EXPECT_EQ(m_frame->layout.activeLevel, 1);
+    EXPECT_TRUE(m_frame->editor().layout().pieces.empty());
+    EXPECT_EQ(m_frame->editor().layout().activeLevel, 1);
     EXPECT_TRUE(m_frame->layoutName().empty() && m_frame->filePath().empty());
-    EXPECT_FALSE(m_frame->modified);
+    EXPECT_FALSE(m_frame->isModified());
     EXPECT_EQ(m_frame->GetTitle(), kTitle);
     EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(0), "Ready");
     EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(1), "Pieces: 0");
@@ -135,7 +135,7 @@ TEST_F(FrameCommandsTest, SaveProposesMyLayoutRefusesPathsAndAsksBeforeReplacing
     const size_t asked = m_prompts->records().size();
     command(Id::Save);
     EXPECT_EQ(m_prompts->records().size(), asked) << "a saved layout is saved without a question";
-    EXPECT_FALSE(m_frame->modified);
+    EXPECT_FALSE(m_frame->isModified());
 
     for (const char* bad : {"../x", "a/b"}) {
         m_prompts->queueText(bad);
@@ -160,7 +160,7 @@ TEST_F(FrameCommandsTest, SaveProposesMyLayoutRefusesPathsAndAsksBeforeReplacing
 }
 
 TEST_F(FrameCommandsTest, DeleteIsRefusedForHelixAndTunnelTrackAndAsksAboutGrades) {
-    Layout& layout = m_frame->layout;
+    Layout& layout = m_frame->editor().layout();
     const uint32_t helixPiece = addPiece(true);
     layout.FindPiece(helixPiece)->helix = 50;
     command(Id::Delete);
@@ -201,17 +201,17 @@ TEST_F(FrameCommandsTest, DeleteIsRefusedForHelixAndTunnelTrackAndAsksAboutGrade
 
 TEST_F(FrameCommandsTest, UnitsAreStoredAndTheLabelsToolNamesWhatItDoes) {
     command(Id::UnitsCentimetres);
-    EXPECT_EQ(m_frame->layout.units, 1u);
+    EXPECT_EQ(m_frame->editor().layout().units, 1u);
     EXPECT_NE(readWholeFile(installFolder() / "prefs.cfg").find("units=1\n"), std::string::npos);
 
     command(Id::ShowGrid, 0);
-    EXPECT_FALSE(m_frame->layout.showGrid);
+    EXPECT_FALSE(m_frame->editor().layout().showGrid);
     wxToolBar* toolbar = m_frame->GetToolBar();
     command(Id::HideLabels, 1);
-    EXPECT_FALSE(m_frame->layout.showLabels);
+    EXPECT_FALSE(m_frame->editor().layout().showLabels);
     EXPECT_EQ(toolbar->FindById(Id::HideLabels)->GetLabel(), "Show Labels");
     command(Id::HideLabels, 0);
-    EXPECT_TRUE(m_frame->layout.showLabels);
+    EXPECT_TRUE(m_frame->editor().layout().showLabels);
     EXPECT_EQ(toolbar->FindById(Id::HideLabels)->GetLabel(), "Hide Labels");
 }
 
@@ -228,7 +228,7 @@ TEST_F(FrameCommandsTest, OpeningAFileShowsItAndABadFileChangesNothing) {
     EXPECT_EQ(lastPrompt().title, "Open Failed");
     EXPECT_EQ(lastPrompt().text.rfind("Cannot read file: " + bad.string(), 0), 0u)
         << lastPrompt().text;
-    EXPECT_EQ(m_frame->layout.pieces.size(), 8u);
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 8u);
     EXPECT_EQ(m_frame->filePath(), path);
 }
 
@@ -251,7 +251,7 @@ TEST_F(FrameCommandsTest, ARefusedSaveNameIsAskedForAgainWithTheTypedTextKept) {
     EXPECT_EQ(records[2].defaultValue, "Yard a/b") << "the typed name comes back for editing";
     EXPECT_TRUE(fs::exists(userFolder() / "Yard ab.tdl"));
     EXPECT_EQ(m_frame->layoutName(), "Yard ab");
-    EXPECT_FALSE(m_frame->modified);
+    EXPECT_FALSE(m_frame->isModified());
 
     // Cancel after a refusal still cancels: nothing is written and the name stays.
     const auto entries = [] {
@@ -260,7 +260,7 @@ TEST_F(FrameCommandsTest, ARefusedSaveNameIsAskedForAgainWithTheTypedTextKept) {
     const auto before = entries();
     m_prompts->queueText("..");
     m_prompts->queueText(std::nullopt);
-    EXPECT_FALSE(m_frame->SaveLayout(true));
+    EXPECT_FALSE(m_frame->saveLayout(true));
     EXPECT_EQ(records.size(), 6u);
     EXPECT_EQ(records[5].defaultValue, "..");
     EXPECT_EQ(m_frame->layoutName(), "Yard ab");
@@ -291,13 +291,13 @@ TEST_F(FrameCommandsTest, OpeningALayoutWithUnknownPiecesListsThemAndSavingKeeps
               "  77001 \u00d7 2\n"
               "\n"
               "They are not drawn, but they stay in the layout and are saved with it.");
-    EXPECT_EQ(m_frame->layout.pieces.size(), 5u);
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 5u);
     EXPECT_EQ(m_frame->GetStatusBar()->GetStatusText(1), "Pieces: 5");
 
     m_frame->MarkModified();
     command(Id::Save);
     const std::string saved = readWholeFile(file);
-    EXPECT_EQ(std::count_if(m_frame->layout.pieces.begin(), m_frame->layout.pieces.end(),
+    EXPECT_EQ(std::count_if(m_frame->editor().layout().pieces.begin(), m_frame->editor().layout().pieces.end(),
                             [](const PlacedPiece& p) { return p.article == "77001"; }),
               2);
     size_t found = 0;

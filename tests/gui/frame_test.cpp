@@ -104,30 +104,30 @@ TEST_F(MainFrameTest, ConstructionTracesEveryStepAndShowsTitleStatusAndPanes) {
     m_frame->Show();
     wxSplitterWindow* outer = m_frame->outerSplitter();
     wxSplitterWindow* inner = m_frame->innerSplitter();
-    EXPECT_EQ(outer->GetWindow1(), m_frame->palette);
-    EXPECT_EQ(inner->GetWindow1(), m_frame->canvas);
-    EXPECT_EQ(inner->GetWindow2(), m_frame->properties);
+    EXPECT_EQ(outer->GetWindow1(), m_frame->palettePanel());
+    EXPECT_EQ(inner->GetWindow1(), m_frame->canvasPanel());
+    EXPECT_EQ(inner->GetWindow2(), m_frame->propertiesPanel());
     EXPECT_TRUE(waitFor([&] {
         return outer->GetSashPosition() == 258 && inner->GetClientSize().x > 600 &&
                inner->GetSashPosition() == inner->GetClientSize().x - 280;
     })) << "outer sash "
         << outer->GetSashPosition() << ", inner sash " << inner->GetSashPosition() << " of "
         << inner->GetClientSize().x;
-    const int propertiesWidth = m_frame->properties->GetSize().x;
-    const int canvasWidth = m_frame->canvas->GetSize().x;
+    const int propertiesWidth = m_frame->propertiesPanel()->GetSize().x;
+    const int canvasWidth = m_frame->canvasPanel()->GetSize().x;
     m_frame->SetSize(m_frame->GetSize() - wxSize(100, 0));
-    EXPECT_TRUE(waitFor([&] { return m_frame->canvas->GetSize().x == canvasWidth - 100; }))
-        << m_frame->canvas->GetSize().x;
-    EXPECT_EQ(m_frame->properties->GetSize().x, propertiesWidth);
-    EXPECT_EQ(m_frame->palette->GetSize().x, 258) << "three icon columns";
+    EXPECT_TRUE(waitFor([&] { return m_frame->canvasPanel()->GetSize().x == canvasWidth - 100; }))
+        << m_frame->canvasPanel()->GetSize().x;
+    EXPECT_EQ(m_frame->propertiesPanel()->GetSize().x, propertiesWidth);
+    EXPECT_EQ(m_frame->palettePanel()->GetSize().x, 258) << "three icon columns";
 
     // A 1024 x 700 window still shows every tool and a canvas to work on.
     m_frame->SetSize(1024, 700);
     wxToolBar* tools = m_frame->GetToolBar();
-    ASSERT_TRUE(waitFor([&] { return m_frame->canvas->GetSize().x < canvasWidth - 200; }));
+    ASSERT_TRUE(waitFor([&] { return m_frame->canvasPanel()->GetSize().x < canvasWidth - 200; }));
     EXPECT_EQ(hiddenTools(tools), 0) << "tools moved into the overflow menu";
-    EXPECT_GE(m_frame->canvas->GetSize().x, 400);
-    EXPECT_GE(m_frame->canvas->GetSize().y, 400);
+    EXPECT_GE(m_frame->canvasPanel()->GetSize().x, 400);
+    EXPECT_GE(m_frame->canvasPanel()->GetSize().y, 400);
 }
 
 TEST_F(MainFrameTest, TheExperienceQuestionComesFromTheEventLoopOnAFirstStart) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/clipbrd.h>
 #include <wx/hyperlink.h>
 #include <wx/menu.h>
 #include <wx/scrolwin.h>
@@ -120,7 +121,7 @@ TEST_F(CommandsFrameTest, MenuBarAndToolbarAreBuiltFromTheCommandTable) {
     }
 }
 
-TEST_F(CommandsFrameTest, ZoomAndDeleteKeysReachTheirCommandsButNotTextFields) {
+TEST_F(CommandsFrameTest, ZoomEditAndDeleteKeysReachTheirCommandsButNotTextFields) {
     InstallCommands(m_frame);
     // A childless panel stands in for the canvas, beside a text field like the label entry.
     auto* root = new wxPanel(m_frame);
@@ -151,6 +152,9 @@ TEST_F(CommandsFrameTest, ZoomAndDeleteKeysReachTheirCommandsButNotTextFields) {
         {WXK_DELETE, wxMOD_NONE, CommandId::Delete},
         {'0', wxMOD_CONTROL, CommandId::ZoomFit},
         {'A', wxMOD_CONTROL, CommandId::SelectAll},
+        {'C', wxMOD_CONTROL, CommandId::Copy},
+        {'V', wxMOD_CONTROL, CommandId::Paste},
+        {'R', wxMOD_CONTROL, CommandId::Rotate},
     };
     for (const Press& p : presses) {
         const size_t before = fired.count(p.command);
@@ -168,6 +172,23 @@ TEST_F(CommandsFrameTest, ZoomAndDeleteKeysReachTheirCommandsButNotTextFields) {
     sim.Char('-');
     EXPECT_TRUE(waitFor([&] { return field->GetValue() == "-"; }));
     EXPECT_EQ(fired.count(CommandId::ZoomOut), zoomOuts);
+
+    // The field keeps its own copy, select-all and delete keys, and Ctrl+V stays with it too.
+    const auto clipboardText = [] {
+        wxTextDataObject data;
+        wxClipboardLocker lock;
+        return wxTheClipboard->GetData(data) ? data.GetText() : wxString();
+    };
+    const std::multiset<int> before = fired;
+    field->ChangeValue("ab");
+    field->SetSelection(-1, -1);
+    sim.Char('c', wxMOD_CONTROL);
+    EXPECT_TRUE(waitFor([&] { return clipboardText() == "ab"; })) << "the field copied its text";
+    sim.Char('v', wxMOD_CONTROL);
+    sim.Char('a', wxMOD_CONTROL);
+    sim.Char(WXK_DELETE);
+    EXPECT_TRUE(waitFor([&] { return field->GetValue().empty(); })) << field->GetValue();
+    EXPECT_EQ(fired, before) << "no command ran while the text field had the keys";
 }
 
 TEST_F(CommandsFrameTest, HelpWindowsShowTheirTopicsLinksAndCloseButton) {

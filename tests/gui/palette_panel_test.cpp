@@ -32,7 +32,7 @@ protected:
     void SetUp() override {
         FilesTest::SetUp();
         m_frame->Show();
-        m_palette = m_frame->palette;
+        m_palette = m_frame->palettePanel();
         m_palette->LoadCatalogPages();
     }
 
@@ -120,7 +120,7 @@ TEST_F(PalettePanelTest, GridColumnsFollowTheWidth) {
 }
 
 TEST_F(PalettePanelTest, DoubleClicksGrowAJoinedTrackFromTheSelectedPiece) {
-    Layout& layout = m_frame->layout;
+    Layout& layout = m_frame->editor().layout();
     layout.pieces = {straight(layout.AllocateId(), 100, 100, true)};
     const auto& entries = m_palette->grid()->entries();
     const int index =
@@ -158,7 +158,7 @@ TEST_F(PalettePanelTest, LibraryBlocksAreInsertedAtTheOrigin) {
     m_palette->RefreshLibrary();
     ASSERT_EQ(m_palette->libraryList()->GetCount(), 1u);
 
-    Layout& layout = m_frame->layout;
+    Layout& layout = m_frame->editor().layout();
     layout.pieces = {straight(layout.AllocateId(), 0, 0, false)};
     m_palette->insertLibraryBlock(0);
     ASSERT_EQ(layout.pieces.size(), 3u);
@@ -166,7 +166,7 @@ TEST_F(PalettePanelTest, LibraryBlocksAreInsertedAtTheOrigin) {
     EXPECT_DOUBLE_EQ(layout.pieces[1].y, 200.0);
     EXPECT_DOUBLE_EQ(layout.pieces[2].x, 500.0);
     EXPECT_NE(layout.pieces[1].id, 7u);
-    EXPECT_TRUE(m_frame->modified);
+    EXPECT_TRUE(m_frame->isModified());
 }
 
 TEST_F(PalettePanelTest, PreviewClosesWhenTheGridScrolls) {

@@ -22,7 +22,7 @@ protected:
         m_frame = new MainFrame();
         m_frame->setPrompter(std::make_unique<ScriptedPrompter>());
         m_frame->Show();
-        m_frame->palette->LoadCatalogPages();
+        m_frame->palettePanel()->LoadCatalogPages();
     }
     void TearDown() override {
         m_frame->Destroy();
@@ -35,7 +35,7 @@ protected:
 }  // namespace
 
 TEST_F(PalettePlacementTest, HelixDoubleClickPlacesAHelixAt500And500) {
-    TrackIconGrid* grid = m_frame->palette->grid();
+    TrackIconGrid* grid = m_frame->palettePanel()->grid();
     const auto& entries = grid->entries();
     const auto row = std::find_if(entries.begin(), entries.end(), [](const PaletteEntry& e) {
         return e.article == "@helix:proses_3_5_r2r3";
@@ -48,11 +48,11 @@ TEST_F(PalettePlacementTest, HelixDoubleClickPlacesAHelixAt500And500) {
     click.SetEventObject(grid);
     grid->ProcessWindowEvent(click);
 
-    const Layout& layout = m_frame->layout;
+    const Layout& layout = m_frame->editor().layout();
     ASSERT_EQ(layout.helices.size(), 1u);
     EXPECT_EQ(layout.helices[0].variant, "proses_3_5_r2r3");
     EXPECT_EQ(layout.helices[0].cx, 500.0);
     EXPECT_EQ(layout.helices[0].cy, 500.0);
     EXPECT_EQ(layout.pieces.size(), 4u);
-    EXPECT_TRUE(m_frame->modified);
+    EXPECT_TRUE(m_frame->isModified());
 }

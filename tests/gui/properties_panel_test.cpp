@@ -44,7 +44,7 @@ class PropertiesPanelTest : public FilesTest {
 protected:
     void SetUp() override {
         FilesTest::SetUp();
-        m_panel = m_frame->properties;
+        m_panel = m_frame->propertiesPanel();
         m_panel->setUrlOpener(std::make_unique<RecordingOpener>(&m_urls));
         m_frame->Show();
         ASSERT_TRUE(waitFor([this] { return m_panel->IsShownOnScreen(); }));
@@ -52,7 +52,7 @@ protected:
 
     /// Three joined straights, all selected, and a three-way turnout on level 1 of two levels.
     void buildStation() {
-        Layout& layout = m_frame->layout;
+        Layout& layout = m_frame->editor().layout();
         layout.EnsureDefaultLevel();
         LayoutLevel upper;
         upper.id = 2;
@@ -103,9 +103,9 @@ TEST_F(PropertiesPanelTest, ShowsTheSelectedRunAndTheTallyAndMovesItToAnotherLev
     EXPECT_EQ(level->GetStringSelection(), "Level 1");
     level->SetSelection(1);
     send(level, wxEVT_CHOICE, 1);
-    EXPECT_DOUBLE_EQ(m_frame->layout.pieces[0].z, 120.0);
-    EXPECT_EQ(m_frame->layout.pieces[3].level, 1) << "the unselected turnout stays";
-    EXPECT_TRUE(m_frame->modified);
+    EXPECT_DOUBLE_EQ(m_frame->editor().layout().pieces[0].z, 120.0);
+    EXPECT_EQ(m_frame->editor().layout().pieces[3].level, 1) << "the unselected turnout stays";
+    EXPECT_TRUE(m_frame->isModified());
 }
 
 TEST_F(PropertiesPanelTest, BuyTrackOpensTheCartOfTheLayout) {
@@ -125,7 +125,7 @@ TEST_F(PropertiesPanelTest, ColourChoiceAlwaysShowsAnEntry) {
     ASSERT_NE(colour, nullptr);
     EXPECT_EQ(colour->GetStringSelection(), "Default") << "not an empty box at the start";
     buildStation();
-    Layout& layout = m_frame->layout;
+    Layout& layout = m_frame->editor().layout();
     for (int i = 0; i < 3; ++i) {
         layout.pieces[static_cast<size_t>(i)].hasColor = true;
         layout.pieces[static_cast<size_t>(i)].color = {60, 170, 60};

@@ -70,7 +70,7 @@ TEST_F(RectangleDialogTest, ZeroAndEmptySizesAreRefusedAndTheDialogStaysOpen) {
                   "Please enter the height.\n\nThe height can be from 10 to 20000 mm.");
         EXPECT_EQ(dialog->heightField()->GetTextValue(), "") << "the emptied field stays empty";
         EXPECT_TRUE(dialog->IsModal());
-        EXPECT_TRUE(m_frame->layout.shapes.empty());
+        EXPECT_TRUE(m_frame->editor().layout().shapes.empty());
 
         ASSERT_TRUE(typeInto(dialog->widthField(), "250"));
         ASSERT_TRUE(typeInto(dialog->heightField(), "40"));
@@ -79,8 +79,8 @@ TEST_F(RectangleDialogTest, ZeroAndEmptySizesAreRefusedAndTheDialogStaysOpen) {
     });
     command(CommandId::Rectangle);
     EXPECT_EQ(messages(), 2u);
-    ASSERT_EQ(m_frame->layout.shapes.size(), 1u);
-    const FreeShape& shape = m_frame->layout.shapes[0];
+    ASSERT_EQ(m_frame->editor().layout().shapes.size(), 1u);
+    const FreeShape& shape = m_frame->editor().layout().shapes[0];
     EXPECT_DOUBLE_EQ(shape.vertices[1].x - shape.vertices[0].x, 250.0);
     EXPECT_DOUBLE_EQ(shape.vertices[2].y - shape.vertices[1].y, 40.0);
 }
@@ -97,5 +97,5 @@ TEST_F(RectangleDialogTest, TooLargeInchesAreRefusedAndCancelCreatesNothing) {
         dialog->EndModal(wxID_CANCEL);
     });
     command(CommandId::Rectangle);
-    EXPECT_TRUE(m_frame->layout.shapes.empty());
+    EXPECT_TRUE(m_frame->editor().layout().shapes.empty());
 }

@@ -53,7 +53,7 @@ TEST_F(FilesTest, UndoAfterOpeningAnotherLayoutSavesTheFirstUnderItsOwnName) {
     EXPECT_EQ(m_frame->layoutName(), "B");
     EXPECT_EQ(bar->GetStatusText(1), "Pieces: 1");
     command(CommandId::Undo);
-    EXPECT_EQ(m_frame->layout.pieces.size(), 3u) << "A's content is back";
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 3u) << "A's content is back";
     EXPECT_EQ(m_frame->layoutName(), "A") << "with A's name";
     EXPECT_EQ(std::string(m_frame->filePath().utf8_str()), fileA.string());
     EXPECT_TRUE(m_frame->GetTitle().Contains("A *"));
@@ -65,6 +65,6 @@ TEST_F(FilesTest, UndoAfterOpeningAnotherLayoutSavesTheFirstUnderItsOwnName) {
     // Redo goes back to B under B's name.
     command(CommandId::Redo);
     EXPECT_EQ(m_frame->layoutName(), "B");
-    EXPECT_EQ(m_frame->layout.pieces.size(), 1u);
-    EXPECT_EQ(m_frame->layout.checkInvariants(), "");
+    EXPECT_EQ(m_frame->editor().layout().pieces.size(), 1u);
+    EXPECT_EQ(m_frame->editor().layout().checkInvariants(), "");
 }

@@ -14,7 +14,6 @@
 #include "app/ui/splash_dialog.h"
 #include "catalog/track_catalog.h"
 #include "frame/ui/main_frame.h"
-#include "panels/ui/properties_panel.h"
 
 void OpenRunLog() {
     const wxString path = GetLogFolder() + wxFILE_SEP_PATH + "railvane.log";
@@ -47,7 +46,7 @@ bool RailvaneApp::OnInit() {
     frame->Show();
     AppLog("Show OK");
 
-    frame->layout.EnsureDefaultLevel();
+    frame->editor().layout().EnsureDefaultLevel();
 
     LoadPrefs(appPrefs());
     if (appPrefs().playful) {
@@ -55,7 +54,7 @@ bool RailvaneApp::OnInit() {
         splash.ShowModal();
     }
 
-    frame->properties->RefreshTally();
+    frame->RefreshSidePanels();
 
     // main() has already answered --help, --version and bad arguments; what is left is at most a
     // layout to open. A file that cannot be read is reported and the empty layout stays.

@@ -2,10 +2,8 @@
 
 #include <wx/dcbuffer.h>
 #include <wx/menu.h>
-#include <wx/statusbr.h>
 
-#include "frame/ui/main_frame.h"
-#include "panels/ui/properties_panel.h"
+#include "frame/editor_context.h"
 #include "render/ui/layout_renderer.h"
 #include "render/ui/render_overlays.h"
 
@@ -48,16 +46,16 @@ CanvasKey canvasKey(int code) {
 
 }  // namespace
 
-CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame* frame)
+CanvasPanel::CanvasPanel(wxWindow* parent, EditorContext& context)
     : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS),
-      m_frame(frame),
+      m_context(context),
       m_controller(
-          std::make_unique<CanvasController>(frame->editor(), static_cast<CanvasHost&>(*this))),
+          std::make_unique<CanvasController>(context.editor(), static_cast<CanvasHost&>(*this))),
       m_renderer(std::make_unique<LayoutRenderer>()),
       m_flashTimer(this) {
     // The first drawing step clears the whole area, so the background is never erased apart.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
-    frame->editor().addObserver(this);
+    context.editor().addObserver(this);
     Bind(wxEVT_PAINT, &CanvasPanel::OnPaint, this);
     Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
         Refresh(false);
@@ -80,7 +78,7 @@ CanvasPanel::CanvasPanel(wxWindow* parent, MainFrame* frame)
 }
 
 CanvasPanel::~CanvasPanel() {
-    m_frame->editor().removeObserver(this);
+    m_context.editor().removeObserver(this);
     m_flashTimer.Stop();
     if (HasCapture()) {
         ReleaseMouse();
@@ -182,10 +180,7 @@ void CanvasPanel::setStatusText(int field, const std::string& text) {
     if (field == 0) {
         m_status0 = text;
     }
-    wxStatusBar* bar = m_frame->GetStatusBar();
-    if (bar != nullptr && field < bar->GetFieldsCount()) {
-        bar->SetStatusText(wxString::FromUTF8(text), field);
-    }
+    m_context.showStatus(field, text);
 }
 
 void CanvasPanel::startFlashTimer(int ms) {
@@ -203,7 +198,7 @@ int CanvasPanel::showContextMenu(ScreenPoint at, const std::vector<ContextMenuEn
 }
 
 Prompter& CanvasPanel::prompter() {
-    return m_frame->prompter();
+    return m_context.prompter();
 }
 
 void CanvasPanel::layoutEdited(const EditNotice&) {
@@ -225,10 +220,7 @@ ScreenPoint CanvasPanel::clientSize() const {
 
 void CanvasPanel::setLabelDropPoint(Vec2 point) {
     m_labelDropPoint = point;
-    // "Add Label" on the properties panel places the next label here.
-    if (m_frame->properties) {
-        m_frame->properties->SetPendingLabelPoint(point.x, point.y);
-    }
+    m_context.labelPointChosen(point);
 }
 
 // ---- Events ----------------------------------------------------------------------------------
@@ -237,7 +229,7 @@ void CanvasPanel::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
     const ScreenPoint mouse = m_controller->mousePoint();
     const std::string status = m_renderer->paintDocument(
-        dc, m_frame->layout, canvasRenderOptions(m_frame->layout), m_controller->view(),
+        dc, m_context.layout(), canvasRenderOptions(m_context.layout()), m_controller->view(),
         GetClientSize(), wxPoint(mouse.x, mouse.y), m_status0);
     if (!status.empty()) {
         setStatusText(0, status);

@@ -1,6 +1,6 @@
 #pragma once
 // The plan view in the middle of the main window. It turns toolkit events into calls on the
-// CanvasController, implements the controller's host through the main frame's services, and
+// CanvasController, implements the controller's host through the editor context, and
 // paints the document and the overlays of the gesture in progress, double-buffered.
 
 #include <memory>
@@ -13,13 +13,13 @@
 #include "canvas/canvas_host.h"
 #include "canvas/ui/wx_double_click.h"
 
-class MainFrame;
+class EditorContext;
 class LayoutRenderer;
 
 class CanvasPanel : public wxPanel, private CanvasHost, private EditObserver {
 public:
-    /// A child of `parent` that reaches the document through `frame`.
-    CanvasPanel(wxWindow* parent, MainFrame* frame);
+    /// A child of `parent` that reaches the document through `context`.
+    CanvasPanel(wxWindow* parent, EditorContext& context);
     ~CanvasPanel() override;
 
     /// Repaints the plan.
@@ -81,7 +81,7 @@ private:
     void OnKeyUp(wxKeyEvent& event);
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
-    MainFrame* m_frame;
+    EditorContext& m_context;
     std::unique_ptr<CanvasController> m_controller;
     DoubleClickRecovery m_clicks{desktopDoubleClickRecovery(this)};
     std::unique_ptr<LayoutRenderer> m_renderer;

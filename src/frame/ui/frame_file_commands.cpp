@@ -19,7 +19,6 @@
 #include "document/layout_name.h"
 #include "document/user_files.h"
 #include "edit/edit.h"
-#include "frame/frame_title.h"
 #include "frame/opened_layout.h"
 #include "frame/ui/main_frame.h"
 #include "frame/ui/menu_builder.h"
@@ -30,10 +29,6 @@ namespace {
 
 std::string utf8(const wxString& text) {
     return std::string(text.utf8_str());
-}
-
-wxString piecesText(size_t count) {
-    return wxString::FromUTF8(pieceCountText(count));
 }
 
 bool fileExists(const std::string& path) {
@@ -60,7 +55,7 @@ bool hasBlockCandidates(const Layout& layout) {
 
 }  // namespace
 
-void MainFrame::NewLayout() {
+void MainFrame::newLayout() {
     if (!ConfirmDiscardChanges()) {
         return;
     }
@@ -68,13 +63,14 @@ void MainFrame::NewLayout() {
     // name and file, which undo brings back with its content.
     Edit edit(m_editor);
     edit.change().StartNew();
-    layout.ReplaceIdentity("", "");
-    canvas->ResetView(CanvasView::kInitialZoom);
+    m_layout.ReplaceIdentity("", "");
+    m_canvas->ResetView(CanvasView::kInitialZoom);
     edit.commit({.matchesFile = true, .documentReplaced = true});
-    SetStatusFields("Ready", piecesText(0));
+    // The commit has shown the piece count in field 1.
+    SetStatusText("Ready", 0);
 }
 
-void MainFrame::OpenLayout() {
+void MainFrame::openLayout() {
     if (!ConfirmDiscardChanges()) {
         return;
     }
@@ -104,7 +100,7 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
     }
     // Compared before the file goes: afterwards a path written differently (the command line's)
     // could no longer be recognised as the same file.
-    const std::string openPath = layout.identity.filePath;
+    const std::string openPath = m_layout.identity.filePath;
     std::error_code ec;
     const bool isOpenFile =
         !openPath.empty() &&
@@ -116,7 +112,7 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
     }
     if (isOpenFile) {
         // The document stays, but its file is gone: the next Save asks for a name.
-        layout.identity.filePath.clear();
+        m_layout.identity.filePath.clear();
         UpdateTitle();
     }
     return true;
@@ -125,7 +121,7 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
 bool MainFrame::LoadLayoutFile(const wxString& path) {
     std::string name;
     ::Layout read;
-    read.baseboard = layout.baseboard;  // the last-shape sizes stay unless the file gives them
+    read.baseboard = m_layout.baseboard;  // the last-shape sizes stay unless the file gives them
     const std::string error = ReadLayout(utf8(path), read, name);
     if (!error.empty()) {
         prompter().showMessage("Open Failed", error, PromptIcon::Error);
@@ -135,21 +131,20 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
     // so a later Save never writes one layout's content into another's file.
     Edit edit(m_editor);
     edit.change().AdoptRead(std::move(read));
-    layout.EnsureDefaultLevel();
-    layout.ReplaceIdentity(name, utf8(path));
+    m_layout.EnsureDefaultLevel();
+    m_layout.ReplaceIdentity(name, utf8(path));
     edit.commit({.matchesFile = true, .documentReplaced = true});
 
-    if (hasZTrackPiece(layout, TrackCatalog::instance())) {
+    if (hasZTrackPiece(m_layout, TrackCatalog::instance())) {
         // Z pieces are tiny; a fit would leave them as specks on a large board.
-        canvas->ResetView(CanvasView::kOpenZoom);
+        m_canvas->ResetView(CanvasView::kOpenZoom);
     } else {
-        canvas->ZoomToFit();
+        m_canvas->ZoomToFit();
     }
-    palette->SelectSystemFromLayout();
-    SetStatusFields(wxString::FromUTF8(openedLayoutStatus(layout)),
-                    piecesText(layout.pieces.size()));
+    m_palette->SelectSystemFromLayout();
+    SetStatusText(wxString::FromUTF8(openedLayoutStatus(m_layout)), 0);
     // Pieces of a newer catalog or another program are kept, but the user should know of them.
-    const auto unknown = unknownArticles(layout, TrackCatalog::instance());
+    const auto unknown = unknownArticles(m_layout, TrackCatalog::instance());
     if (!unknown.empty()) {
         prompter().showMessage(kUnknownPiecesTitle, unknownPiecesMessage(unknown),
                                PromptIcon::Exclamation);
@@ -158,22 +153,22 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
 }
 
 bool MainFrame::WriteToFilePath() {
-    const std::string error = WriteLayout(layout.identity.filePath, layout, layout.identity.name);
+    const std::string error = WriteLayout(m_layout.identity.filePath, m_layout, m_layout.identity.name);
     if (!error.empty()) {
         prompter().showMessage("Save Failed", error, PromptIcon::Error);
         return false;
     }
-    modified = false;
+    m_modified = false;
     UpdateTitle();
     return true;
 }
 
-bool MainFrame::SaveLayout(bool saveAs) {
-    if (!saveAs && !layout.identity.filePath.empty()) {
+bool MainFrame::saveLayout(bool saveAs) {
+    if (!saveAs && !m_layout.identity.filePath.empty()) {
         return WriteToFilePath();
     }
     std::string proposal =
-        layout.identity.name.empty() ? kDefaultLayoutName : layout.identity.name;
+        m_layout.identity.name.empty() ? kDefaultLayoutName : m_layout.identity.name;
     std::string name;
     // The name becomes a file name in the user folder; a name that would lead elsewhere is
     // refused before anything is asked or written, and asked for again with the typed text kept
@@ -204,19 +199,19 @@ bool MainFrame::SaveLayout(bool saveAs) {
     }
     // Save As renames the document only once the file is written: a failed write leaves the
     // next Save going to the old file.
-    const DocumentIdentity before = layout.identity;
-    layout.identity.filePath = file.string();
-    layout.identity.name = name;
+    const DocumentIdentity before = m_layout.identity;
+    m_layout.identity.filePath = file.string();
+    m_layout.identity.name = name;
     if (!WriteToFilePath()) {
-        layout.identity = before;
+        m_layout.identity = before;
         UpdateTitle();
         return false;
     }
     return true;
 }
 
-void MainFrame::SaveLibraryBlock() {
-    if (!hasBlockCandidates(layout)) {
+void MainFrame::saveLibraryBlock() {
+    if (!hasBlockCandidates(m_layout)) {
         prompter().showMessage("Save Block", "Select pieces first to save as library block.",
                                PromptIcon::Info);
         return;
@@ -230,16 +225,16 @@ void MainFrame::SaveLibraryBlock() {
         prompter().showMessage("Save Library Block", problem, PromptIcon::Exclamation);
         return;
     }
-    const std::string error = saveLibraryBlockFile(utf8(palette->libraryFolder()), *answer, layout);
+    const std::string error = saveLibraryBlockFile(utf8(m_palette->libraryFolder()), *answer, m_layout);
     if (!error.empty()) {
         prompter().showMessage("Save Block Failed", error, PromptIcon::Error);
         return;
     }
-    palette->RefreshLibrary();
+    m_palette->RefreshLibrary();
     prompter().showMessage("Save Block", "Block saved: " + *answer, PromptIcon::Info);
 }
 
-void MainFrame::ImportLayout() {
+void MainFrame::importLayout() {
     ImportLayoutDialog dialog(this, defaultTransferFolder());
     if (dialog.ShowModal() != wxID_OK || dialog.selectedFile().empty()) {
         return;
@@ -284,7 +279,7 @@ void MainFrame::ImportLayout() {
     }
 }
 
-void MainFrame::ExportLayout() {
+void MainFrame::exportLayout() {
     const std::vector<LayoutFileEntry> entries = listLayoutFiles(utf8(GetUserFolder()));
     if (entries.empty()) {
         prompter().showMessage("Export Layout", "No layouts to export. Save a layout first.",
@@ -332,11 +327,11 @@ void MainFrame::ExportLayout() {
     prompter().showMessage("Export", "Exported to:\n" + target, PromptIcon::Info);
 }
 
-void MainFrame::PageSetupCommand() {
-    pageSetupData.SetPrintData(printData);
-    wxPageSetupDialog dialog(this, &pageSetupData);
+void MainFrame::pageSetup() {
+    m_pageSetupData.SetPrintData(m_printData);
+    wxPageSetupDialog dialog(this, &m_pageSetupData);
     if (dialog.ShowModal() == wxID_OK) {
-        pageSetupData = dialog.GetPageSetupDialogData();
-        printData = pageSetupData.GetPrintData();
+        m_pageSetupData = dialog.GetPageSetupDialogData();
+        m_printData = m_pageSetupData.GetPrintData();
     }
 }

@@ -10,21 +10,21 @@
 #include "frame/ui/main_frame.h"
 #include "panels/ui/properties_panel.h"
 
-void MainFrame::SetViewSwitch(int id, bool checked) {
+void MainFrame::setViewSwitch(int id, bool checked) {
     switch (id) {
         case CommandId::ShowGrid:
-            layout.showGrid = checked;
+            m_layout.showGrid = checked;
             break;
         case CommandId::Snap:
             // Snapping only changes what later drags do; nothing to repaint.
-            layout.snapEnabled = checked;
+            m_layout.snapEnabled = checked;
             return;
         case CommandId::ShowRails:
-            layout.showRails = checked;
+            m_layout.showRails = checked;
             break;
         case CommandId::HideLabels: {
-            layout.showLabels = !checked;
-            const std::string_view label = labelsToolLabel(layout.showLabels);
+            m_layout.showLabels = !checked;
+            const std::string_view label = labelsToolLabel(m_layout.showLabels);
             wxToolBar* toolbar = GetToolBar();
             if (wxToolBarToolBase* tool = toolbar->FindById(id)) {
                 tool->SetLabel(wxString::FromUTF8(label.data(), label.size()));
@@ -36,24 +36,24 @@ void MainFrame::SetViewSwitch(int id, bool checked) {
         default:
             return;
     }
-    canvas->RefreshCanvas();
+    m_canvas->RefreshCanvas();
 }
 
-void MainFrame::SetUnits(int units) {
+void MainFrame::setUnits(int units) {
     if (units < 0) {
         return;
     }
-    layout.units = static_cast<uint32_t>(units);
+    m_layout.units = static_cast<uint32_t>(units);
     appPrefs().units = units;
     SavePrefs(appPrefs());
-    canvas->RefreshCanvas();
-    properties->RefreshSelection();
+    m_canvas->RefreshCanvas();
+    m_properties->RefreshSelection();
 }
 
-void MainFrame::HelpCommand() {
+void MainFrame::showHelp() {
     ShowHelpWindow(this, appPrefs().playful);
 }
 
-void MainFrame::LayoutWizardHelpCommand() {
+void MainFrame::showLayoutWizardHelp() {
     ShowLayoutWizardHelpWindow(this);
 }

@@ -1,6 +1,7 @@
 #include "frame/ui/main_frame.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include <wx/display.h>
@@ -58,22 +59,22 @@ MainFrame::MainFrame()
     FitToDisplay();
     FrameTrace("F: MainFrame constructor complete");
 
-    printData.SetOrientation(wxLANDSCAPE);
+    m_printData.SetOrientation(wxLANDSCAPE);
     static_assert(wxPAPER_LETTER == 1, "the print setup names paper id 1, US Letter");
-    printData.SetPaperId(wxPAPER_LETTER);
-    pageSetupData = wxPageSetupDialogData(printData);
-    pageSetupData.SetMarginTopLeft(wxPoint(15, 15));
-    pageSetupData.SetMarginBottomRight(wxPoint(15, 15));
+    m_printData.SetPaperId(wxPAPER_LETTER);
+    m_pageSetupData = wxPageSetupDialogData(m_printData);
+    m_pageSetupData.SetMarginTopLeft(wxPoint(15, 15));
+    m_pageSetupData.SetMarginBottomRight(wxPoint(15, 15));
 
     LoadPrefs(appPrefs());
-    layout.units = static_cast<uint32_t>(unitsForCommand(unitsCommandId(appPrefs().units)));
+    m_layout.units = static_cast<uint32_t>(unitsForCommand(unitsCommandId(appPrefs().units)));
     GetMenuBar()->Check(unitsCommandId(appPrefs().units), true);
 
     BindCommands();
 
     if (!appPrefs().asked) {
         // Deferred so that the question comes from the event loop, after the window is up.
-        CallAfter(&MainFrame::ChooseExperience);
+        CallAfter(&MainFrame::chooseExperience);
     }
 }
 
@@ -94,7 +95,7 @@ void MainFrame::BuildPanels() {
     m_outerSplit =
         new wxSplitterWindow(root, wxID_ANY, wxDefaultPosition, wxDefaultSize, splitStyle);
     m_outerSplit->SetSashGravity(0.0);
-    palette = new PalettePanel(m_outerSplit, this);
+    m_palette = new PalettePanel(m_outerSplit, *this);
     FrameTrace("BuildPanels: palette created");
 
     m_innerSplit =
@@ -103,17 +104,17 @@ void MainFrame::BuildPanels() {
     m_innerSplit->SetSashGravity(1.0);
     FrameTrace("BuildPanels: splitter created");
 
-    canvas = new CanvasPanel(m_innerSplit, this);
+    m_canvas = new CanvasPanel(m_innerSplit, *this);
     FrameTrace("BuildPanels: canvas created");
-    properties = new PropertiesPanel(m_innerSplit, this);
+    m_properties = new PropertiesPanel(m_innerSplit, *this);
     FrameTrace("BuildPanels: properties created");
 
     // A negative sash position counts from the right edge.
-    m_innerSplit->SplitVertically(canvas, properties, -280);
+    m_innerSplit->SplitVertically(m_canvas, m_properties, -280);
     m_innerSplit->SetMinimumPaneSize(200);
     FrameTrace("BuildPanels: split done");
 
-    m_outerSplit->SplitVertically(palette, m_innerSplit, 258);
+    m_outerSplit->SplitVertically(m_palette, m_innerSplit, 258);
     m_outerSplit->SetMinimumPaneSize(150);
     FrameTrace("BuildPanels: adding to sizer");
 
@@ -128,8 +129,8 @@ void MainFrame::BuildPanels() {
     // the library.
     MigrateLegacyUserFiles();
 
-    palette->LoadCatalogPages();
-    palette->RefreshLibrary();
+    m_palette->LoadCatalogPages();
+    m_palette->RefreshLibrary();
 
     UpdateTitle();
     FrameTrace("BuildPanels: palette populated");
@@ -147,29 +148,29 @@ void MainFrame::FitToDisplay() {
 }
 
 void MainFrame::UpdateTitle() {
-    SetTitle(
-        wxString::FromUTF8(composeTitle(layout.identity.name, layout.identity.filePath, modified)));
+    SetTitle(wxString::FromUTF8(
+        composeTitle(m_layout.identity.name, m_layout.identity.filePath, m_modified)));
 }
 
-void MainFrame::ChooseExperience() {
+void MainFrame::chooseExperience() {
     ::ChooseExperience(this);
 }
 
 void MainFrame::MarkModified() {
-    modified = true;
+    m_modified = true;
     UpdateTitle();
-    properties->RefreshTally();
+    m_properties->RefreshTally();
 }
 
 void MainFrame::layoutEdited(const EditNotice& notice) {
-    modified = !notice.matchesFile;
+    m_modified = !notice.matchesFile;
     UpdateTitle();
     if (notice.documentReplaced) {
-        GetMenuBar()->Check(unitsCommandId(static_cast<int>(layout.units)), true);
+        GetMenuBar()->Check(unitsCommandId(static_cast<int>(m_layout.units)), true);
     }
-    properties->RefreshSelection();
-    properties->RefreshTally();
-    SetStatusText(wxString::FromUTF8(pieceCountText(layout.pieces.size())), 1);
+    m_properties->RefreshSelection();
+    m_properties->RefreshTally();
+    SetStatusText(wxString::FromUTF8(pieceCountText(m_layout.pieces.size())), 1);
     RefreshViews();
 }
 
@@ -179,41 +180,26 @@ void MainFrame::selectionChanged() {
 }
 
 void MainFrame::RefreshSidePanels() {
-    properties->RefreshSelection();
-    properties->RefreshTally();
+    m_properties->RefreshSelection();
+    m_properties->RefreshTally();
 }
 
 void MainFrame::RefreshViews() {
-    canvas->RefreshCanvas();
-    // The 3D window takes the layout again here once it exists; view3D stays null until then.
+    m_canvas->RefreshCanvas();
+    // The 3D window will take the layout again here once it exists.
 }
 
 bool MainFrame::ConfirmDiscardChanges() {
-    if (!modified) {
+    if (!m_modified) {
         return true;
     }
     const int answer =
         prompter().ask("Unsaved Changes", "You have unsaved changes. Save before continuing?",
                        PromptButtons::YesNoCancel, kIdYes, PromptIcon::Question);
     if (answer == kIdYes) {
-        return SaveLayout(false);
+        return saveLayout(false);
     }
     return answer == kIdNo;
-}
-
-void MainFrame::SetStatusFields(const wxString& prompt, const wxString& pieces) {
-    SetStatusText(prompt, 0);
-    SetStatusText(pieces, 1);
-}
-
-CommandState MainFrame::commandState() const {
-    CommandState state;
-    state.canUndo = !layout.undoStack.empty();
-    state.canRedo = !layout.redoStack.empty();
-    state.hasDeletableSelection = menuDeletableSelected(layout);
-    // The tunnel analysis belongs to the canvas tools; until it exists no chain qualifies.
-    state.selectionIsTunnelChain = false;
-    return state;
 }
 
 void MainFrame::UpdateCommandStates() {
@@ -239,48 +225,39 @@ void MainFrame::OnClose(wxCloseEvent& event) {
 }
 
 void MainFrame::BindCommands() {
-    namespace Id = CommandId;
-    const auto on = [this](int id, void (MainFrame::*handler)()) {
-        if (isCommandAvailable(id)) {
-            Bind(
-                wxEVT_MENU, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
+    // A command with rows in the menu and on the toolbar is bound once.
+    std::set<int> bound;
+    for (const CommandEntry& row : commandTable()) {
+        if (row.handler == nullptr || !row.available || !bound.insert(row.id).second) {
+            continue;
         }
-    };
-    on(Id::NewLayout, &MainFrame::NewLayout);
-    on(Id::CloseLayout, &MainFrame::NewLayout);
-    on(Id::OpenLayout, &MainFrame::OpenLayout);
-    on(Id::ImportLayout, &MainFrame::ImportLayout);
-    on(Id::ExportLayout, &MainFrame::ExportLayout);
-    on(Id::SaveLibraryBlock, &MainFrame::SaveLibraryBlock);
-    on(Id::PageSetup, &MainFrame::PageSetupCommand);
-    on(Id::Undo, &MainFrame::UndoCommand);
-    on(Id::Redo, &MainFrame::RedoCommand);
-    on(Id::Delete, &MainFrame::DeleteCommand);
-    on(Id::SelectAll, &MainFrame::SelectAllCommand);
-    on(Id::Rectangle, &MainFrame::RectangleCommand);
-    on(Id::Options, &MainFrame::ChooseExperience);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { SaveLayout(false); }, Id::Save);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { SaveLayout(true); }, Id::SaveAs);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { Close(false); }, Id::Exit);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { canvas->ZoomIn(); }, Id::ZoomIn);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { canvas->ZoomOut(); }, Id::ZoomOut);
-    Bind(
-        wxEVT_MENU, [this](wxCommandEvent&) { canvas->ZoomToFit(); }, Id::ZoomFit);
-    for (const int id : {Id::ShowGrid, Id::Snap, Id::ShowRails, Id::HideLabels}) {
         Bind(
-            wxEVT_MENU, [this, id](wxCommandEvent& e) { SetViewSwitch(id, e.IsChecked()); }, id);
+            wxEVT_MENU,
+            [this](wxCommandEvent& event) {
+                runCommand(*this, {event.GetId(), event.IsChecked()});
+            },
+            row.id);
     }
-    for (const int id : {Id::UnitsMillimetres, Id::UnitsCentimetres, Id::UnitsInches}) {
-        Bind(
-            wxEVT_MENU, [this, id](wxCommandEvent&) { SetUnits(unitsForCommand(id)); }, id);
-    }
-    on(Id::Help, &MainFrame::HelpCommand);
-    on(Id::LayoutWizardHelp, &MainFrame::LayoutWizardHelpCommand);
     Bind(wxEVT_UPDATE_UI, &MainFrame::OnUpdateCommand, this);
     Bind(wxEVT_CLOSE_WINDOW, &MainFrame::OnClose, this);
+}
+
+CanvasController& MainFrame::canvas() {
+    return m_canvas->controller();
+}
+
+void MainFrame::showStatus(int field, const std::string& text) {
+    wxStatusBar* bar = GetStatusBar();
+    if (bar != nullptr && field < bar->GetFieldsCount()) {
+        bar->SetStatusText(wxString::FromUTF8(text), field);
+    }
+}
+
+void MainFrame::labelPointChosen(Vec2 point) {
+    // "Add Label" on the properties panel places the next label here.
+    m_properties->SetPendingLabelPoint(point.x, point.y);
+}
+
+void MainFrame::exitProgram() {
+    Close(false);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // The program's only top-level window: it owns the layout document and the three panels (palette,
-// canvas, properties) and keeps the title and the status bar.
+// canvas, properties) and keeps the title and the status bar. Panels and commands reach it only as
+// an editor context.
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <wx/cmndata.h>
 #include <wx/frame.h>
@@ -10,18 +13,19 @@
 #include "app/prompter.h"
 #include "document/layout.h"
 #include "edit/layout_editor.h"
+#include "frame/command_handlers.h"
 #include "frame/command_table.h"
+#include "frame/editor_context.h"
 
 class CanvasPanel;
 struct LayoutFileEntry;
 class PalettePanel;
 class PropertiesPanel;
-class View3DFrame;
 class wxSplitterWindow;
 class wxUpdateUIEvent;
 class wxCloseEvent;
 
-class MainFrame : public wxFrame, private EditObserver {
+class MainFrame : public wxFrame, public CommandContext, private EditObserver {
 public:
     /// Builds the window in its fixed order, tracing each step to "mainframe.log", loads the
     /// preferences and, when the experience question was never answered, queues it for the
@@ -29,91 +33,84 @@ public:
     MainFrame();
     ~MainFrame() override;
 
-    // Owned by the window tree; created in BuildPanels.
-    PalettePanel* palette = nullptr;
-    CanvasPanel* canvas = nullptr;
-    PropertiesPanel* properties = nullptr;
+    // EditorContext
+    LayoutEditor& editor() override { return m_editor; }
+    Prompter& prompter() override { return *m_prompter; }
+    CanvasController& canvas() override;
+    /// The layout point (mm) under the centre of the canvas window.
+    Vec2 viewCentre() override;
+    void showStatus(int field, const std::string& text) override;
+    void labelPointChosen(Vec2 point) override;
 
-    ::Layout layout;        ///< the document (the class name is qualified: wxWindow has a Layout())
-    bool modified = false;  ///< unsaved changes exist
+    // CommandContext
+    /// New Layout and Close Layout: after the unsaved-changes question, an empty document with
+    /// one level, no name, the initial view and "Ready" / "Pieces: 0" in the status bar.
+    void newLayout() override;
+    /// Open Layout: after the unsaved-changes question, the list of the user folder's layouts
+    /// (with Delete...); the chosen name's ".tdl" file, else its ".xml" file, is loaded.
+    void openLayout() override;
+    /// Save (saveAs false) or Save As into the user folder; true when the layout was written.
+    /// A first Save, and every Save As, asks for the name.
+    bool saveLayout(bool saveAs) override;
+    /// Copies a layout file from any folder into the user folder under a chosen name, renames it
+    /// inside and offers to open it.
+    void importLayout() override;
+    /// Copies a stored layout byte for byte into a chosen folder as name + ".tdl".
+    void exportLayout() override;
+    /// Saves the selected pieces and scenery as a block of the palette's track system and
+    /// reloads the palette's library.
+    void saveLibraryBlock() override;
+    /// The standard page-setup dialog on the print data.
+    void pageSetup() override;
+    void exitProgram() override;
+    /// The rectangle dialog with the current units and 1000 x 600 mm.
+    std::optional<RectangleSize> askRectangleSize() override;
+    /// Check commands of the View menu and the labels tool.
+    void setViewSwitch(int commandId, bool checked) override;
+    /// Sets the display unit (0 mm, 1 cm, 2 in) and stores it in the preferences.
+    void setUnits(int units) override;
+    /// The program help (with the mascot when playful) and the Layout Wizard help, modal.
+    void showHelp() override;
+    void showLayoutWizardHelp() override;
+    /// Shows the experience dialog and saves the answer in the preferences.
+    void chooseExperience() override;
 
-    /// The one door for changes to `layout`; the frame observes its commits.
-    LayoutEditor& editor() { return m_editor; }
+    PalettePanel* palettePanel() const { return m_palette; }
+    CanvasPanel* canvasPanel() const { return m_canvas; }
+    PropertiesPanel* propertiesPanel() const { return m_properties; }
+    /// Unsaved changes exist.
+    bool isModified() const { return m_modified; }
     /// File the layout was last opened from or saved to; empty if new.
-    wxString filePath() const { return wxString::FromUTF8(layout.identity.filePath); }
+    wxString filePath() const { return wxString::FromUTF8(m_layout.identity.filePath); }
     /// The layout's name.
-    wxString layoutName() const { return wxString::FromUTF8(layout.identity.name); }
-    View3DFrame* view3D = nullptr;  ///< the open 3D window, if any
+    wxString layoutName() const { return wxString::FromUTF8(m_layout.identity.name); }
+    /// The print settings: landscape, paper id 1 (US Letter), 15 mm margins all round.
+    const wxPrintData& printData() const { return m_printData; }
+    const wxPageSetupDialogData& pageSetupData() const { return m_pageSetupData; }
 
-    wxPrintData printData;                ///< landscape, paper id 1 (US Letter)
-    wxPageSetupDialogData pageSetupData;  ///< from printData with 15 mm margins all round
-
-    /// Recomputes the window title from layoutName, filePath and modified.
+    /// Recomputes the window title from the layout's name, file and the modified state.
     void UpdateTitle();
-
-    /// Sets `modified`, updates the title and recounts the piece tally (every commit does this).
+    /// Sets the modified state, updates the title and recounts the piece tally (every commit
+    /// does this).
     void MarkModified();
     /// After a selection change: the properties panel's selection view and the tally.
     void RefreshSidePanels();
     /// Repaints the canvas and hands the layout to the 3D window when it is open.
     void RefreshViews();
-    /// Places a helix of `variant` centred on `centre` (layout mm) with its four end pieces.
-    void placeHelix(Vec2 centre, const std::string& variant);
-    /// The layout point (mm) under the centre of the canvas window.
-    Vec2 CanvasCentreInLayout() const;
     /// The unsaved-changes question; true when the caller may go on (saved, or changes dropped).
     bool ConfirmDiscardChanges();
-
-    /// Shows the experience dialog and saves the answer in the preferences.
-    void ChooseExperience();
 
     /// Reads the layout file at `path` (full path) into the document and shows it: title, Units
     /// item, view (fitted, or zoom 1 for Z-Track layouts), tally, palette system and status
     /// fields. A file that cannot be read is reported in "Open Failed" and changes nothing.
     bool LoadLayoutFile(const wxString& path);
-    /// Open Layout: after the unsaved-changes question, the list of the user folder's layouts
-    /// (with Delete...); the chosen name's ".tdl" file, else its ".xml" file, is loaded.
-    void OpenLayout();
-    /// Saves the selected pieces and scenery as a block of the palette's track system and
-    /// reloads the palette's library.
-    void SaveLibraryBlock();
-    /// Copies a layout file from any folder into the user folder under a chosen name, renames it
-    /// inside and offers to open it.
-    void ImportLayout();
-    /// Copies a stored layout byte for byte into a chosen folder as name + ".tdl".
-    void ExportLayout();
-    /// Save (saveAs false) or Save As into the user folder; true when the layout was written.
-    /// A first Save, and every Save As, asks for the name.
-    bool SaveLayout(bool saveAs);
-
-    /// New Layout and Close Layout: after the unsaved-changes question, an empty document with
-    /// one level, no name, the initial view and "Ready" / "Pieces: 0" in the status bar.
-    void NewLayout();
-    /// Undo and Redo on the document, then repaint and mark it modified.
-    void UndoCommand();
-    void RedoCommand();
-    /// Delete with its helix and tunnel locks and the graded-piece question.
-    void DeleteCommand();
-    /// Selects every piece and scenery item.
-    void SelectAllCommand();
-    /// Asks for a size and adds a rectangle shape centred in the canvas window.
-    void RectangleCommand();
-    /// Sets the display unit (0 mm, 1 cm, 2 in) and stores it in the preferences.
-    void SetUnits(int units);
-    /// The standard page-setup dialog on pageSetupData and printData.
-    void PageSetupCommand();
-    /// The program help (with the mascot when playful) and the Layout Wizard help, modal.
-    void HelpCommand();
-    void LayoutWizardHelpCommand();
 
     /// What the enable rules need to know about the document now.
-    CommandState commandState() const;
+    CommandState commandState() { return commandStateOf(*this); }
     /// Runs the enable rules over the menu bar and the toolbar at once (normally done when idle
     /// and when a menu opens).
     void UpdateCommandStates();
 
-    /// Message boxes and questions of the frame and its panels go through this.
-    Prompter& prompter() { return *m_prompter; }
     /// Replaces the prompter (tests install a scripted one).
     void setPrompter(std::unique_ptr<Prompter> prompter) { m_prompter = std::move(prompter); }
 
@@ -126,21 +123,27 @@ private:
     void selectionChanged() override;
     void BuildPanels();
     void FitToDisplay();
-    /// Binds every available command of the table to its handler, the update-UI rules and the
-    /// close event.
+    /// Binds every row of the table that has a handler, the update-UI rules and the close event.
     void BindCommands();
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnClose(wxCloseEvent& event);
     /// Delete... of the Open list: asks, deletes the file and forgets it as the open file; true
     /// when the file is gone.
     bool DeleteLayoutEntry(const LayoutFileEntry& entry);
-    /// Writes the document to filePath under layoutName; reports "Save Failed" on an error.
+    /// Writes the document to its file under its name; reports "Save Failed" on an error.
     bool WriteToFilePath();
-    /// Check commands of the View menu and the labels tool.
-    void SetViewSwitch(int id, bool checked);
-    void SetStatusFields(const wxString& prompt, const wxString& pieces);
 
-    LayoutEditor m_editor{layout};
+    // Owned by the window tree; created in BuildPanels.
+    PalettePanel* m_palette = nullptr;
+    CanvasPanel* m_canvas = nullptr;
+    PropertiesPanel* m_properties = nullptr;
+
+    ::Layout m_layout;  ///< the document (qualified: wxWindow has a Layout())
+    bool m_modified = false;
+    wxPrintData m_printData;
+    wxPageSetupDialogData m_pageSetupData;
+
+    LayoutEditor m_editor{m_layout};
     std::unique_ptr<Prompter> m_prompter;
     wxSplitterWindow* m_outerSplit = nullptr;
     wxSplitterWindow* m_innerSplit = nullptr;

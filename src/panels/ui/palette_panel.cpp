@@ -12,11 +12,11 @@
 #include <wx/stattext.h>
 
 #include "app/ui/app_paths.h"
-#include "canvas/ui/canvas_panel.h"
+#include "canvas/canvas_controller.h"
 #include "catalog/scenery_catalog.h"
 #include "document/layout_file.h"
 #include "edit/fragment.h"
-#include "frame/ui/main_frame.h"
+#include "frame/editor_context.h"
 #include "panels/palette_groups.h"
 #include "panels/ui/piece_preview_popup.h"
 #include "panels/ui/track_icon_grid.h"
@@ -41,8 +41,8 @@ void fillList(wxListBox* list, const std::vector<PaletteLine>& lines,
 
 }  // namespace
 
-PalettePanel::PalettePanel(wxWindow* parent, MainFrame* frame)
-    : wxPanel(parent, wxID_ANY), m_frame(frame) {
+PalettePanel::PalettePanel(wxWindow* parent, EditorContext& context)
+    : wxPanel(parent, wxID_ANY), m_context(context) {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
 
     wxArrayString names;
@@ -116,7 +116,7 @@ void PalettePanel::OnSystemChoice(wxCommandEvent&) {
 }
 
 void PalettePanel::SelectSystemFromLayout() {
-    selectSystemIndex(systemIndexForLayout(m_frame->layout, TrackCatalog::instance()));
+    selectSystemIndex(systemIndexForLayout(m_context.layout(), TrackCatalog::instance()));
 }
 
 void PalettePanel::rebuildForSystem() {
@@ -188,14 +188,11 @@ void PalettePanel::insertLibraryBlock(int line) {
     BlockContent block;
     const std::string error = ReadBlock(m_libraryPaths[static_cast<size_t>(line)], block);
     if (!error.empty()) {
-        m_frame->prompter().showMessage("Load Block Failed", error, PromptIcon::Error);
+        m_context.prompter().showMessage("Load Block Failed", error, PromptIcon::Error);
         return;
     }
-    if (!insertBlock(m_frame->editor(), block)) {
-        return;
-    }
-    if (m_frame->canvas != nullptr) {
-        m_frame->canvas->ZoomToFit();
+    if (insertBlock(m_context.editor(), block)) {
+        m_context.canvas().zoomToFit();
     }
 }
 
@@ -221,7 +218,7 @@ void PalettePanel::deleteLibraryBlock(int line) {
     }
     const std::string name = m_library->GetString(static_cast<unsigned>(line)).utf8_string();
     const std::string path = m_libraryPaths[static_cast<size_t>(line)];
-    Prompter& prompter = m_frame->prompter();
+    Prompter& prompter = m_context.prompter();
     const int answer = prompter.ask(
         "Delete Library Block", "Delete library block \"" + name + "\"?\n\nThis cannot be undone.",
         PromptButtons::YesNo, kIdNo, PromptIcon::Exclamation);
@@ -239,35 +236,28 @@ void PalettePanel::deleteLibraryBlock(int line) {
 // Placements
 
 void PalettePanel::dragFromGrid(const std::string& article) {
-    CanvasPanel* canvas = m_frame->canvas;
-    if (canvas == nullptr) {
-        return;
-    }
+    CanvasController& canvas = m_context.canvas();
     if (const std::string helix = helixKeyOf(article); !helix.empty()) {
-        canvas->startHelixPlacement(helix);
+        canvas.startHelixPlacement(helix);
         return;
     }
-    canvas->startPaletteDrag(article);
+    canvas.startPaletteDrag(article);
 }
 
 void PalettePanel::placeFromGrid(const std::string& article) {
-    CanvasPanel* canvas = m_frame->canvas;
-    if (canvas == nullptr) {
-        return;
-    }
+    CanvasController& canvas = m_context.canvas();
     if (const std::string helix = helixKeyOf(article); !helix.empty()) {
-        m_frame->placeHelix(kHelixDropPoint, helix);
+        canvas.placeHelix(kHelixDropPoint, helix);
         return;
     }
     // Shift lays the piece end for end, so an oval turning left is as easy as one turning right.
-    canvas->autoConnect(article, wxGetKeyState(WXK_SHIFT));
+    canvas.autoConnect(article, wxGetKeyState(WXK_SHIFT));
 }
 
 void PalettePanel::placeScenery(const std::string& key) {
-    if (key.empty() || m_frame->canvas == nullptr) {
-        return;
+    if (!key.empty()) {
+        m_context.canvas().startSceneryPlacement(key);
     }
-    m_frame->canvas->startSceneryPlacement(key);
 }
 
 std::string PalettePanel::currentPlacementKey() const {

@@ -12,7 +12,7 @@
 #include "catalog/track_catalog.h"
 #include "panels/palette_groups.h"
 
-class MainFrame;
+class EditorContext;
 class PiecePreviewPopup;
 class TrackIconGrid;
 class wxChoice;
@@ -24,9 +24,9 @@ class wxNotebook;
 
 class PalettePanel : public wxPanel {
 public:
-    /// A child of `parent` that reaches the document and the canvas through `frame`. The choice
-    /// starts on "Marklin C-Track"; the pages stay empty until LoadCatalogPages.
-    PalettePanel(wxWindow* parent, MainFrame* frame);
+    /// A child of `parent` that reaches the document and the canvas through `context`. The
+    /// choice starts on "Marklin C-Track"; the pages stay empty until LoadCatalogPages.
+    PalettePanel(wxWindow* parent, EditorContext& context);
 
     /// Full build, once the frame's panels exist: the grid, the Library, Scenery and Signals lists
     /// and the Scenery page's presence for the chosen system.
@@ -87,7 +87,7 @@ private:
     /// header line or another page.
     std::string currentPlacementKey() const;
 
-    MainFrame* m_frame;
+    EditorContext& m_context;
     wxChoice* m_choice = nullptr;
     wxNotebook* m_notebook = nullptr;
     TrackIconGrid* m_grid = nullptr;

@@ -14,7 +14,7 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
-#include "frame/ui/main_frame.h"
+#include "frame/editor_context.h"
 #include "panels/selection_edits.h"
 #include "panels/shop_cart.h"
 #include "panels/ui/buy_track_dialog.h"
@@ -52,8 +52,8 @@ wxStaticText* namedText(wxWindow* parent, const wxString& label, const char* nam
 
 }  // namespace
 
-PropertiesPanel::PropertiesPanel(wxWindow* parent, MainFrame* frame)
-    : wxPanel(parent, wxID_ANY), m_frame(frame), m_opener(std::make_unique<BrowserOpener>()) {
+PropertiesPanel::PropertiesPanel(wxWindow* parent, EditorContext& context)
+    : wxPanel(parent, wxID_ANY), m_context(context), m_opener(std::make_unique<BrowserOpener>()) {
     BuildControls();
 }
 
@@ -173,10 +173,7 @@ void PropertiesPanel::BuildControls() {
 }
 
 void PropertiesPanel::RefreshSelection() {
-    if (m_frame == nullptr) {
-        return;
-    }
-    const std::optional<SelectionSummary> summary = summarizeSelection(m_frame->layout);
+    const std::optional<SelectionSummary> summary = summarizeSelection(m_context.editor().layout());
     if (!summary) {
         return;
     }
@@ -204,7 +201,7 @@ void PropertiesPanel::RefreshSelection() {
     }
     m_level->Enable(summary->levelEnabled);
     // The colour of what is selected, when the pieces share one; else the last pick stays.
-    if (const int entry = selectedColourEntry(m_frame->layout); entry >= 0) {
+    if (const int entry = selectedColourEntry(m_context.layout()); entry >= 0) {
         m_colour->SetSelection(entry);
     }
     Layout();
@@ -221,10 +218,10 @@ void PropertiesPanel::FitTallyColumns() {
 }
 
 void PropertiesPanel::RefreshTally() {
-    if (m_frame == nullptr || m_list == nullptr) {
+    if (m_list == nullptr) {
         return;
     }
-    m_tally = countLayoutPieces(m_frame->layout);
+    m_tally = countLayoutPieces(m_context.layout());
     const std::vector<TallyRow> rows = tallyRows(m_tally);
     // Frozen so that a long list is drawn once, not row by row.
     m_list->Freeze();
@@ -242,41 +239,36 @@ void PropertiesPanel::RefreshTally() {
 
 void PropertiesPanel::OnLevelChosen() {
     const int index = m_level->GetSelection();
-    if (m_frame == nullptr || index < 0 || index >= static_cast<int>(m_levelIds.size()) ||
+    if (index < 0 || index >= static_cast<int>(m_levelIds.size()) ||
         !m_levelIds[static_cast<size_t>(index)]) {
         return;  // "(mixed)" names no level
     }
     // The commit refreshes the selection view: heights changed with the level and the "(mixed)"
     // entry may be gone.
-    changeSelectionLevel(m_frame->editor(), m_shown, *m_levelIds[static_cast<size_t>(index)]);
+    changeSelectionLevel(m_context.editor(), m_shown, *m_levelIds[static_cast<size_t>(index)]);
 }
 
 void PropertiesPanel::OnApplyColour() {
-    if (m_frame != nullptr) {
-        applyPieceColour(m_frame->editor(), m_colour->GetSelection());
-    }
+    applyPieceColour(m_context.editor(), m_colour->GetSelection());
 }
 
 void PropertiesPanel::OnAddLabel() {
-    if (m_frame == nullptr) {
-        return;
-    }
     const std::string text(m_labelText->GetValue().utf8_str());
     // Without a chosen point the label goes where the user is looking: the middle of the plan.
-    const Vec2 at = m_pendingLabel.value_or(m_frame->CanvasCentreInLayout());
-    if (!addLayoutLabel(m_frame->editor(), text, at)) {
+    const Vec2 at = m_pendingLabel.value_or(m_context.viewCentre());
+    if (!addLayoutLabel(m_context.editor(), text, at)) {
         return;
     }
     m_labelText->Clear();
     m_pendingLabel.reset();
-    m_frame->editor().selectionChanged();
+    m_context.editor().selectionChanged();
 }
 
 void PropertiesPanel::BuyTrack() {
-    if (m_frame == nullptr || !m_opener) {
+    if (!m_opener) {
         return;
     }
-    buyTrack(m_frame->layout, m_frame->prompter(), *m_opener);
+    buyTrack(m_context.layout(), m_context.prompter(), *m_opener);
 }
 
 void PropertiesPanel::ShowBuyTrackHelp() {

@@ -16,7 +16,7 @@
 #include "panels/piece_tally.h"
 #include "panels/selection_summary.h"
 
-class MainFrame;
+class EditorContext;
 class UrlOpener;
 class wxButton;
 class wxChoice;
@@ -44,8 +44,8 @@ inline constexpr const char* BuyTrackHelp = "propBuyTrackHelp";
 
 class PropertiesPanel : public wxPanel {
 public:
-    /// A child of `parent` that reaches the document through `frame`.
-    PropertiesPanel(wxWindow* parent, MainFrame* frame);
+    /// A child of `parent` that reaches the document through `context`.
+    PropertiesPanel(wxWindow* parent, EditorContext& context);
     ~PropertiesPanel() override;
 
     /// Shows the current selection's properties (the upper half).
@@ -79,7 +79,7 @@ private:
     void OnAddLabel();
     void FitTallyColumns();
 
-    MainFrame* m_frame;
+    EditorContext& m_context;
     std::unique_ptr<UrlOpener> m_opener;
     ShownIds m_shown;
     PieceTally m_tally;

@@ -39,8 +39,9 @@ TEST(CommandTable, MenusShowTheirTextsIdsTicksAndSeparators) {
               "---|&Close Layout\tCtrl+W=5001|---|Page Set&up...=5012|Print Pre&view...=5013|"
               "&Print...\tCtrl+P=5010|---|Save as &Library Block...=2001|---|E&xit=5006|");
     EXPECT_EQ(shownMenu("&Edit"),
-              "&Undo\tCtrl+Z=2002|&Redo\tCtrl+Y=2003|---|&Delete\tDel=2004|"
-              "Select &All\tCtrl+A=2005|");
+              "&Undo\tCtrl+Z=2002|&Redo\tCtrl+Y=2003|---|&Copy\tCtrl+C=2030|"
+              "&Paste\tCtrl+V=2031|&Delete\tDel=2004|Select &All\tCtrl+A=2005|---|"
+              "R&otate\tCtrl+R=2032|");
     EXPECT_EQ(shownMenu("&View"),
               "Zoom &In\t+=2006|Zoom &Out\t-=2007|Zoom to &Fit\tCtrl+0=2008|---|"
               "Show &Grid\tCtrl+G=2009*|&Snap\tCtrl+Shift+G=2010*|Show &Rails=2012*|");
@@ -92,13 +93,19 @@ TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     std::map<int, const CommandEntry*> first;
     for (const CommandEntry& row : commandTable()) {
         EXPECT_EQ(row.startsDisabled, row.id == CommandId::Tunnel) << row.text;
-        if (row.id == 0)
+        if (row.id == 0) {
+            EXPECT_EQ(row.handler, nullptr) << "separators and submenus do nothing";
             continue;
+        }
         EXPECT_EQ(isCommandAvailable(row.id), unavailable.count(row.id) == 0) << row.text;
+        // Adding a command is one row and one function: every available row names its work,
+        // and no row points into work that is not part of the program.
+        EXPECT_EQ(row.handler != nullptr, row.available) << row.text;
         auto [it, fresh] = first.emplace(row.id, &row);
         if (!fresh) {
             EXPECT_NE(it->second->place, row.place) << "id " << row.id << " twice in one place";
             EXPECT_EQ(it->second->enableRule, row.enableRule) << row.text;
+            EXPECT_EQ(it->second->handler, row.handler) << row.text;
         }
     }
     EXPECT_FALSE(isCommandAvailable(4242)) << "an unknown id is never available";
@@ -123,6 +130,17 @@ TEST(CommandTable, UpdateUiRules) {
     // A command whose work is missing stays disabled whatever the document says.
     state.selectionIsTunnelChain = true;
     EXPECT_FALSE(isCommandEnabled(CommandId::Tunnel, state));
+    // Copy needs pieces or scenery, Paste a filled clipboard, Rotate anything that turns.
+    for (const int id : {CommandId::Copy, CommandId::Paste, CommandId::Rotate})
+        EXPECT_FALSE(isCommandEnabled(id, state)) << id;
+    state.hasCopyableSelection = true;
+    EXPECT_TRUE(isCommandEnabled(CommandId::Copy, state));
+    EXPECT_FALSE(isCommandEnabled(CommandId::Paste, state));
+    state.clipboardFilled = true;
+    EXPECT_TRUE(isCommandEnabled(CommandId::Paste, state));
+    EXPECT_FALSE(isCommandEnabled(CommandId::Rotate, state));
+    state.hasTurnableSelection = true;
+    EXPECT_TRUE(isCommandEnabled(CommandId::Rotate, state));
 }
 
 TEST(CommandTable, AcceleratorsAreTheTextAfterTheTabAndUnique) {
@@ -135,7 +153,7 @@ TEST(CommandTable, AcceleratorsAreTheTextAfterTheTabAndUnique) {
             EXPECT_TRUE(seen.insert(accel).second) << "accelerator used twice: " << accel;
         }
     }
-    EXPECT_EQ(seen.size(), 16u);
+    EXPECT_EQ(seen.size(), 19u);
 }
 
 TEST(CommandTable, UnitsRadioItemsAndStateFollowingToolLabels) {
