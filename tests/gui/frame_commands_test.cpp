@@ -98,8 +98,8 @@ TEST_F(FrameCommandsTest, UnsavedChangesAreAskedAboutAndNewStartsAnUntitledDocum
 
     // No discards: New resets the document, the title and the status fields.
     addPiece();
-    m_frame->layoutName() = "Yard";
-    m_frame->filePath() = "/tmp/Yard.tdl";
+    m_frame->editor().layout().ReplaceIdentity("Yard", "/tmp/Yard.tdl");
+    ASSERT_EQ(m_frame->layoutName(), "Yard");
     m_frame->editor().layout().activeLevel = 4;
     m_frame->MarkModified();
     m_frame->SetStatusText("Measuring...", 0);
