@@ -16,6 +16,7 @@ inline constexpr int Exit = 5006;          ///< "E&xit"
 inline constexpr int Print = 5010;         ///< "&Print..."
 inline constexpr int PageSetup = 5012;     ///< "Page Set&up..."
 inline constexpr int PrintPreview = 5013;  ///< "Print Pre&view..."
+inline constexpr int ExportPdf = 5014;     ///< "Export P&DF..."
 inline constexpr int ImportLayout = 1900;  ///< "&Import Layout..."
 inline constexpr int ExportLayout = 1901;  ///< "&Export Layout..."
 

@@ -54,6 +54,16 @@ public:
     /// Saves the selection as a library block of the palette's system.
     virtual void saveLibraryBlock() = 0;
     virtual void pageSetup() = 0;
+    /// The print options, then the print job with the printer's dialog.
+    virtual void print() = 0;
+    /// The pages with the options last chosen, in a preview window.
+    virtual void printPreview() = 0;
+    /// The print options, then the pages as a PDF file.
+    virtual void exportPdf() = 0;
+    /// The Layout Baseboard dialog; its free-form choice starts drawing on the canvas.
+    virtual void editLayoutShape() = 0;
+    /// The Manage Levels dialog.
+    virtual void manageLevels() = 0;
     /// Closes the program after the unsaved-changes question.
     virtual void exitProgram() = 0;
     /// Asks for the size of a rectangle shape; nothing when the user cancels.

@@ -16,6 +16,7 @@
 #include "frame/command_handlers.h"
 #include "frame/command_table.h"
 #include "frame/editor_context.h"
+#include "print/print_pages.h"
 
 class CanvasPanel;
 struct LayoutFileEntry;
@@ -62,6 +63,13 @@ public:
     void saveLibraryBlock() override;
     /// The standard page-setup dialog on the print data.
     void pageSetup() override;
+    void print() override;
+    void printPreview() override;
+    /// Writes to the file the user picks; a failure is reported in "Export PDF".
+    void exportPdf() override;
+    /// Applies the Layout Baseboard dialog's outline, or starts drawing one on the canvas.
+    void editLayoutShape() override;
+    void manageLevels() override;
     void exitProgram() override;
     /// The rectangle dialog with the current units and 1000 x 600 mm.
     std::optional<RectangleSize> askRectangleSize() override;
@@ -142,6 +150,7 @@ private:
     bool m_modified = false;
     wxPrintData m_printData;
     wxPageSetupDialogData m_pageSetupData;
+    PrintOptions m_printOptions;  ///< the options last chosen, for the whole run
 
     LayoutEditor m_editor{m_layout};
     std::unique_ptr<Prompter> m_prompter;

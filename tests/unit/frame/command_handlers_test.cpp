@@ -36,6 +36,11 @@ public:
     void exportLayout() override { calls.push_back("export"); }
     void saveLibraryBlock() override { calls.push_back("block"); }
     void pageSetup() override { calls.push_back("page setup"); }
+    void print() override { calls.push_back("print"); }
+    void printPreview() override { calls.push_back("preview"); }
+    void exportPdf() override { calls.push_back("pdf"); }
+    void editLayoutShape() override { calls.push_back("shape"); }
+    void manageLevels() override { calls.push_back("levels"); }
     void exitProgram() override { calls.push_back("exit"); }
     std::optional<RectangleSize> askRectangleSize() override { return rectangle; }
     void setViewSwitch(int id, bool checked) override {

@@ -1,0 +1,23 @@
+// Setup commands of the main window: the baseboard outline and the levels.
+#include "canvas/ui/canvas_panel.h"
+#include "dialogs/ui/layout_shape_dialog.h"
+#include "dialogs/ui/level_manager_dialog.h"
+#include "edit/setup_edits.h"
+#include "frame/ui/main_frame.h"
+
+void MainFrame::editLayoutShape() {
+    LayoutShapeDialog dialog(this, m_layout.baseboard,
+                             unitsFromInt(static_cast<int>(m_layout.units)), prompter());
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    const BaseboardApply& result = dialog.result();
+    setBaseboard(m_editor, result.board);
+}
+
+void MainFrame::manageLevels() {
+    m_layout.EnsureDefaultLevel();
+    LevelManagerDialog dialog(this, m_editor, unitsFromInt(static_cast<int>(m_layout.units)),
+                              prompter());
+    dialog.ShowModal();
+}
