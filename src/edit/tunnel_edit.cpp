@@ -7,21 +7,20 @@
 
 #include "document/snap_search.h"
 #include "edit/edit.h"
-#include "edit/track_joints.h"
 
 namespace {
 
+/// Position in the document of every selected piece, by id.
 using IndexById = std::unordered_map<uint32_t, size_t>;
 
-/// Index of the selected piece a joint leads to, or nothing when it is open, leads to a missing
-/// piece or to one that is not selected.
-std::optional<size_t> selectedTarget(const Layout& layout, const IndexById& index,
-                                     const Joint& joint) {
+/// Index of the selected piece a joint leads to, or nothing when it is open or leads to a piece
+/// that is missing or not selected.
+std::optional<size_t> selectedTarget(const IndexById& selected, const Joint& joint) {
     if (joint.isOpen()) {
         return std::nullopt;
     }
-    const auto found = index.find(static_cast<uint32_t>(joint.target));
-    if (found == index.end() || !layout.pieces[found->second].selected) {
+    const auto found = selected.find(static_cast<uint32_t>(joint.target));
+    if (found == selected.end()) {
         return std::nullopt;
     }
     return found->second;
@@ -36,7 +35,7 @@ bool formsOneGroup(const Layout& layout, const IndexById& index,
     seen[selected.front()] = 1;
     for (size_t head = 0; head < queue.size(); ++head) {
         for (const Joint& joint : layout.pieces[queue[head]].joints) {
-            const std::optional<size_t> next = selectedTarget(layout, index, joint);
+            const std::optional<size_t> next = selectedTarget(index, joint);
             if (next && !seen[*next]) {
                 seen[*next] = 1;
                 queue.push_back(*next);
@@ -46,35 +45,29 @@ bool formsOneGroup(const Layout& layout, const IndexById& index,
     return queue.size() == selected.size();
 }
 
-/// The tunnel covering exactly the selected pieces (as its index), kNoId when no selected piece
-/// lies in any tunnel, or nothing when the selection is partly covered.
-std::optional<size_t> coveringTunnel(const Layout& layout, const std::vector<size_t>& selected) {
-    constexpr size_t kNone = static_cast<size_t>(-1);
-    std::unordered_set<uint32_t> chosen;
-    chosen.reserve(selected.size());
-    for (const size_t i : selected) {
-        chosen.insert(layout.pieces[i].id);
-    }
+/// The id of the tunnel that covers exactly the selected pieces, kNoId when no selected piece lies
+/// in any tunnel, or nothing when the selection is covered only in part.
+std::optional<uint32_t> coveringTunnel(const Layout& layout, const IndexById& selected) {
     bool anyCovered = false;
-    for (size_t t = 0; t < layout.tunnels.size(); ++t) {
-        const std::vector<uint32_t>& covers = layout.tunnels[t].covers;
-        const auto inChain = [&chosen](uint32_t id) { return chosen.count(id) != 0; };
+    for (const Tunnel& tunnel : layout.tunnels) {
+        const std::vector<uint32_t>& covers = tunnel.covers;
+        const auto inChain = [&selected](uint32_t id) { return selected.count(id) != 0; };
         const auto inside =
             static_cast<size_t>(std::count_if(covers.begin(), covers.end(), inChain));
         if (inside == 0) {
             continue;
         }
         // Every selected piece covered, and nothing else (a repeated id would hide a gap).
-        if (covers.size() == chosen.size() && inside == covers.size() &&
+        if (covers.size() == selected.size() && inside == covers.size() &&
             std::unordered_set<uint32_t>(covers.begin(), covers.end()).size() == covers.size()) {
-            return t;
+            return tunnel.id;
         }
         anyCovered = true;
     }
     if (anyCovered) {
         return std::nullopt;
     }
-    return kNone;
+    return kNoId;
 }
 
 /// The first connector of the piece at `i` that does not lead to a selected piece, with its pose;
@@ -87,7 +80,7 @@ std::optional<TunnelChainEnd> outwardEnd(const Layout& layout, const IndexById& 
         return std::nullopt;
     }
     for (int c = 0; c < static_cast<int>(def->connectors.size()); ++c) {
-        if (!selectedTarget(layout, index, piece.jointAt(c))) {
+        if (!selectedTarget(index, piece.jointAt(c))) {
             return TunnelChainEnd{piece.id, c, connectorToWorld(piece, *def, c)};
         }
     }
@@ -103,7 +96,7 @@ bool findEnds(const Layout& layout, const IndexById& index, const TrackCatalog& 
         const PlacedPiece& piece = layout.pieces[i];
         int inward = 0;
         for (const Joint& joint : piece.joints) {
-            const std::optional<size_t> next = selectedTarget(layout, index, joint);
+            const std::optional<size_t> next = selectedTarget(index, joint);
             inward += next && *next != i ? 1 : 0;
         }
         if (inward >= 2) {
@@ -134,15 +127,19 @@ TunnelChain analyseTunnelChain(const Layout& layout, const TrackCatalog& catalog
     if (selected.size() < 2) {
         return chain;
     }
-    const IndexById index = pieceIndexById(layout);
+    IndexById index;
+    index.reserve(selected.size());
+    for (const size_t i : selected) {
+        index.emplace(layout.pieces[i].id, i);
+    }
     if (!formsOneGroup(layout, index, selected)) {
         return chain;
     }
-    const std::optional<size_t> tunnel = coveringTunnel(layout, selected);
+    const std::optional<uint32_t> tunnel = coveringTunnel(layout, index);
     if (!tunnel || !findEnds(layout, index, catalog, selected, chain)) {
         return chain;
     }
-    chain.tunnel = *tunnel < layout.tunnels.size() ? layout.tunnels[*tunnel].id : kNoId;
+    chain.tunnel = *tunnel;
     chain.covered.reserve(selected.size());
     for (const size_t i : selected) {
         chain.covered.push_back(layout.pieces[i].id);
