@@ -9,8 +9,7 @@ double inRange(double scale) {
     return std::clamp(scale, kSceneryScaleMin, kSceneryScaleMax);
 }
 
-std::string format(const char* pattern, double a, double b = 0.0, double c = 0.0,
-                   double d = 0.0) {
+std::string format(const char* pattern, double a, double b = 0.0, double c = 0.0, double d = 0.0) {
     char text[128];
     std::snprintf(text, sizeof text, pattern, a, b, c, d);
     return text;

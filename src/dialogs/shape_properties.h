@@ -34,5 +34,6 @@ AmountField shapeOpacityField();
 /// The height field in the display unit: 0 to 5000 with one decimal, two for inches.
 AmountField shapeHeightField(Units units);
 
-/// Stores the properties on shape `id` as one edit: label, colour, alpha, height, outline. False (nothing changed) for a missing shape or properties it already has.
+/// Stores the properties on shape `id` as one edit: label, colour, alpha, height, outline. False
+/// (nothing changed) for a missing shape or properties it already has.
 bool applyShapeProperties(LayoutEditor& editor, uint32_t id, const ShapeProperties& properties);

@@ -6,11 +6,11 @@
 
 /// What one field accepts, in the unit it shows.
 struct AmountField {
-    std::string name;     ///< "width", "opacity"; starts the messages
+    std::string name;  ///< "width", "opacity"; starts the messages
     double minimum = 0.0;
     double maximum = 0.0;
-    int decimals = 0;     ///< the typed number is rounded to these places first
-    std::string unit;     ///< "mm", "%"; empty for a plain number
+    int decimals = 0;  ///< the typed number is rounded to these places first
+    std::string unit;  ///< "mm", "%"; empty for a plain number
 };
 
 /// One typed amount: its value in the field's unit, or the message that refuses it.

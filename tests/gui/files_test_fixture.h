@@ -9,9 +9,9 @@
 #include <wx/spinctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/ui/app_paths.h"
 #include "app/prefs.h"
 #include "app/scripted_prompter.h"
+#include "app/ui/app_paths.h"
 #include "document/layout_file.h"
 #include "frame/ui/main_frame.h"
 #include "gui_support.h"

@@ -65,8 +65,8 @@ TEST_F(ShapeSceneryDialogsTest, ShapePropertiesRefuseNonsenseAndStoreTheFieldsOn
         clickOk(dialog);
         ASSERT_TRUE(waitFor([dialog] { return !dialog->IsModal(); }));
     });
-    EXPECT_TRUE(showShapePropertiesDialog(m_frame, m_frame->editor(), pond.id,
-                                          Units::Millimetres, *m_prompts));
+    EXPECT_TRUE(showShapePropertiesDialog(m_frame, m_frame->editor(), pond.id, Units::Millimetres,
+                                          *m_prompts));
     EXPECT_EQ(messages(), 3u);
     const FreeShape& stored = m_frame->layout.shapes[0];
     EXPECT_EQ(stored.a, 102);

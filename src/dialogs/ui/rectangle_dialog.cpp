@@ -57,9 +57,8 @@ RectangleDialog::RectangleDialog(wxWindow* parent, Units units, double widthMm, 
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
 }
 
-bool RectangleDialog::Accept(TypedSpinText& side, const char* name, double& mm) {
-    const std::optional<double> value =
-        acceptTyped(side, rectangleSideField(name, m_units), m_prompter, kRectangleTitle);
+bool RectangleDialog::Accept(TypedSpinText& side, double& mm) {
+    const std::optional<double> value = acceptTyped(side, m_prompter, kRectangleTitle);
     if (value) {
         mm = fromDisplay(*value, m_units);
     }
@@ -69,7 +68,7 @@ bool RectangleDialog::Accept(TypedSpinText& side, const char* name, double& mm) 
 void RectangleDialog::OnOk() {
     double width = 0.0;
     double height = 0.0;
-    if (!Accept(m_sides[0], "width", width) || !Accept(m_sides[1], "height", height)) {
+    if (!Accept(m_sides[0], width) || !Accept(m_sides[1], height)) {
         return;
     }
     m_widthMm = width;

@@ -26,7 +26,7 @@ public:
 
 private:
     /// Reads the typed side; on a refusal shows why and puts the cursor into its field.
-    bool Accept(TypedSpinText& side, const char* name, double& mm);
+    bool Accept(TypedSpinText& side, double& mm);
     void OnOk();
 
     Units m_units;

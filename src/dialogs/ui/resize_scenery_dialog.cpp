@@ -18,8 +18,8 @@ ResizeSceneryDialog::ResizeSceneryDialog(wxWindow* parent, const SceneryItem& it
       m_resize(item, catalogWidth, catalogDepth),
       m_prompter(prompter) {
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(m_resize.sizeLine())), 0,
-             wxALL, 10);
+    top->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(m_resize.sizeLine())), 0, wxALL,
+             10);
     auto* grid = new wxFlexGridSizer(3, 6, 8);
     AddAxisRow(this, grid, SceneryAxis::Width, "Width scale:");
     AddAxisRow(this, grid, SceneryAxis::Depth, "Depth scale:");
@@ -69,7 +69,7 @@ void ResizeSceneryDialog::OnTyped(SceneryAxis axis) {
         return;
     }
     Axis& row = m_axes[index(axis)];
-    const TypedAmount amount = readTypedAmount(row.typed.utf8(), sceneryScaleField(axis));
+    const TypedAmount amount = row.typed.read();
     if (amount.problem.empty()) {
         m_resize.setScale(axis, amount.value);
         ShowScales(index(axis));
@@ -94,8 +94,7 @@ void ResizeSceneryDialog::ShowScales(int except) {
 void ResizeSceneryDialog::OnOk() {
     // Readable scales are in the model already; only a refused text keeps the dialog open.
     for (const SceneryAxis axis : {SceneryAxis::Width, SceneryAxis::Depth}) {
-        if (!acceptTyped(m_axes[index(axis)].typed, sceneryScaleField(axis), m_prompter,
-                         kResizeSceneryTitle)) {
+        if (!acceptTyped(m_axes[index(axis)].typed, m_prompter, kResizeSceneryTitle)) {
             return;
         }
     }

@@ -19,8 +19,8 @@ void addLabel(wxWindow* parent, wxFlexGridSizer* grid, const wxString& text) {
 
 }  // namespace
 
-ShapePropertiesDialog::ShapePropertiesDialog(wxWindow* parent, const FreeShape& shape,
-                                             Units units, Prompter& prompter)
+ShapePropertiesDialog::ShapePropertiesDialog(wxWindow* parent, const FreeShape& shape, Units units,
+                                             Prompter& prompter)
     : wxDialog(parent, wxID_ANY, kShapePropertiesTitle),
       m_units(units),
       m_prompter(prompter),
@@ -41,10 +41,9 @@ ShapePropertiesDialog::ShapePropertiesDialog(wxWindow* parent, const FreeShape& 
     addLabel(this, grid, wxString::Format("Height (above level deck, %s):", unitLabel(units)));
     const AmountField heightField = shapeHeightField(units);
     const double height = toDisplay(m_properties.heightMm, units);
-    m_height = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                                    wxDefaultSize, wxSP_ARROW_KEYS, heightField.minimum,
-                                    heightField.maximum, height,
-                                    units == Units::Inches ? 0.1 : 1.0);
+    m_height = new wxSpinCtrlDouble(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
+                                    wxSP_ARROW_KEYS, heightField.minimum, heightField.maximum,
+                                    height, units == Units::Inches ? 0.1 : 1.0);
     m_height->SetDigits(static_cast<unsigned>(heightField.decimals));
     // Digits change how the value is shown, so set it again once they are in place.
     m_height->SetValue(height);
@@ -69,12 +68,12 @@ ShapePropertiesDialog::ShapePropertiesDialog(wxWindow* parent, const FreeShape& 
 
 void ShapePropertiesDialog::OnOk() {
     const std::optional<double> opacity =
-        acceptTyped(m_opacityText, shapeOpacityField(), m_prompter, kShapePropertiesTitle);
+        acceptTyped(m_opacityText, m_prompter, kShapePropertiesTitle);
     if (!opacity) {
         return;
     }
     const std::optional<double> height =
-        acceptTyped(m_heightText, shapeHeightField(m_units), m_prompter, kShapePropertiesTitle);
+        acceptTyped(m_heightText, m_prompter, kShapePropertiesTitle);
     if (!height) {
         return;
     }

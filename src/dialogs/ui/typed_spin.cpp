@@ -7,6 +7,7 @@
 void TypedSpinText::track(wxSpinCtrlBase* field, AmountField accepts,
                           std::function<void()> onTyped) {
     m_field = field;
+    m_accepts = std::move(accepts);
     takeShown();
     const auto userInput = [this](auto& event) {
         m_userEdit = true;
@@ -24,9 +25,8 @@ void TypedSpinText::track(wxSpinCtrlBase* field, AmountField accepts,
     field->Bind(wxEVT_LEFT_DOWN, userInput);
     field->Bind(wxEVT_MIDDLE_DOWN, userInput);
     field->Bind(wxEVT_MOUSEWHEEL, userInput);
-    field->Bind(wxEVT_TEXT, [this, accepts = std::move(accepts),
-                             onTyped = std::move(onTyped)](wxCommandEvent& event) {
-        if (m_userEdit || readTypedAmount(utf8(), accepts).problem.empty()) {
+    field->Bind(wxEVT_TEXT, [this, onTyped = std::move(onTyped)](wxCommandEvent& event) {
+        if (m_userEdit || read().problem.empty()) {
             m_text = event.GetString();
             if (onTyped) {
                 onTyped();
@@ -48,9 +48,9 @@ void TypedSpinText::showRefused() {
     m_field->SetSelection(-1, -1);
 }
 
-std::optional<double> acceptTyped(TypedSpinText& typed, const AmountField& field,
-                                  Prompter& prompter, const std::string& title) {
-    const TypedAmount amount = readTypedAmount(typed.utf8(), field);
+std::optional<double> acceptTyped(TypedSpinText& typed, Prompter& prompter,
+                                  const std::string& title) {
+    const TypedAmount amount = typed.read();
     if (amount.problem.empty()) {
         return amount.value;
     }

@@ -29,6 +29,8 @@ public:
     wxSpinCtrlBase* field() const { return m_field; }
     const wxString& text() const { return m_text; }
     std::string utf8() const { return m_text.utf8_string(); }
+    /// The typed text read as the field accepts it.
+    TypedAmount read() const { return readTypedAmount(utf8(), m_accepts); }
     /// The typed text differs from what the program put into the field: a value left alone
     /// keeps its exact amount, which the field may show rounded.
     bool edited() const { return m_text != m_shown; }
@@ -40,12 +42,13 @@ public:
 
 private:
     wxSpinCtrlBase* m_field = nullptr;
+    AmountField m_accepts;
     wxString m_text;
-    wxString m_shown;  ///< what the program last put into the field
+    wxString m_shown;         ///< what the program last put into the field
     bool m_userEdit = false;  ///< a key or mouse button of the user is being handled
 };
 
-/// The typed text read as `field` accepts it (in the field's unit). A refusal is shown through
+/// The typed text read as its field accepts it (in the field's unit). A refusal is shown through
 /// `prompter` under `title`, the field shows the refused text (showRefused) and nothing returns.
-std::optional<double> acceptTyped(TypedSpinText& typed, const AmountField& field,
-                                  Prompter& prompter, const std::string& title);
+std::optional<double> acceptTyped(TypedSpinText& typed, Prompter& prompter,
+                                  const std::string& title);
