@@ -9,9 +9,10 @@ double inRange(double scale) {
     return std::clamp(scale, kSceneryScaleMin, kSceneryScaleMax);
 }
 
-std::string format(const char* pattern, double a, double b = 0.0, double c = 0.0, double d = 0.0) {
-    char text[128];
-    std::snprintf(text, sizeof text, pattern, a, b, c, d);
+/// A size in whole millimetres, without the unit.
+std::string wholeMm(double mm) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f", mm);
     return text;
 }
 
@@ -28,12 +29,12 @@ SceneryResize::SceneryResize(const SceneryItem& item, double catalogWidth, doubl
       m_scale{item.scalex, item.scaley} {}
 
 std::string SceneryResize::sizeLine() const {
-    return format("Catalog size: %.0f x %.0f mm    Current: %.0f x %.0f mm", m_catalog[0],
-                  m_catalog[1], m_opened[0], m_opened[1]);
+    return "Catalog size: " + wholeMm(m_catalog[0]) + " x " + wholeMm(m_catalog[1]) +
+           " mm    Current: " + wholeMm(m_opened[0]) + " x " + wholeMm(m_opened[1]) + " mm";
 }
 
 std::string SceneryResize::resultText(SceneryAxis axis) const {
-    return format("(= %.0f mm)", m_catalog[index(axis)] * scale(axis));
+    return "(= " + wholeMm(m_catalog[index(axis)] * scale(axis)) + " mm)";
 }
 
 void SceneryResize::setScale(SceneryAxis axis, double scale) {

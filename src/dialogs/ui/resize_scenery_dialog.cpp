@@ -30,7 +30,6 @@ ResizeSceneryDialog::ResizeSceneryDialog(wxWindow* parent, const SceneryItem& it
     top->Add(m_reset, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
     top->Add(new wxStaticLine(this), 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
     top->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 10);
-    ShowScales();
     SetSizerAndFit(top);
     Centre();
 
@@ -38,6 +37,8 @@ ResizeSceneryDialog::ResizeSceneryDialog(wxWindow* parent, const SceneryItem& it
         m_axes[index(axis)].typed.track(m_axes[index(axis)].field, sceneryScaleField(axis),
                                         [this, axis] { OnTyped(axis); });
     }
+    // Digits change how a value is shown, so the scales are set again once they are in place.
+    ShowScales();
     m_lock->Bind(wxEVT_CHECKBOX,
                  [this](wxCommandEvent& event) { m_resize.lockAspect = event.IsChecked(); });
     m_reset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) {
@@ -82,9 +83,7 @@ void ResizeSceneryDialog::ShowScales(int except) {
         Axis& row = m_axes[index(axis)];
         if (index(axis) != except) {
             row.field->SetValue(m_resize.scale(axis));
-            if (row.typed.field() != nullptr) {
-                row.typed.takeShown();
-            }
+            row.typed.takeShown();
         }
         row.result->SetLabel(wxString::FromUTF8(m_resize.resultText(axis)));
     }
