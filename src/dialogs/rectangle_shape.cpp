@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "geometry/typed_number.h"
 #include "edit/edit.h"
 
 #include "document/layout.h"
@@ -19,33 +18,18 @@ RectangleFieldRange rectangleFieldRange(Units units) {
     return {10.0, 20000.0, 0};
 }
 
+AmountField rectangleSideField(const std::string& side, Units units) {
+    const RectangleFieldRange range = rectangleFieldRange(units);
+    return {side, range.minimum, range.maximum, range.decimals, unitLabel(units)};
+}
+
 RectangleSideEntry readRectangleSide(const std::string& typed, const std::string& side,
                                      Units units) {
-    const RectangleFieldRange range = rectangleFieldRange(units);
-    const double scale = std::pow(10.0, range.decimals);
-    // The range as the message states it lies inside the range that is accepted.
-    const std::string unit = unitLabel(units);
-    const std::string allowed =
-        "\n\nThe " + side + " can be from " +
-        formatAmount(std::ceil(range.minimum * scale) / scale, range.decimals) + " to " +
-        formatAmount(std::floor(range.maximum * scale) / scale, range.decimals) + " " + unit + ".";
-    const std::string text(trimBlanks(typed));
-    if (text.empty()) {
-        return {0.0, "Please enter the " + side + "." + allowed};
+    const TypedAmount amount = readTypedAmount(typed, rectangleSideField(side, units));
+    if (!amount.problem.empty()) {
+        return {0.0, amount.problem};
     }
-    // A pasted page of text is cut short in the message.
-    constexpr size_t kShown = 30;
-    const std::string shown = text.size() > kShown ? text.substr(0, kShown) + "..." : text;
-    const std::optional<double> amount = parseAmount(text);
-    if (!amount) {
-        return {0.0, "The " + side + " \"" + shown + "\" is not a number." + allowed};
-    }
-    const double rounded = std::round(*amount * scale) / scale;
-    if (rounded < range.minimum || rounded > range.maximum) {
-        const char* verdict = rounded < range.minimum ? "too small" : "too large";
-        return {0.0, "The " + side + " " + shown + " " + unit + " is " + verdict + "." + allowed};
-    }
-    return {fromDisplay(rounded, units), {}};
+    return {fromDisplay(amount.value, units), {}};
 }
 
 int32_t rectangleLevel(const Layout& layout) {

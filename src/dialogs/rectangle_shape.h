@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "dialogs/typed_amount.h"
 #include "edit/layout_editor.h"
 #include "geometry/geometry.h"
 
@@ -20,6 +21,10 @@ struct RectangleFieldRange {
 /// mm: 10 to 20000, whole numbers; cm: 1 to 2000, one decimal; in: 0.5 to 20000 / 25.4, two
 /// decimals.
 RectangleFieldRange rectangleFieldRange(Units units);
+
+/// The field of the rectangle's `side` ("width" or "height") in `units`, for reading what was
+/// typed (dialogs/typed_amount.h).
+AmountField rectangleSideField(const std::string& side, Units units);
 
 /// One side of the rectangle as typed into the dialog.
 struct RectangleSideEntry {

@@ -6,10 +6,12 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/listbox.h>
+#include <wx/spinctrl.h>
+#include <wx/uiaction.h>
 
-#include "app/ui/app_paths.h"
 #include "app/prefs.h"
 #include "app/scripted_prompter.h"
+#include "app/ui/app_paths.h"
 #include "document/layout_file.h"
 #include "frame/ui/main_frame.h"
 #include "gui_support.h"
@@ -96,6 +98,33 @@ protected:
             out.push_back(list->GetString(i).utf8_string());
         }
         return out;
+    }
+
+    /// Clicks into `field`, selects its text and types `keys` over it (Backspace for none).
+    static bool typeInto(wxSpinCtrlBase* field, const std::string& keys) {
+        wxUIActionSimulator sim;
+        sim.MouseMove(field->ClientToScreen(wxPoint(8, field->GetSize().y / 2)));
+        sim.MouseClick();
+        // Without a window manager a click does not move the keyboard focus by itself.
+        field->SetFocus();
+        if (!waitFor([field] { return wxWindow::FindFocus() == field; }, 2000)) {
+            return false;
+        }
+        field->SetSelection(-1, -1);
+        if (keys.empty()) {
+            sim.Char(WXK_BACK);
+        } else {
+            sim.Text(keys.c_str());
+        }
+        return waitFor([field, keys] { return field->GetTextValue() == keys; }, 2000);
+    }
+
+    /// Presses OK with the mouse, so the field loses the focus as it does for a user.
+    static void clickOk(wxDialog* dialog) {
+        wxWindow* ok = dialog->FindWindow(wxID_OK);
+        wxUIActionSimulator sim;
+        sim.MouseMove(ok->ClientToScreen(wxPoint(ok->GetSize().x / 2, ok->GetSize().y / 2)));
+        sim.MouseClick();
     }
 
     /// The name stored inside a layout file; empty when it cannot be read.

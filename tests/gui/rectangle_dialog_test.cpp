@@ -4,7 +4,6 @@
 #include "dialogs/ui/rectangle_dialog.h"
 
 #include <wx/spinctrl.h>
-#include <wx/uiaction.h>
 
 #include "files_test_fixture.h"
 #include "frame/command_ids.h"
@@ -17,33 +16,6 @@ protected:
         FilesTest::SetUp();
         m_frame->Show();
         ASSERT_TRUE(waitFor([this] { return m_frame->IsShownOnScreen(); }));
-    }
-
-    /// Clicks into `field`, selects its text and types `keys` over it (Backspace for none).
-    static bool typeInto(wxSpinCtrlDouble* field, const std::string& keys) {
-        wxUIActionSimulator sim;
-        sim.MouseMove(field->ClientToScreen(wxPoint(8, field->GetSize().y / 2)));
-        sim.MouseClick();
-        // Without a window manager a click does not move the keyboard focus by itself.
-        field->SetFocus();
-        if (!waitFor([field] { return wxWindow::FindFocus() == field; }, 2000)) {
-            return false;
-        }
-        field->SetSelection(-1, -1);
-        if (keys.empty()) {
-            sim.Char(WXK_BACK);
-        } else {
-            sim.Text(keys.c_str());
-        }
-        return waitFor([field, keys] { return field->GetTextValue() == keys; }, 2000);
-    }
-
-    /// Presses OK with the mouse, so the field loses the focus as it does for a user.
-    static void clickOk(wxDialog* dialog) {
-        wxWindow* ok = dialog->FindWindow(wxID_OK);
-        wxUIActionSimulator sim;
-        sim.MouseMove(ok->ClientToScreen(wxPoint(ok->GetSize().x / 2, ok->GetSize().y / 2)));
-        sim.MouseClick();
     }
 
     size_t messages() const { return m_prompts->records().size(); }

@@ -51,67 +51,24 @@ RectangleDialog::RectangleDialog(wxWindow* parent, Units units, double widthMm, 
     Centre();
     m_width->SetFocus();
 
-    m_sides[0].field = m_width;
-    m_sides[1].field = m_height;
-    for (Side& side : m_sides) {
-        TrackTyping(side);
-    }
+    m_sides[0].track(m_width, rectangleSideField("width", units));
+    m_sides[1].track(m_height, rectangleSideField("height", units));
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOk(); }, wxID_OK);
 }
 
-void RectangleDialog::TrackTyping(Side& side) {
-    // The field forces what it holds into its range when it loses the focus or Enter is
-    // pressed: an emptied field or a typed 0 would silently become the minimum. So the text is
-    // kept as the user's keys and clicks change it, and a change the field makes by itself does
-    // not replace a typed text that would be refused.
-    side.typed = side.field->GetTextValue();
-    const auto userInput = [this](auto& event) {
-        m_userEdit = true;
-        CallAfter([this] { m_userEdit = false; });
-        event.Skip();
-    };
-    side.field->Bind(wxEVT_KEY_DOWN, [userInput](wxKeyEvent& event) {
-        const int key = event.GetKeyCode();
-        if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER || key == WXK_TAB) {
-            event.Skip();
-            return;
-        }
-        userInput(event);
-    });
-    side.field->Bind(wxEVT_LEFT_DOWN, userInput);
-    side.field->Bind(wxEVT_MIDDLE_DOWN, userInput);
-    side.field->Bind(wxEVT_MOUSEWHEEL, userInput);
-    side.field->Bind(wxEVT_TEXT, [this, &side](wxCommandEvent& event) {
-        const bool refused =
-            !readRectangleSide(side.typed.utf8_string(), "width", m_units).problem.empty();
-        if (m_userEdit || !refused) {
-            side.typed = event.GetString();
-        }
-        event.Skip();
-    });
-}
-
-bool RectangleDialog::Accept(Side& side, const char* name, double& mm) {
-    const RectangleSideEntry entry = readRectangleSide(side.typed.utf8_string(), name, m_units);
-    if (entry.problem.empty()) {
-        mm = entry.mm;
-        return true;
+bool RectangleDialog::Accept(TypedSpinText& side, double& mm) {
+    const std::optional<double> value = acceptTyped(side, m_prompter, kRectangleTitle);
+    if (value) {
+        mm = fromDisplay(*value, m_units);
     }
-    m_prompter.showMessage(kRectangleTitle, entry.problem, PromptIcon::Exclamation);
-    // A text that is no number (an emptied field) is shown again; a number the field cannot hold
-    // shows as the nearest allowed value, which the user may take or change.
-    side.field->SetValue(side.typed);
-    side.typed = side.field->GetTextValue();
-    side.field->SetFocus();
-    side.field->SetSelection(-1, -1);
-    return false;
+    return value.has_value();
 }
 
 void RectangleDialog::OnOk() {
     double width = 0.0;
     double height = 0.0;
-    if (!Accept(m_sides[0], "width", width) || !Accept(m_sides[1], "height", height)) {
+    if (!Accept(m_sides[0], width) || !Accept(m_sides[1], height)) {
         return;
     }
     m_widthMm = width;

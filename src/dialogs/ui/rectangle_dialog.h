@@ -3,6 +3,7 @@
 
 #include <wx/dialog.h>
 
+#include "dialogs/ui/typed_spin.h"
 #include "geometry/geometry.h"
 
 class Prompter;
@@ -24,15 +25,8 @@ public:
     wxSpinCtrlDouble* heightField() const { return m_height; }
 
 private:
-    /// One size field and the text the user last typed into it.
-    struct Side {
-        wxSpinCtrlDouble* field = nullptr;
-        wxString typed;
-    };
-
-    void TrackTyping(Side& side);
     /// Reads the typed side; on a refusal shows why and puts the cursor into its field.
-    bool Accept(Side& side, const char* name, double& mm);
+    bool Accept(TypedSpinText& side, double& mm);
     void OnOk();
 
     Units m_units;
@@ -41,6 +35,5 @@ private:
     double m_heightMm;
     wxSpinCtrlDouble* m_width = nullptr;
     wxSpinCtrlDouble* m_height = nullptr;
-    Side m_sides[2];
-    bool m_userEdit = false;  ///< a key or mouse button of the user is being handled
+    TypedSpinText m_sides[2];
 };
