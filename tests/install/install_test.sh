@@ -30,7 +30,12 @@ grep -qx "MimeType=application/x-railvane-layout;" "$desktop" || fail "the entry
 for size in 16 22 24 32 48 64 128; do
   icon="$root$prefix/share/icons/hicolor/${size}x${size}/apps/railvane.png"
   [[ -f "$icon" ]] || fail "no ${size}px icon"
-  file -b "$icon" | grep -q "PNG image data, $size x $size" || fail "the ${size}px icon is not a ${size}x${size} PNG"
+  # A PNG starts with its 8-byte signature; its header chunk then gives width and height.
+  read -r -a b <<<"$(od -An -tu1 -N24 "$icon" | tr -s ' \n' ' ')"
+  [[ "${b[*]:0:8}" == "137 80 78 71 13 10 26 10" ]] || fail "the ${size}px icon is not a PNG"
+  w=$(((b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19]))
+  h=$(((b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]))
+  [[ "$w x $h" == "$size x $size" ]] || fail "the ${size}px icon is $w x $h"
 done
 
 mime="$root$prefix/share/mime/packages/railvane-layout.xml"
