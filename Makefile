@@ -1,10 +1,14 @@
 # make run  - install what is missing, build, start Railvane (./railvane.sh run does the same without make)
 # make test - install what is missing, build, run the whole suite (headless when there is no display)
+# make install   - build and install into PREFIX (default /usr/local; DESTDIR=... stages it):
+#                  the program, its menu entry, icons and the ".tdl" file type
+# make uninstall - remove exactly the files the last make install put in place
 BUILD ?= build
 JOBS  ?= $(shell nproc)
+PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test clean sanitize
+.PHONY: all deps configure build run test clean sanitize install uninstall
 
 all: build
 
@@ -12,7 +16,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_INSTALL_PREFIX=$(PREFIX) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -22,6 +26,12 @@ run: build
 
 test: build
 	@bash scripts/run-tests.sh $(BUILD)
+
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD)
+
+uninstall:
+	DESTDIR=$(DESTDIR) cmake --build $(BUILD) --target uninstall
 
 # One build with AddressSanitizer and UndefinedBehaviorSanitizer, tests included.
 sanitize: deps

@@ -7,11 +7,12 @@ std::string WriteLayout(const std::string& path, const Layout& layout, const std
     return saveFileAtomically(path, writeLayoutText(layout, name), rawWrite);
 }
 
-std::string ReadLayout(const std::string& path, Layout& layout, std::string& name) {
+std::string ReadLayout(const std::string& path, Layout& layout, std::string& name,
+                       std::vector<ReadNote>* notes) {
     std::string bytes;
     if (std::string error = loadWholeFile(path, bytes, kMaxLayoutFileBytes); !error.empty())
         return error;
-    if (std::string error = readLayoutText(bytes, layout, name); !error.empty())
+    if (std::string error = readLayoutText(bytes, layout, name, notes); !error.empty())
         return "Cannot read file: " + path + "\n" + error;
     return {};
 }

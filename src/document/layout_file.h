@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "document/atomic_file.h"
 #include "document/layout.h"
@@ -20,8 +21,10 @@ std::string WriteLayout(const std::string& path, const Layout& layout, const std
 /// Reads the layout file at `path` (".tdl", or ".xml" from earlier releases) into `layout` and
 /// its name into `name`; see readLayoutText for what is replaced and what is kept. Errors:
 /// "Cannot open file: " + path, or "Cannot read file: " + path + a line feed + what is wrong.
-/// On an error `layout` and `name` are unchanged.
-std::string ReadLayout(const std::string& path, Layout& layout, std::string& name);
+/// On an error `layout` and `name` are unchanged. `notes`, when given, receives what the reader
+/// let pass (see readLayoutText).
+std::string ReadLayout(const std::string& path, Layout& layout, std::string& name,
+                       std::vector<ReadNote>* notes = nullptr);
 
 /// Saves the selected pieces and scenery items of `layout` as the block `name`. Error "No pieces
 /// or scenery selected" (no file is created), or the errors of WriteLayout.

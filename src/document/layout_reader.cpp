@@ -8,6 +8,7 @@
 
 #include "catalog/track_catalog.h"
 #include "document/layout_repair.h"
+#include "document/read_log.h"
 #include "document/xml_text.h"
 
 using xml_text::AttrState;
@@ -28,17 +29,6 @@ constexpr int kUnknownArticleJointLimit = 64;
 struct ReadError {
     std::string text;
 };
-
-// Long values are cut in messages so that a hostile file cannot flood the message box.
-std::string quoted(std::string_view value) {
-    constexpr size_t kMax = 40;
-    std::string out = "\"";
-    out += value.substr(0, kMax);
-    if (value.size() > kMax)
-        out += "...";
-    out += '"';
-    return out;
-}
 
 bool has(std::string_view line, std::string_view marker) {
     return line.find(marker) != std::string_view::npos;
@@ -100,7 +90,7 @@ public:
         const auto v = optReal(name);
         if (v && !(std::fabs(*v) <= kFarthestMm)) {
             fail("\"" + std::string(name) + "\" of <" + std::string(m_element) +
-                 "> is out of range: " + quoted(*present(name)) +
+                 "> is out of range: " + quotedValue(*present(name)) +
                  " (lengths are limited to 100 km)");
         }
         return v;
@@ -138,6 +128,8 @@ public:
     }
     bool hasAttr(std::string_view name) const { return present(name).has_value(); }
 
+    size_t number() const { return m_number; }
+
     [[noreturn]] void fail(const std::string& what) const {
         throw ReadError{"Line " + std::to_string(m_number) + ": " + what};
     }
@@ -164,11 +156,11 @@ private:
             case NumberStatus::Ok:
                 return;
             case NumberStatus::NotANumber:
-                fail(where + " is not a number: " + quoted(raw));
+                fail(where + " is not a number: " + quotedValue(raw));
             case NumberStatus::OutOfRange:
-                fail(where + " is out of range: " + quoted(raw));
+                fail(where + " is out of range: " + quotedValue(raw));
             case NumberStatus::NotFinite:
-                fail(where + " is not a finite number: " + quoted(raw));
+                fail(where + " is not a finite number: " + quotedValue(raw));
         }
     }
 
@@ -199,9 +191,11 @@ private:
     size_t m_number = 0;
 };
 
-// The piece currently receiving joints, with the bound on its connector indices.
+// The piece currently receiving joints, with its place in the list and the bound on its
+// connector indices.
 struct OpenPiece {
     PlacedPiece* piece = nullptr;
+    size_t index = 0;
     int limit = 0;
 };
 
@@ -231,15 +225,22 @@ PlacedPiece readPiece(const ElementLine& e, bool wholeRecord) {
     return p;
 }
 
-void readJoint(const ElementLine& e, OpenPiece& current) {
+void readJoint(const ElementLine& e, OpenPiece& current, ReadLog& log) {
     // A joint before any piece belongs to nothing and is not even parsed.
-    if (current.piece == nullptr)
+    if (current.piece == nullptr) {
+        log.note(e.number(), "a <joint> before any <piece> belongs to no piece: it is left out");
         return;
+    }
     const int64_t conn = e.reqInt("conn", kInt32Min, kInt32Max);
     Joint j{e.reqInt32("target"), e.reqInt32("tconn")};
     // A joint on a connector the piece cannot have is dropped rather than stored.
-    if (conn < 0 || conn >= current.limit)
+    if (conn < 0 || conn >= current.limit) {
+        log.note(e.number(), "the <joint> names connector " + std::to_string(conn) +
+                                 ", which piece " + std::to_string(current.piece->id) +
+                                 " does not have: it is left out");
         return;
+    }
+    log.jointAt(current.index, static_cast<size_t>(conn), e.number());
     if (j.isOpen())
         j = Joint{};
     auto& joints = current.piece->joints;
@@ -268,16 +269,18 @@ Vec2 readPoint(const ElementLine& e) {
 }
 
 // Consumes piece lines after "<pieces>" up to the line that closes the section.
-void readPieceSection(Lines& lines, std::vector<PlacedPiece>& pieces, bool& sawLayoutEnd) {
+void readPieceSection(Lines& lines, Layout& doc, bool& sawLayoutEnd, ReadLog& log) {
+    std::vector<PlacedPiece>& pieces = doc.pieces;
     OpenPiece current;
     std::string_view line;
     while (lines.next(line)) {
         if (has(line, "<piece ")) {
             pieces.push_back(readPiece(ElementLine(line, lines.number(), "piece"), true));
-            current = {&pieces.back(), jointLimit(pieces.back().article)};
+            current = {&pieces.back(), pieces.size() - 1, jointLimit(pieces.back().article)};
+            log.objectsAt(doc, lines.number());
         }
         if (has(line, "<joint "))
-            readJoint(ElementLine(line, lines.number(), "joint"), current);
+            readJoint(ElementLine(line, lines.number(), "joint"), current, log);
         if (has(line, "</layout>"))
             sawLayoutEnd = true;
         if (has(line, "</pieces>") || has(line, "</block>") || has(line, "</layout>"))
@@ -327,8 +330,55 @@ Helix readHelix(const ElementLine& e) {
     return h;
 }
 
+LayoutLabel readLabel(const ElementLine& e) {
+    LayoutLabel l;
+    l.id = e.reqId("id");
+    l.x = e.reqLength("x");
+    l.y = e.reqLength("y");
+    l.text = e.textOr("text", "");
+    return l;
+}
+
+Tunnel readTunnel(const ElementLine& e) {
+    Tunnel t;
+    t.id = e.reqId("id");
+    t.portalA = e.reqInt32("portalA");
+    t.portalB = e.reqInt32("portalB");
+    t.anchorA = e.int32Or("anchorA", -1);
+    t.anchorB = e.int32Or("anchorB", -1);
+    return t;
+}
+
+// Labels, shapes with their vertices, tunnels with the pieces they cover, and helices: elements
+// that are read wherever they stand, one line each.
+void readOutlineAndTunnelLine(std::string_view line, size_t n, Layout& doc, ReadLog& log) {
+    if (has(line, "<label "))
+        doc.labels.push_back(readLabel(ElementLine(line, n, "label")));
+    if (has(line, "<shape ") && !has(line, "</shape"))
+        doc.shapes.push_back(readShape(ElementLine(line, n, "shape")));
+    if (has(line, "<v ") && doc.shapes.empty())
+        log.note(n, "a <v> before any <shape> belongs to no shape: it is left out");
+    if (has(line, "<v ") && !doc.shapes.empty()) {
+        const ElementLine e(line, n, "v");
+        const auto x = e.optLength("x");
+        const auto y = e.optLength("y");
+        if (x && y)
+            doc.shapes.back().vertices.push_back({*x, *y});
+        else
+            log.note(n, "<v> lacks \"x\" or \"y\": the vertex is left out");
+    }
+    if (has(line, "<tunnel "))
+        doc.tunnels.push_back(readTunnel(ElementLine(line, n, "tunnel")));
+    if (has(line, "<covers ") && doc.tunnels.empty())
+        log.note(n, "a <covers> before any <tunnel> belongs to no tunnel: it is left out");
+    else if (has(line, "<covers "))
+        doc.tunnels.back().covers.push_back(ElementLine(line, n, "covers").reqId("piece"));
+    if (has(line, "<helix "))
+        doc.helices.push_back(readHelix(ElementLine(line, n, "helix")));
+}
+
 // Everything one layout file can hold, read into a scratch document first.
-void readLayoutLines(std::string_view text, Layout& doc, std::string& name) {
+void readLayoutLines(std::string_view text, Layout& doc, std::string& name, ReadLog& log) {
     Lines lines(text);
     bool sawRoot = false, sawEnd = false;
     bool inLevels = false, inScenery = false, inBaseboard = false;
@@ -347,7 +397,7 @@ void readLayoutLines(std::string_view text, Layout& doc, std::string& name) {
             doc.gradeRuns.push_back({e.reqReal("deg"), e.reqInt32("anchor"), e.reqInt32("conn")});
         }
         if (has(line, "<pieces>")) {
-            readPieceSection(lines, doc.pieces, sawEnd);
+            readPieceSection(lines, doc, sawEnd, log);
             continue;
         }
         if (has(line, "<levels ")) {
@@ -357,7 +407,9 @@ void readLayoutLines(std::string_view text, Layout& doc, std::string& name) {
         if (inLevels) {
             if (has(line, "<level "))
                 doc.levels.push_back(readLevel(ElementLine(line, n, "level")));
-            if (has(line, "<pt ") && !doc.levels.empty())
+            if (has(line, "<pt ") && doc.levels.empty())
+                log.note(n, "a <pt> before any <level> belongs to no level: it is left out");
+            else if (has(line, "<pt "))
                 doc.levels.back().outline.push_back(readPoint(ElementLine(line, n, "pt")));
             if (has(line, "</levels>"))
                 inLevels = false;
@@ -383,46 +435,17 @@ void readLayoutLines(std::string_view text, Layout& doc, std::string& name) {
             bb.w2_mm = e.lengthOr("w2_mm", bb.w2_mm);
             bb.h2_mm = e.lengthOr("h2_mm", bb.h2_mm);
         }
-        if (has(line, "<label ")) {
-            const ElementLine e(line, n, "label");
-            LayoutLabel l;
-            l.id = e.reqId("id");
-            l.x = e.reqLength("x");
-            l.y = e.reqLength("y");
-            l.text = e.textOr("text", "");
-            doc.labels.push_back(std::move(l));
-        }
-        if (has(line, "<shape ") && !has(line, "</shape"))
-            doc.shapes.push_back(readShape(ElementLine(line, n, "shape")));
-        if (has(line, "<v ") && !doc.shapes.empty()) {
-            const ElementLine e(line, n, "v");
-            const auto x = e.optLength("x");
-            const auto y = e.optLength("y");
-            if (x && y)
-                doc.shapes.back().vertices.push_back({*x, *y});
-        }
-        if (has(line, "<tunnel ")) {
-            const ElementLine e(line, n, "tunnel");
-            Tunnel t;
-            t.id = e.reqId("id");
-            t.portalA = e.reqInt32("portalA");
-            t.portalB = e.reqInt32("portalB");
-            t.anchorA = e.int32Or("anchorA", -1);
-            t.anchorB = e.int32Or("anchorB", -1);
-            doc.tunnels.push_back(std::move(t));
-        }
-        if (has(line, "<covers ") && !doc.tunnels.empty())
-            doc.tunnels.back().covers.push_back(ElementLine(line, n, "covers").reqId("piece"));
-        if (has(line, "<helix "))
-            doc.helices.push_back(readHelix(ElementLine(line, n, "helix")));
+        readOutlineAndTunnelLine(line, n, doc, log);
         if (has(line, "</layout>"))
             sawEnd = true;
+        log.objectsAt(doc, n);
     }
     if (!sawRoot)
         throw ReadError{"This is not a layout file: it has no <layout> element."};
     // Without its last line the file was cut short; reading the rest would silently lose data.
     if (!sawEnd)
-        throw ReadError{"The file is incomplete: it ends before </layout>."};
+        throw ReadError{"Line " + std::to_string(lines.number()) +
+                        ": the file is incomplete: it ends before </layout>."};
 }
 
 }  // namespace
@@ -433,18 +456,22 @@ int jointLimit(std::string_view article) {
     return kUnknownArticleJointLimit;
 }
 
-std::string readLayoutText(std::string_view text, Layout& layout, std::string& name) {
+std::string readLayoutText(std::string_view text, Layout& layout, std::string& name,
+                           std::vector<ReadNote>* notes) {
     Layout doc;
     // The last-shape dimensions keep their current values when the file does not give them.
     doc.baseboard = layout.baseboard;
     doc.baseboard.vertices.clear();
     std::string readName;
+    ReadLog log(notes);
     try {
-        readLayoutLines(text, doc, readName);
+        readLayoutLines(text, doc, readName, log);
     } catch (const ReadError& e) {
         return e.text;
     }
-    repairReadLayout(doc);
+    std::vector<LayoutRepair> repairs;
+    repairReadLayout(doc, notes != nullptr ? &repairs : nullptr);
+    log.finish(doc, repairs);
     doc.EnsureDefaultLevel();
     doc.SyncGradeState();
     doc.CompleteHelixSelection();
@@ -460,6 +487,7 @@ std::string readBlockText(std::string_view text, BlockContent& block) {
     Lines lines(text);
     bool sawRoot = false, sawEnd = false, inScenery = false;
     OpenPiece current;
+    ReadLog log(nullptr);
     std::string_view line;
     try {
         while (lines.next(line)) {
@@ -470,10 +498,11 @@ std::string readBlockText(std::string_view text, BlockContent& block) {
             }
             if (has(line, "<piece ")) {
                 read.pieces.push_back(readPiece(ElementLine(line, n, "piece"), false));
-                current = {&read.pieces.back(), jointLimit(read.pieces.back().article)};
+                current = {&read.pieces.back(), read.pieces.size() - 1,
+                           jointLimit(read.pieces.back().article)};
             }
             if (has(line, "<joint "))
-                readJoint(ElementLine(line, n, "joint"), current);
+                readJoint(ElementLine(line, n, "joint"), current, log);
             if (has(line, "<scenery>"))
                 inScenery = true;
             if (inScenery && has(line, "<sceneryitem "))
@@ -486,7 +515,8 @@ std::string readBlockText(std::string_view text, BlockContent& block) {
         if (!sawRoot)
             throw ReadError{"This is not a library block: it has no <block> element."};
         if (!sawEnd)
-            throw ReadError{"The file is incomplete: it ends before </block>."};
+            throw ReadError{"Line " + std::to_string(lines.number()) +
+                            ": the file is incomplete: it ends before </block>."};
     } catch (const ReadError& e) {
         return e.text;
     }

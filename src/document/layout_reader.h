@@ -16,13 +16,22 @@
 /// would leave the view and the drawing without any sensible scale.
 inline constexpr double kFarthestMm = 1.0e8;
 
+/// Something the reader let pass in a file that it did read: an element it left out, an object
+/// it gave a fresh identifier, a joint it opened, an article the track catalog does not know.
+struct ReadNote {
+    size_t line = 0;  ///< the file line (from 1) of the element concerned
+    std::string text;
+};
+
 /// Reads the text of a layout file into `layout`. On success the persistent content of `layout`
 /// (pieces, scenery, labels, shapes, tunnels, helices, levels, active level, baseboard, units,
 /// grade runs, id counter) is replaced, measurements are emptied and the grade state follows
 /// the grade runs; the editing state and the undo and redo stacks stay. `name` receives the
 /// layout's name. On failure returns the error text and neither `layout` nor `name` is changed.
-/// Returns an empty text on success.
-std::string readLayoutText(std::string_view text, Layout& layout, std::string& name);
+/// Returns an empty text on success. When `notes` is given, it receives what the read let pass,
+/// ordered by line (also when the read fails, up to the failing line).
+std::string readLayoutText(std::string_view text, Layout& layout, std::string& name,
+                           std::vector<ReadNote>* notes = nullptr);
 
 /// What a library block holds; pieces and items keep the identifiers of the layout they were
 /// saved from, and joints may name pieces that are not part of the block.

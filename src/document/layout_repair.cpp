@@ -21,62 +21,64 @@ private:
     uint32_t m_next;
 };
 
-}  // namespace
+// An identifier field of some object, with where the object is for the repair list.
+struct IdSlot {
+    uint32_t* id;
+    LayoutRepair::Object object;
+    size_t index;
+};
 
-void repairReadLayout(Layout& layout) {
+// Gives objects whose id is "none" or repeats an earlier one fresh ids and sets the counter.
+void renumberDuplicates(Layout& layout, std::vector<LayoutRepair>* repairs) {
     // First pass: which identifiers are taken by a first owner. Duplicates and "none" are the
     // ones renumbered; ids handed out start above the largest id read, as the counter would.
     std::unordered_set<uint32_t> used;
     uint32_t largest = 0;
-    auto claim = [&](uint32_t id) {
-        if (id == kNoId)
-            return false;
-        if (id > largest)
-            largest = id;
-        return used.insert(id).second;
+    std::vector<IdSlot> renumber;
+    const auto claimAll = [&](auto& objects, LayoutRepair::Object object) {
+        for (size_t i = 0; i < objects.size(); ++i) {
+            const uint32_t id = objects[i].id;
+            if (id != kNoId && id > largest)
+                largest = id;
+            if (id == kNoId || !used.insert(id).second)
+                renumber.push_back({&objects[i].id, object, i});
+        }
     };
-    std::vector<size_t> renumberedPieces;
-    std::vector<uint32_t*> renumberOthers;
-    for (size_t i = 0; i < layout.pieces.size(); ++i)
-        if (!claim(layout.pieces[i].id))
-            renumberedPieces.push_back(i);
-    for (auto& s : layout.scenery)
-        if (!claim(s.id))
-            renumberOthers.push_back(&s.id);
-    for (auto& l : layout.labels)
-        if (!claim(l.id))
-            renumberOthers.push_back(&l.id);
-    for (auto& s : layout.shapes)
-        if (!claim(s.id))
-            renumberOthers.push_back(&s.id);
-    for (auto& t : layout.tunnels)
-        if (!claim(t.id))
-            renumberOthers.push_back(&t.id);
-    for (auto& h : layout.helices)
-        if (!claim(h.id))
-            renumberOthers.push_back(&h.id);
+    using Object = LayoutRepair::Object;
+    claimAll(layout.pieces, Object::Piece);
+    claimAll(layout.scenery, Object::Scenery);
+    claimAll(layout.labels, Object::Label);
+    claimAll(layout.shapes, Object::Shape);
+    claimAll(layout.tunnels, Object::Tunnel);
+    claimAll(layout.helices, Object::Helix);
 
     layout.nextId = largest == kNoId - 1 ? kNoId : largest + 1;
-    if (!renumberedPieces.empty() || !renumberOthers.empty()) {
-        // Fresh ids continue the counter; only at the very top of the range do they wrap round
-        // into the gaps.
-        FreshIds fresh(used, layout.nextId);
-        for (const size_t i : renumberedPieces) {
-            PlacedPiece& p = layout.pieces[i];
-            p.id = fresh.take();
+    if (renumber.empty())
+        return;
+    // Fresh ids continue the counter; only at the very top of the range do they wrap round into
+    // the gaps.
+    FreshIds fresh(used, layout.nextId);
+    for (const IdSlot& slot : renumber) {
+        const uint32_t old = *slot.id;
+        *slot.id = fresh.take();
+        if (slot.object == Object::Piece) {
             // Joints of a renumbered piece cannot be mirrored by anyone: they named another id.
-            for (Joint& j : p.joints)
+            for (Joint& j : layout.pieces[slot.index].joints)
                 j = Joint{};
         }
-        for (uint32_t* id : renumberOthers)
-            *id = fresh.take();
-        uint32_t top = 0;
-        for (const uint32_t id : used)
-            if (id != kNoId && id > top)
-                top = id;
-        layout.nextId = top == kNoId - 1 ? kNoId : top + 1;
+        if (repairs != nullptr)
+            repairs->push_back({LayoutRepair::Change::Renumbered, slot.object, slot.index, old,
+                                *slot.id, 0});
     }
+    uint32_t top = 0;
+    for (const uint32_t id : used)
+        if (id != kNoId && id > top)
+            top = id;
+    layout.nextId = top == kNoId - 1 ? kNoId : top + 1;
+}
 
+// Opens every joint that names a missing piece or that the named piece does not mirror.
+void openUnmirroredJoints(Layout& layout, std::vector<LayoutRepair>* repairs) {
     std::unordered_map<uint32_t, size_t> indexOf;
     indexOf.reserve(layout.pieces.size());
     for (size_t i = 0; i < layout.pieces.size(); ++i)
@@ -84,7 +86,8 @@ void repairReadLayout(Layout& layout) {
 
     // Mirroring is a symmetric relation once ids are unique, so deciding joint by joint on the
     // current state opens exactly the unmatched halves, whatever the order.
-    for (PlacedPiece& p : layout.pieces) {
+    for (size_t i = 0; i < layout.pieces.size(); ++i) {
+        PlacedPiece& p = layout.pieces[i];
         for (size_t c = 0; c < p.joints.size(); ++c) {
             Joint& j = p.joints[c];
             if (j.isOpen()) {
@@ -100,8 +103,19 @@ void repairReadLayout(Layout& layout) {
                            other.joints[tc].target == static_cast<int32_t>(p.id) &&
                            other.joints[tc].tconn == static_cast<int32_t>(c);
             }
-            if (!mirrored)
-                j = Joint{};
+            if (mirrored)
+                continue;
+            if (repairs != nullptr)
+                repairs->push_back({LayoutRepair::Change::JointOpened, LayoutRepair::Object::Piece,
+                                    i, static_cast<uint32_t>(j.target), kNoId, c});
+            j = Joint{};
         }
     }
+}
+
+}  // namespace
+
+void repairReadLayout(Layout& layout, std::vector<LayoutRepair>* repairs) {
+    renumberDuplicates(layout, repairs);
+    openUnmirroredJoints(layout, repairs);
 }

@@ -143,6 +143,7 @@ std::vector<TallyRow> tallyRows(const PieceTally& tally) {
     rows.reserve(tally.size() + 5);
     for (const auto& [article, count] : tally) {
         TallyRow row;
+        row.article = article;
         if (const PieceDef* def = tracks.byArticle(article)) {
             row.piece = def->name;
         } else if (const SceneryDef* item = scenery.byKey(article)) {
@@ -157,15 +158,40 @@ std::vector<TallyRow> tallyRows(const PieceTally& tally) {
     if (totals.total() < 1) {
         return rows;
     }
-    rows.push_back({"We Recommend", "", true});
-    const auto addAccessory = [&rows](const char* text, int total) {
+    rows.push_back({"", "We Recommend", "", true});
+    const auto addAccessory = [&rows](const char* article, const char* name, int total) {
         if (total > 0) {
-            rows.push_back({text, std::to_string(total), false});
+            rows.push_back({article, std::string(article) + " " + name, std::to_string(total),
+                            false});
         }
     };
-    addAccessory("74491 Turnout Motor", totals.turnoutMotors);
-    addAccessory("75491 K-Track Motor", totals.kTrackMotors);
-    addAccessory("74462 Decoder", totals.decoders74462);
-    addAccessory("74467 Decoder (24720)", totals.decoders74467);
+    addAccessory("74491", "Turnout Motor", totals.turnoutMotors);
+    addAccessory("75491", "K-Track Motor", totals.kTrackMotors);
+    addAccessory("74462", "Decoder", totals.decoders74462);
+    addAccessory("74467", "Decoder (24720)", totals.decoders74467);
     return rows;
+}
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string out = "\"";
+    for (const char c : text) {
+        out += c;
+        if (c == '"') {
+            out += '"';
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string partsListCsv(const PieceTally& tally) {
+    std::string csv = "Article,Name,Count\r\n";
+    for (const TallyRow& row : tallyRows(tally)) {
+        csv += csvField(row.article) + "," + csvField(row.piece) + "," + csvField(row.count) +
+               "\r\n";
+    }
+    return csv;
 }

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class Layout;
@@ -35,6 +36,7 @@ AccessoryTotals countAccessories(const PieceTally& tally);
 
 /// One row of the tally list.
 struct TallyRow {
+    std::string article;   ///< the tally key or the accessory's article; empty on the heading row
     std::string piece;     ///< catalog name, scenery name, or the key itself
     std::string count;     ///< "%d"; empty on the heading row
     bool heading = false;  ///< the bold "We Recommend" row
@@ -43,3 +45,13 @@ struct TallyRow {
 /// The rows of the tally list: one per entry in map order, then, when any accessory is called
 /// for, "We Recommend" followed by the accessories whose total is above 0.
 std::vector<TallyRow> tallyRows(const PieceTally& tally);
+
+/// The tally as a CSV text (RFC 4180: fields quoted when they hold a comma, quote, CR or LF,
+/// quotes doubled, lines ended by CR LF; UTF-8): the heading line "Article,Name,Count", then one
+/// line per row of tallyRows with the row's article, piece name and count; the "We Recommend"
+/// line has an empty article and count.
+std::string partsListCsv(const PieceTally& tally);
+
+/// One CSV field: `text` unchanged, or in double quotes with inner quotes doubled when it holds a
+/// comma, a double quote, CR or LF.
+std::string csvField(std::string_view text);

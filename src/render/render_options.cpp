@@ -24,6 +24,13 @@ RenderOptions canvasRenderOptions(const Layout& layout) {
     return o;
 }
 
+RenderOptions pictureRenderOptions(const Layout& layout) {
+    RenderOptions o = canvasRenderOptions(layout);
+    o.showSelection = false;
+    o.showGrid = false;
+    return o;
+}
+
 RenderOptions iconRenderOptions() {
     RenderOptions o;
     o.showSelection = false;

@@ -37,6 +37,8 @@ struct RenderOptions {
 /// The canvas: the document's display switches (grid and its spacing, labels, rails, baseboard),
 /// the selection shown, the visible levels, in colour.
 RenderOptions canvasRenderOptions(const Layout& layout);
+/// An exported picture of the plan: the canvas's switches without the selection and the grid.
+RenderOptions pictureRenderOptions(const Layout& layout);
 /// A palette icon: the bare piece, without selection, grid, labels or rails.
 RenderOptions iconRenderOptions();
 

@@ -6,6 +6,7 @@
 
 #include "dialogs/ui/open_layout_dialog.h"
 #include "document/layout_writer.h"
+#include "app/ui/railvane_app.h"
 #include "files_test_fixture.h"
 #include "frame/command_ids.h"
 
@@ -78,6 +79,28 @@ TEST_F(FilesTest, DeletingTheOpenLayoutEmptiesItsPathSoTheNextSaveAsks) {
     command(Id::Save);
     EXPECT_EQ(lastPrompt().title, "Save Layout");
     EXPECT_EQ(lastPrompt().defaultValue, "Yard");
+}
+
+TEST_F(FilesTest, AFileNamedOnTheCommandLineIsSavedBackWhereItLies) {
+    // A file manager starts "railvane FILE" in some folder with a path relative to it.
+    const std::filesystem::path folder = testRoot() / "club plans";
+    writeLayoutFile(folder / "Harbour.tdl", "Harbour");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    const wxString path = AbsoluteLayoutPath("Harbour.tdl");
+    std::filesystem::current_path(before);
+    ASSERT_TRUE(m_frame->LoadLayoutFile(path));
+
+    m_frame->layout.pieces.front().x = 42.0;
+    m_frame->MarkModified();
+    command(Id::Save);
+    EXPECT_TRUE(m_prompts->records().empty()) << "Save asks nothing for a file it came from";
+    Layout saved;
+    std::string name;
+    ASSERT_EQ(ReadLayout((folder / "Harbour.tdl").string(), saved, name), "");
+    EXPECT_EQ(name, "Harbour");
+    EXPECT_EQ(saved.pieces.front().x, 42.0);
+    EXPECT_FALSE(std::filesystem::exists(userFolder() / "Harbour.tdl"));
 }
 
 TEST_F(FilesTest, ALayoutSavedClosedAndOpenedAgainIsUnchanged) {

@@ -1,13 +1,16 @@
-// The program's entry point. The command line is read before the toolkit starts, so --help and
-// --version work without a display; the application class lives in the UI library so that tests
-// can reuse its pieces.
+// The program's entry point. The command line is read before the toolkit starts, so --help,
+// --version, --parts and --check work without a display; the exports start the toolkit without
+// a window. The application class lives in the UI library so that tests can reuse its pieces.
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include <wx/app.h>
 
 #include "app/command_line.h"
+#include "app/headless_commands.h"
+#include "app/ui/headless_export.h"
 #include "app/ui/railvane_app.h"
 
 wxIMPLEMENT_APP_NO_MAIN(RailvaneApp);
@@ -17,14 +20,20 @@ int main(int argc, char** argv) {
     switch (line.action) {
         case CommandLine::Action::Help:
             std::fputs(helpText().c_str(), stdout);
-            return 0;
+            return kExitOk;
         case CommandLine::Action::Version:
             std::fputs(versionText().c_str(), stdout);
-            return 0;
+            return kExitOk;
         case CommandLine::Action::Error:
-            std::fprintf(stderr, "railvane: %s\nUsage: railvane [FILE]   (railvane --help)\n",
-                         line.error.c_str());
-            return 2;
+            std::fprintf(stderr, "railvane: %s\n%s", line.error.c_str(), usageLine().c_str());
+            return kExitUsage;
+        case CommandLine::Action::Parts:
+            return printPartsList(line.file, std::cout, std::cerr);
+        case CommandLine::Action::Check:
+            return checkLayoutFile(line.file, std::cout, std::cerr);
+        case CommandLine::Action::ExportPng:
+        case CommandLine::Action::ExportSvg:
+            return RunPictureExport(line, argc, argv);
         case CommandLine::Action::Run:
             break;
     }

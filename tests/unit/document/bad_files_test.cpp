@@ -84,7 +84,7 @@ TEST(BadLayoutFiles, TruncatedFilesAreRefused) {
               "Line 15: the value of \"heading\" in <piece> has no closing quote");
     // Cut at a line end: the rest of the layout would silently be lost.
     EXPECT_EQ(failingRead(full.substr(0, full.find("  <labels>"))),
-              "The file is incomplete: it ends before </layout>.");
+              "Line 53: the file is incomplete: it ends before </layout>.");
     EXPECT_EQ(failingRead("hello\n"), "This is not a layout file: it has no <layout> element.");
 }
 
@@ -138,7 +138,7 @@ TEST(BadBlockFiles, AreRefusedWithTheLineAndLeaveTheBlockAlone) {
         readBlockText("<block name=\"b\">\n  <piece id=\"1\" x=\"0\" y=\"0\">\n</block>\n", block),
         "Line 2: <piece> lacks the required attribute \"heading\"");
     EXPECT_EQ(readBlockText("<block name=\"b\">\n", block),
-              "The file is incomplete: it ends before </block>.");
+              "Line 1: the file is incomplete: it ends before </block>.");
     EXPECT_EQ(readBlockText(file_test::fixture("full_layout.tdl"), block),
               "This is not a library block: it has no <block> element.");
     EXPECT_EQ(block.name, "kept");
@@ -230,4 +230,40 @@ TEST(BadBlockFiles, FarPositionsAreRefusedWithTheLine) {
                   ": \"x\" of <sceneryitem> is out of range: \"-3e8\" (lengths are limited to "
                   "100 km)");
     EXPECT_EQ(block.name, "kept");
+}
+
+TEST(BadLayoutFiles, WhatTheReaderLetsPassIsNotedWithItsLine) {
+    const std::string text =
+        withPieces(pieceLine(R"(id="1" cat="24188" x="0" y="0" heading="0")") +
+                   joint(0, 77, 0) + joint(9, 2, 0) + "    </piece>\n" +
+                   pieceLine(R"(id="1" cat="nope" x="0" y="0" heading="0")") + "    </piece>\n");
+    const std::string withShape =
+        text.substr(0, text.size() - 10) +
+        "  <shapes>\n    <shape id=\"5\">\n      <v x=\"1\"/>\n    </shape>\n  </shapes>\n</layout>\n";
+    Layout doc;
+    std::string name;
+    std::vector<ReadNote> notes;
+    ASSERT_EQ(readLayoutText(withShape, doc, name, &notes), "");
+    std::vector<std::pair<size_t, std::string>> got;
+    for (const ReadNote& note : notes) {
+        got.emplace_back(note.line, note.text);
+    }
+    EXPECT_EQ(got, (std::vector<std::pair<size_t, std::string>>{
+                       {5, "the joint on connector 0 of piece 1 names piece 77, which does not "
+                           "join back to it: the joint is opened"},
+                       {6, "the <joint> names connector 9, which piece 1 does not have: it is "
+                           "left out"},
+                       {8, "the article \"nope\" is not in the track catalog: the piece is kept "
+                           "but not drawn"},
+                       {8, "<piece> repeats the identifier 1: it gets the identifier 6 and its "
+                           "joints are opened"},
+                       {13, "<v> lacks \"x\" or \"y\": the vertex is left out"}}));
+
+    // A sound file with two pieces of other catalogs: those alone are noted.
+    notes.clear();
+    ASSERT_EQ(readLayoutText(file_test::fixture("full_layout.tdl"), doc, name, &notes), "");
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0].line, 28u);
+    EXPECT_EQ(notes[1].text, "the article \"\" is not in the track catalog: the piece is kept but "
+                             "not drawn");
 }

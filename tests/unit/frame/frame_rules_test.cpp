@@ -110,4 +110,33 @@ TEST(CommandLine, FileHelpVersionAndMistakes) {
     EXPECT_EQ(versionText(), "Railvane v1.7 by Vennomar\n");
 }
 
+TEST(CommandLine, WindowlessCommandsTakeTheirFilesAndRefuseWhatDoesNotFit) {
+    using A = CommandLine::Action;
+    const CommandLine parts = parseCommandLine({"--parts", "Yard.tdl"});
+    EXPECT_EQ(parts.action, A::Parts);
+    EXPECT_EQ(parts.file, "Yard.tdl");
+    EXPECT_EQ(parseCommandLine({"Yard.tdl", "--check"}).action, A::Check);
+    const CommandLine png = parseCommandLine({"--export-png", "Yard.tdl", "out.png", "--width", "640"});
+    EXPECT_EQ(png.action, A::ExportPng);
+    EXPECT_EQ(png.output, "out.png");
+    EXPECT_EQ(png.width, 640);
+    EXPECT_EQ(parseCommandLine({"--export-svg", "Yard.tdl", "out.svg"}).width, kDefaultExportWidth);
+    EXPECT_EQ(parseCommandLine({"--parts", "--", "-odd.tdl"}).file, "-odd.tdl");
+
+    EXPECT_EQ(parseCommandLine({"--parts"}).error, "--parts needs one layout file");
+    EXPECT_EQ(parseCommandLine({"--export-png", "Yard.tdl"}).error,
+              "--export-png needs a layout file and a picture file");
+    EXPECT_EQ(parseCommandLine({"--parts", "a.tdl", "--check"}).error,
+              "only one of --parts, --check, --export-png and --export-svg can be given");
+    EXPECT_EQ(parseCommandLine({"--parts", "a.tdl", "--width", "640"}).error,
+              "--width goes with --export-png or --export-svg");
+    for (const char* bad : {"99", "16001", "12px", ""}) {
+        EXPECT_EQ(parseCommandLine({"--export-png", "a.tdl", "b.png", "--width", bad}).action,
+                  A::Error)
+            << bad;
+    }
+    EXPECT_EQ(parseCommandLine({"--export-png", "a.tdl", "b.png", "--width"}).error,
+              "--width needs a number of pixels");
+}
+
 }  // namespace

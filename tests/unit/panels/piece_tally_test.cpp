@@ -81,4 +81,17 @@ TEST(PieceTally, RowsFollowByteOrderAndRecommendOnlyForTurnouts) {
     }
 }
 
+TEST(PieceTally, PartsListCsvQuotesNamesWithCommasQuotesAndLineBreaks) {
+    // Keys the catalogs do not know are listed under their own text, which may hold anything.
+    const PieceTally tally{{"24630", 1}, {"Tunnel \"Nord\", 2 m", 3}, {"two\nlines", 1}};
+    EXPECT_EQ(partsListCsv(tally),
+              "Article,Name,Count\r\n"
+              "24630,24630 Three-Way Turnout 2x24.3°,1\r\n"
+              "\"Tunnel \"\"Nord\"\", 2 m\",\"Tunnel \"\"Nord\"\", 2 m\",3\r\n"
+              "\"two\nlines\",\"two\nlines\",1\r\n"
+              ",We Recommend,\r\n"
+              "74491,74491 Turnout Motor,2\r\n"
+              "74462,74462 Decoder,1\r\n");
+}
+
 }  // namespace

@@ -20,6 +20,11 @@ TEST(RenderOptions, CanvasTakesTheDocumentSwitchesAndIconsShowTheBarePiece) {
     EXPECT_TRUE(canvas.selected(true)) << "the canvas shows the selection";
     EXPECT_FALSE(canvas.grayscale);
 
+    layout.showGrid = true;
+    const RenderOptions picture = pictureRenderOptions(layout);
+    EXPECT_FALSE(picture.selected(true) || picture.showGrid) << "an exported picture";
+    EXPECT_TRUE(picture.showRails && !picture.showLabels && !picture.showBaseboard);
+
     const RenderOptions icon = iconRenderOptions();
     EXPECT_FALSE(icon.selected(true));
     EXPECT_FALSE(icon.showGrid || icon.showLabels || icon.showRails);

@@ -1,0 +1,36 @@
+#include "app/ui/headless_export.h"
+
+#include <cstdio>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include "document/layout_file.h"
+#include "render/ui/plan_export.h"
+
+int RunPictureExport(const CommandLine& line, int argc, char** argv) {
+    // The file first: a file that cannot be read is reported the same with or without a display.
+    Layout layout;
+    std::string name;
+    if (const std::string error = ReadLayout(line.file, layout, name); !error.empty()) {
+        std::fprintf(stderr, "railvane: %s\n", error.c_str());
+        return kExitUnreadable;
+    }
+    // Starts the toolkit without running the application's OnInit: no window is built.
+    if (!wxEntryStart(argc, argv)) {
+        std::fputs("railvane: the window toolkit cannot start, so there is nothing to draw "
+                   "with (no display?); run under xvfb-run on a machine without a screen\n",
+                   stderr);
+        return kExitNoDisplay;
+    }
+    const std::string error = line.action == CommandLine::Action::ExportPng
+                                  ? ExportPlanPng(layout, line.output, line.width)
+                                  : ExportPlanSvg(layout, line.output, line.width);
+    wxEntryCleanup();
+    if (!error.empty()) {
+        std::fprintf(stderr, "railvane: %s\n", error.c_str());
+        return kExitCannotWrite;
+    }
+    return kExitOk;
+}
