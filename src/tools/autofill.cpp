@@ -320,3 +320,41 @@ FillPlacement placeFill(LayoutEditor& editor, const GapSearch& search, const Fil
     edit.commit();
     return FillPlacement::Placed;
 }
+
+bool autofillGapCommand(LayoutEditor& editor, Prompter& prompter, const FillChooser& choose) {
+    const Layout& doc = editor.layout();
+    const TrackCatalog& catalog = editor.catalog();
+    uint32_t a = kNoId, b = kNoId;
+    if (!selectedPair(doc, a, b) || catalog.byArticle(doc.FindPiece(a)->article) == nullptr ||
+        catalog.byArticle(doc.FindPiece(b)->article) == nullptr) {
+        return false;
+    }
+    GapSearch search;
+    if (!searchGap(doc, a, b, search, catalog)) {
+        if (search.mixedSystems) {
+            prompter.showMessage(kAutofillMixedTitle,
+                                 mixedSystemsMessage(*doc.FindPiece(a), *doc.FindPiece(b), catalog),
+                                 PromptIcon::Info);
+        } else {
+            prompter.showMessage(kAutofillNoSolutionTitle, kAutofillNoSolutionText,
+                                 PromptIcon::Info);
+        }
+        editor.layout().DeselectAll();
+        editor.selectionChanged();
+        return false;
+    }
+    std::vector<std::string> lines;
+    for (const FillOption& option : search.options) {
+        lines.push_back(fillOptionLine(option, search, catalog));
+    }
+    const int chosen = choose(search, lines);
+    if (chosen < 0 || chosen >= static_cast<int>(search.options.size())) {
+        return false;
+    }
+    const FillPlacement placed =
+        placeFill(editor, search, search.options[static_cast<size_t>(chosen)]);
+    if (placed == FillPlacement::PieceMissing) {
+        prompter.showMessage(kAutofillErrorTitle, kAutofillMissingPieceText, PromptIcon::Error);
+    }
+    return placed == FillPlacement::Placed;
+}

@@ -5,9 +5,11 @@
 // is one edit.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/prompter.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 #include "edit/layout_editor.h"
@@ -81,3 +83,11 @@ enum class FillPlacement {
 /// A's level and joined to its predecessor, taking its height from it by the height rule; the
 /// last piece is joined to B as it lies. Takes no undo step when nothing is placed.
 FillPlacement placeFill(LayoutEditor& editor, const GapSearch& search, const FillOption& option);
+
+/// Shows the options (their lines given) and returns the index of the one to place, or -1.
+using FillChooser = std::function<int(const GapSearch&, const std::vector<std::string>& lines)>;
+
+/// The Autofill Gap command on the selection: searches afresh; without a fill reports why (mixed
+/// systems or no solution) and clears the selection; otherwise lets `choose` pick an option and
+/// places it. Returns true when track was placed.
+bool autofillGapCommand(LayoutEditor& editor, Prompter& prompter, const FillChooser& choose);

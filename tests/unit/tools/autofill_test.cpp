@@ -4,10 +4,12 @@
 
 #include <cmath>
 
+#include "app/scripted_prompter.h"
 #include "document/snap_search.h"
 #include "edit/edit.h"
 #include "tools/autofill.h"
 #include "tools/elevation.h"
+#include "tools/straight_fill.h"
 
 namespace {
 
@@ -104,18 +106,32 @@ TEST_F(AutofillTest, RefusesMixedSystemsTouchingEndsAndUnmatchedGaps) {
     GapSearch search;
     EXPECT_FALSE(searchGap(layout, search));
     EXPECT_TRUE(search.mixedSystems);
-    EXPECT_EQ(mixedSystemsMessage(*layout.FindPiece(a), *layout.FindPiece(b)),
+    ScriptedPrompter prompts;
+    const FillChooser never = [](const GapSearch&, const std::vector<std::string>&) {
+        ADD_FAILURE() << "no choice to make";
+        return 0;
+    };
+    EXPECT_FALSE(autofillGapCommand(editor, prompts, never));
+    ASSERT_EQ(prompts.records().size(), 1u);
+    EXPECT_EQ(prompts.records()[0].title, "Autofill - Mixed Track Systems");
+    EXPECT_EQ(prompts.records()[0].text,
               "Autofill can only run on pieces of the same track series.\n\nSelected pieces:\n"
               "  - 24188 (Marklin C-Track)\n  - 2200 (Marklin K-Track)");
+    EXPECT_FALSE(layout.FindPiece(a)->selected || layout.FindPiece(b)->selected);
 
     layout.FindPiece(b)->article = "24188";
     layout.FindPiece(b)->x = 188.3 + 0.8;
-    EXPECT_FALSE(searchGap(layout, search)) << "ends closer than 1 mm need nothing";
+    EXPECT_FALSE(searchGap(layout, a, b, search)) << "ends closer than 1 mm need nothing";
     EXPECT_TRUE(search.options.empty());
 
     layout.FindPiece(b)->x = 188.3 + 40.0;  // no straight of 40 +- 1.5 mm
-    EXPECT_FALSE(searchGap(layout, search));
+    EXPECT_FALSE(searchGap(layout, a, b, search));
     EXPECT_TRUE(search.straight);
+    layout.FindPiece(a)->selected = layout.FindPiece(b)->selected = true;
+    EXPECT_FALSE(autofillGapCommand(editor, prompts, never));
+    EXPECT_EQ(prompts.records().back().title, "Autofill - No Solution");
+    EXPECT_EQ(prompts.records().back().text, kAutofillNoSolutionText);
+    EXPECT_EQ(layout.pieces.size(), 2u);
 }
 
 TEST_F(AutofillTest, PlacingJoinsBothEndsContinuesTheClimbAndEndsOnB) {
@@ -159,11 +175,20 @@ TEST_F(AutofillTest, PlacingJoinsBothEndsContinuesTheClimbAndEndsOnB) {
 
 TEST_F(AutofillTest, NothingChangesWhenThereIsNothingToPlace) {
     twoEnds({188.3 + 376.6, 0.0}, 0.0);
-    GapSearch search;
-    ASSERT_TRUE(searchGap(layout, search));
     const size_t steps = layout.undoStack.size();
     const uint64_t revision = editor.revision();
+    ScriptedPrompter prompts;
+    std::vector<std::string> offered;
+    EXPECT_FALSE(autofillGapCommand(editor, prompts,
+                                    [&](const GapSearch&, const std::vector<std::string>& lines) {
+                                        offered = lines;
+                                        return -1;  // Cancel
+                                    }));
+    ASSERT_FALSE(offered.empty());
+    EXPECT_EQ(offered[0], "24188 + 24188  (376.6 mm)");
 
+    GapSearch search;
+    ASSERT_TRUE(searchGap(layout, search));
     FillOption unknown{{"24188", "no-such-piece"}, 376.6, false};
     EXPECT_EQ(placeFill(editor, search, unknown), FillPlacement::PieceMissing);
     layout.FindPiece(b)->x += 20.0;  // B moved away from the searched end
@@ -172,4 +197,24 @@ TEST_F(AutofillTest, NothingChangesWhenThereIsNothingToPlace) {
     EXPECT_EQ(layout.pieces.size(), 2u);
     EXPECT_EQ(layout.undoStack.size(), steps);
     EXPECT_EQ(editor.revision(), revision);
+    EXPECT_TRUE(prompts.records().empty());
+}
+
+TEST(StraightFill, ASearchCutShortKeepsWhatItFoundInOrder) {
+    const std::vector<double> lengths = {360.0, 236.1, 229.3, 188.3, 171.7, 94.2, 77.5, 70.8};
+    StraightSearchLimits limits;
+    const StraightSearchResult whole = searchStraightCombos(lengths, 1500.0, limits);
+    ASSERT_FALSE(whole.cut);
+    ASSERT_EQ(whole.combos.size(), 64u);
+    bool sawCut = false;
+    for (uint64_t budget = 1; budget < 5000; budget += 37) {
+        limits.nodeBudget = budget;
+        const StraightSearchResult part = searchStraightCombos(lengths, 1500.0, limits);
+        sawCut = sawCut || part.cut;
+        ASSERT_LE(part.combos.size(), whole.combos.size());
+        for (size_t i = 0; i < part.combos.size(); ++i) {
+            ASSERT_EQ(part.combos[i].pieces, whole.combos[i].pieces) << "budget " << budget;
+        }
+    }
+    EXPECT_TRUE(sawCut);
 }
