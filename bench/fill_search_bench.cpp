@@ -18,12 +18,8 @@ double cpuSeconds() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-std::vector<double> straightLengths(TrackSystem system) {
-    std::vector<double> lengths;
-    for (const PieceDef* def : plainStraights(TrackCatalog::instance(), system)) {
-        lengths.push_back(def->length);
-    }
-    return lengths;
+std::vector<double> systemLengths(TrackSystem system) {
+    return straightLengths(plainStraights(TrackCatalog::instance(), system));
 }
 
 /// Autofill stops after a piece count with 16 options; the elevation fill does not.
@@ -38,7 +34,7 @@ StraightSearchLimits limitsFor(double gap, const std::vector<double>& lengths, b
 
 // Args: system, autofill (1) or elevation fill (0).
 void FillSweep(benchmark::State& state) {
-    const std::vector<double> lengths = straightLengths(static_cast<TrackSystem>(state.range(0)));
+    const std::vector<double> lengths = systemLengths(static_cast<TrackSystem>(state.range(0)));
     const bool autofill = state.range(1) != 0;
     double worst = 0.0, worstGap = 0.0;
     for (auto _ : state) {

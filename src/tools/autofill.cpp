@@ -54,10 +54,7 @@ void searchStraight(const TrackCatalog& catalog, TrackSystem system, GapSearch& 
     if (defs.empty()) {
         return;
     }
-    std::vector<double> lengths;
-    for (const PieceDef* d : defs) {
-        lengths.push_back(d->length);
-    }
+    const std::vector<double> lengths = straightLengths(defs);
     StraightSearchLimits limits;
     limits.tolerance = kStraightTolerance;
     limits.maxCount = straightPieceLimit(out.gap, lengths.back());
@@ -65,12 +62,7 @@ void searchStraight(const TrackCatalog& catalog, TrackSystem system, GapSearch& 
     const StraightSearchResult found = searchStraightCombos(lengths, out.gap, limits);
     out.cut = found.cut;
     for (const StraightCombo& combo : found.combos) {
-        FillOption option;
-        option.total = combo.total;
-        for (const int i : combo.pieces) {
-            option.pieces.push_back(defs[static_cast<size_t>(i)]->article);
-        }
-        out.options.push_back(std::move(option));
+        out.options.push_back({comboArticles(combo, defs), combo.total, false});
     }
     const double gap = out.gap;
     std::stable_sort(out.options.begin(), out.options.end(),
@@ -148,11 +140,10 @@ void searchArc(const TrackCatalog& catalog, TrackSystem system, GapSearch& out) 
                 std::abs(sweep / a - count) * a > kAngleTolerance) {
                 continue;
             }
-            FillOption option;
-            option.pieces.assign(static_cast<size_t>(count), def.article);
-            option.total = count * a;
-            option.reversed = (def.angle > 0.0) != (arc.angle > 0.0);
-            out.options.push_back(std::move(option));
+            const bool reversed = (def.angle > 0.0) != (arc.angle > 0.0);
+            out.options.push_back(
+                {std::vector<std::string>(static_cast<size_t>(count), def.article), count * a,
+                 reversed});
         }
     }
     std::stable_sort(

@@ -15,6 +15,23 @@ std::vector<const PieceDef*> plainStraights(const TrackCatalog& catalog, TrackSy
     return out;
 }
 
+std::vector<double> straightLengths(const std::vector<const PieceDef*>& candidates) {
+    std::vector<double> lengths;
+    for (const PieceDef* def : candidates) {
+        lengths.push_back(def->length);
+    }
+    return lengths;
+}
+
+std::vector<std::string> comboArticles(const StraightCombo& combo,
+                                       const std::vector<const PieceDef*>& candidates) {
+    std::vector<std::string> articles;
+    for (const int i : combo.pieces) {
+        articles.push_back(candidates[static_cast<size_t>(i)]->article);
+    }
+    return articles;
+}
+
 int straightPieceLimit(double distance, double shortest) {
     const double unit = shortest > 0.0 ? shortest : 1.0;
     const double n = std::ceil(distance / unit) + 2.0;

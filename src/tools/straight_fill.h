@@ -9,12 +9,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "catalog/track_catalog.h"
 
 /// Plain straights (isPlainTrack) of `system`, in catalog order, then stably sorted longest first.
 std::vector<const PieceDef*> plainStraights(const TrackCatalog& catalog, TrackSystem system);
+
+/// The candidates' lengths (mm), in their order.
+std::vector<double> straightLengths(const std::vector<const PieceDef*>& candidates);
 
 /// ceil(distance / shortest) + 2, clamped to 1 ... 32; a shortest length of 0 counts as 1 mm.
 int straightPieceLimit(double distance, double shortest);
@@ -24,6 +28,10 @@ struct StraightCombo {
     std::vector<int> pieces;
     double total = 0.0;
 };
+
+/// The articles of a combination of `candidates`, from the longest piece to the shortest.
+std::vector<std::string> comboArticles(const StraightCombo& combo,
+                                       const std::vector<const PieceDef*>& candidates);
 
 struct StraightSearchLimits {
     double tolerance = 1.5;  ///< mm either side of the distance

@@ -73,21 +73,13 @@ std::vector<TargetFillSolution> searchTargetFill(TrackSystem system, double dist
     if (defs.empty()) {
         return out;
     }
-    std::vector<double> lengths;
-    for (const PieceDef* d : defs) {
-        lengths.push_back(d->length);
-    }
+    const std::vector<double> lengths = straightLengths(defs);
     StraightSearchLimits limits;
     limits.tolerance = kFillTolerance;
     limits.maxCount = straightPieceLimit(distanceMm, lengths.back());
     limits.maxCombos = kMaxSolutions;
     for (const StraightCombo& combo : searchStraightCombos(lengths, distanceMm, limits).combos) {
-        TargetFillSolution solution;
-        solution.total = combo.total;
-        for (const int i : combo.pieces) {
-            solution.articles.push_back(defs[static_cast<size_t>(i)]->article);
-        }
-        out.push_back(std::move(solution));
+        out.push_back({comboArticles(combo, defs), combo.total});
     }
     return out;
 }
