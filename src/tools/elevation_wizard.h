@@ -8,6 +8,7 @@
 
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
+#include "tools/target_fill.h"
 
 /// The wizard's modes, as the wizard dialog returns them.
 enum class WizardMode { None = 0, SetGrade = 1, TargetHeight = 2 };
@@ -53,3 +54,45 @@ WizardPick pickWizardConnector(const Layout& layout, uint32_t piece, Vec2 clickM
 
 /// The projection (mm) of (click - start) on the start connector's heading.
 double wizardRunDistance(const WorldConnector& start, Vec2 clickMm);
+
+/// What the canvas does after a wizard step.
+struct WizardAction {
+    enum class Kind {
+        None,          ///< the event was not the wizard's (no step active)
+        Status,        ///< write `text` to status field 0; the step may have changed
+        Message,       ///< show `text` titled kWizardTitle (OK); the step stays
+        SetGrade,      ///< select `start.piece` alone, restore the cursor, run Set Grade
+        TargetHeight,  ///< ask for the target height of the run of `distance` from `start`
+    };
+    Kind kind = Kind::None;
+    std::string text;
+    TargetFillStart start;
+    double distance = 0.0;  ///< mm, TargetHeight only
+};
+
+/// The wizard's canvas steps: 0 idle, 1 waiting for the start piece, 2 waiting for the end point.
+/// The canvas tool owns one, feeds it clicks (with the piece under the cursor) and Escape, and
+/// acts on what it returns.
+class ElevationWizardSteps {
+public:
+    /// Starts a mode: step 1; the canvas deselects everything and shows the hand cursor.
+    WizardAction start(WizardMode mode);
+    /// A click at `clickMm` (layout frame) on `piece` (kNoId: nothing under the cursor).
+    WizardAction click(const Layout& layout, uint32_t piece, Vec2 clickMm,
+                       const TrackCatalog& catalog = TrackCatalog::instance());
+    /// Escape: back to step 0 with "Elevation Wizard cancelled" while a step is active.
+    WizardAction escape();
+
+    int step() const { return m_step; }
+    WizardMode mode() const { return m_mode; }
+    /// The accepted start while the end point is awaited (step 2).
+    const TargetFillStart& runStart() const { return m_start; }
+    /// Length (mm) of the target line drawn towards the mouse in step 2: the run distance, at
+    /// least kWizardMinRun.
+    double targetLineLength(Vec2 mouseMm) const;
+
+private:
+    WizardMode m_mode = WizardMode::None;
+    int m_step = 0;
+    TargetFillStart m_start;
+};

@@ -1,6 +1,7 @@
 // The track tools' dialogs in real modal loops: Autofill Gap places the line double-clicked,
 // Set Grade's degree label follows the typed percentage, the wizard returns the chosen mode, and
-// Select Track places the chosen fill to the typed height.
+// its steps refuse through the prompter, open Set Grade on the piece selected alone, and place the
+// fill chosen in Select Track at the typed height.
 
 #include <wx/radiobut.h>
 #include <wx/spinctrl.h>
@@ -90,7 +91,7 @@ TEST_F(TrackToolsDialogTest, SetGradeShowsTheTypedGradeInDegreesAndStartsTheRun)
     EXPECT_EQ(runSetGradeDialog(m_frame, m_frame->editor(), piece, 1), "");
 }
 
-TEST_F(TrackToolsDialogTest, WizardReturnsTheChosenModeAndSelectTrackPlacesTheFill) {
+TEST_F(TrackToolsDialogTest, WizardReturnsTheChosenModeAndItsStepsRunTheirDialogs) {
     expectModal([](wxDialog* dialog) {
         auto* wizard = dynamic_cast<ElevationWizardDialog*>(dialog);
         EXPECT_TRUE(wizard != nullptr && wizard->setGradeChoice()->GetValue());
@@ -105,9 +106,29 @@ TEST_F(TrackToolsDialogTest, WizardReturnsTheChosenModeAndSelectTrackPlacesTheFi
     EXPECT_EQ(runElevationWizardDialog(m_frame), WizardMode::None);
 
     const uint32_t start = straight(0.0);
-    const TargetFillStart from{start, 1,
-                               connectorToWorld(*layout().FindPiece(start),
-                                                *TrackCatalog::instance().byArticle("24188"), 1)};
+    const uint32_t other = straight(500.0);
+    WizardAction action;
+    action.kind = WizardAction::Kind::Message;
+    action.text = kWizardEndConnectedText;
+    EXPECT_EQ(runWizardAction(m_frame, m_frame->editor(), *m_prompts, action), "");
+    EXPECT_EQ(lastPrompt().title, "Elevation Wizard");
+    EXPECT_EQ(lastPrompt().text, kWizardEndConnectedText);
+
+    action.kind = WizardAction::Kind::SetGrade;
+    action.start = {start, 1,
+                    connectorToWorld(*layout().FindPiece(start),
+                                     *TrackCatalog::instance().byArticle("24188"), 1)};
+    expectModal([](wxDialog* dialog) {
+        EXPECT_NE(dynamic_cast<SetGradeDialog*>(dialog), nullptr);
+        return static_cast<int>(wxID_CANCEL);
+    });
+    EXPECT_EQ(runWizardAction(m_frame, m_frame->editor(), *m_prompts, action), "");
+    EXPECT_TRUE(layout().FindPiece(start)->selected);
+    EXPECT_FALSE(layout().FindPiece(other)->selected) << "the start piece is selected alone";
+    EXPECT_TRUE(layout().gradeRuns.empty());
+
+    action.kind = WizardAction::Kind::TargetHeight;
+    action.distance = 600.0;
     m_prompts->queueText("60");
     size_t offered = 0;
     duringModal<FillChoiceDialog>([&offered](FillChoiceDialog* dialog) {
@@ -115,7 +136,7 @@ TEST_F(TrackToolsDialogTest, WizardReturnsTheChosenModeAndSelectTrackPlacesTheFi
         offered = dialog->list()->GetCount();
         click(static_cast<wxButton*>(dialog->FindWindow(wxID_OK)));
     });
-    const std::string status = runTargetHeight(m_frame, m_frame->editor(), *m_prompts, from, 600.0);
+    const std::string status = runWizardAction(m_frame, m_frame->editor(), *m_prompts, action);
     ASSERT_GT(offered, 0u);
     EXPECT_EQ(status.rfind("Elevated ", 0), 0u) << status;
     const PlacedPiece& last = layout().pieces.back();

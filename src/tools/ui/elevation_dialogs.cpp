@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 
 #include "tools/grade_edits.h"
+#include "tools/ui/fill_choice_dialog.h"
 
 namespace {
 
@@ -145,4 +146,29 @@ std::string runSetGradeDialog(wxWindow* parent, LayoutEditor& editor, uint32_t p
         return {};
     }
     return applySetGrade(editor, piece, conn, dialog.grade());
+}
+
+std::string runWizardAction(wxWindow* parent, LayoutEditor& editor, Prompter& prompter,
+                            const WizardAction& action) {
+    switch (action.kind) {
+        case WizardAction::Kind::None:
+            return {};
+        case WizardAction::Kind::Status:
+            return action.text;
+        case WizardAction::Kind::Message:
+            prompter.showMessage(kWizardTitle, action.text, PromptIcon::Exclamation);
+            return {};
+        case WizardAction::Kind::SetGrade: {
+            Layout& layout = editor.layout();
+            layout.DeselectAll();
+            if (PlacedPiece* piece = layout.FindPiece(action.start.piece)) {
+                piece->selected = true;
+            }
+            editor.selectionChanged();
+            return runSetGradeDialog(parent, editor, action.start.piece, action.start.conn);
+        }
+        case WizardAction::Kind::TargetHeight:
+            return runTargetHeight(parent, editor, prompter, action.start, action.distance);
+    }
+    return {};
 }

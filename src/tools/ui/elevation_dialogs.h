@@ -7,6 +7,7 @@
 
 #include <wx/dialog.h>
 
+#include "app/prompter.h"
 #include "edit/layout_editor.h"
 #include "tools/elevation_wizard.h"
 
@@ -55,3 +56,9 @@ WizardMode runElevationWizardDialog(wxWindow* parent);
 /// Set Grade for connector `conn` of `piece`; "Start Grade" starts the run as one edit. Returns
 /// the status text for the canvas, "" after "Cancel".
 std::string runSetGradeDialog(wxWindow* parent, LayoutEditor& editor, uint32_t piece, int conn);
+
+/// Carries out what a wizard step returned (ElevationWizardSteps): a refusal message through the
+/// prompter, Set Grade for the accepted start (selected alone first), or the target-height
+/// question and fill. Returns the status text for field 0, "" to leave it as it is.
+std::string runWizardAction(wxWindow* parent, LayoutEditor& editor, Prompter& prompter,
+                            const WizardAction& action);

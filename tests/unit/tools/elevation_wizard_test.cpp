@@ -217,3 +217,43 @@ TEST_F(WizardTest, ConnectorPickTakesTheNearerFreeEndAndRefusesJoinedOnes) {
               WizardPickOutcome::NoFreeConnector);
     EXPECT_EQ(pickWizardConnector(layout, b, {20.0, 0.0}).outcome, WizardPickOutcome::EndConnected);
 }
+
+TEST_F(WizardTest, CanvasStepsRefuseWrongClicksAndEndOnTheRightOnes) {
+    const uint32_t a = straight(0.0);
+    const uint32_t b = straight(188.3, 0.0, a);
+    ElevationWizardSteps steps;
+    EXPECT_EQ(steps.click(layout, a, {170.0, 0.0}).kind, WizardAction::Kind::None) << "idle";
+    EXPECT_EQ(steps.start(WizardMode::TargetHeight).text, kWizardStartStatus);
+
+    WizardAction action = steps.click(layout, kNoId, {0.0, 300.0});
+    EXPECT_EQ(action.text, "Elevation Wizard: no piece under cursor - try again");
+    action = steps.click(layout, a, {170.0, 0.0});
+    EXPECT_EQ(action.kind, WizardAction::Kind::Message);
+    EXPECT_EQ(action.text, kWizardEndConnectedText);
+    EXPECT_EQ(steps.step(), 1);
+
+    action = steps.click(layout, b, {370.0, 5.0});
+    EXPECT_EQ(action.text, "Elevation Wizard: click where the elevated run should end");
+    EXPECT_EQ(steps.step(), 2);
+    EXPECT_EQ(steps.runStart().conn, 1);
+    EXPECT_DOUBLE_EQ(steps.targetLineLength({300.0, 0.0}), kWizardMinRun);
+    action = steps.click(layout, kNoId, {376.6 + 5.0, 50.0});
+    EXPECT_EQ(action.text, "Elevation Wizard: click further along the track direction");
+    EXPECT_EQ(steps.step(), 2);
+    action = steps.click(layout, kNoId, {376.6 + 600.0, 20.0});
+    EXPECT_EQ(action.kind, WizardAction::Kind::TargetHeight);
+    EXPECT_NEAR(action.distance, 600.0, 1e-9);
+    EXPECT_EQ(action.start.piece, b);
+    EXPECT_EQ(steps.step(), 0);
+
+    steps.start(WizardMode::SetGrade);
+    action = steps.click(layout, a, {20.0, 0.0});
+    EXPECT_EQ(action.kind, WizardAction::Kind::SetGrade);
+    EXPECT_EQ(action.start.conn, 0);
+    EXPECT_EQ(steps.step(), 0);
+
+    steps.start(WizardMode::SetGrade);
+    EXPECT_EQ(steps.escape().text, "Elevation Wizard cancelled");
+    EXPECT_EQ(steps.step(), 0);
+    EXPECT_EQ(steps.escape().kind, WizardAction::Kind::None);
+}
