@@ -191,33 +191,6 @@ TEST_F(WizardTest, EndGradeFlattensOntoThePredecessorAndLevelsTheFlatPiecesAfter
     EXPECT_FALSE(layout.gradeActive);
 }
 
-TEST_F(WizardTest, ConnectorPickTakesTheNearerFreeEndAndRefusesJoinedOnes) {
-    EXPECT_EQ(pickWizardConnector(layout, kNoId, {0, 0}).outcome, WizardPickOutcome::NoPiece);
-    const uint32_t a = straight(0.0);
-    WizardPick pick = pickWizardConnector(layout, a, {170.0, 12.0});
-    ASSERT_EQ(pick.outcome, WizardPickOutcome::Accepted);
-    EXPECT_EQ(pick.connector, 1);
-    EXPECT_NEAR(pick.start.x, 188.3, 1e-9);
-    EXPECT_NEAR(wizardRunDistance(pick.start, {193.3, 40.0}), 5.0, 1e-9) << "too short a run";
-    EXPECT_NEAR(wizardRunDistance(pick.start, {788.3, -3.0}), 600.0, 1e-9);
-
-    const uint32_t b = straight(188.3, 0.0, a);
-    EXPECT_EQ(pickWizardConnector(layout, a, {170.0, 0.0}).outcome,
-              WizardPickOutcome::EndConnected);
-    pick = pickWizardConnector(layout, a, {20.0, 0.0});
-    EXPECT_EQ(pick.outcome, WizardPickOutcome::Accepted);
-    EXPECT_EQ(pick.connector, 0);
-    EXPECT_NEAR(pick.start.heading, 180.0, 1e-9);
-    straight(-188.3, 0.0, kNoId);
-    {
-        Edit edit(editor);
-        edit.join(layout.pieces.back().id, 1, a, 0, Edit::Heights::Keep);
-    }
-    EXPECT_EQ(pickWizardConnector(layout, a, {20.0, 0.0}).outcome,
-              WizardPickOutcome::NoFreeConnector);
-    EXPECT_EQ(pickWizardConnector(layout, b, {20.0, 0.0}).outcome, WizardPickOutcome::EndConnected);
-}
-
 TEST_F(WizardTest, CanvasStepsRefuseWrongClicksAndEndOnTheRightOnes) {
     const uint32_t a = straight(0.0);
     const uint32_t b = straight(188.3, 0.0, a);
@@ -252,7 +225,14 @@ TEST_F(WizardTest, CanvasStepsRefuseWrongClicksAndEndOnTheRightOnes) {
     EXPECT_EQ(action.start.conn, 0);
     EXPECT_EQ(steps.step(), 0);
 
+    // With both ends joined there is nothing to start from.
+    const uint32_t before = straight(-188.3);
+    {
+        Edit edit(editor);
+        edit.join(before, 1, a, 0, Edit::Heights::Keep);
+    }
     steps.start(WizardMode::SetGrade);
+    EXPECT_EQ(steps.click(layout, a, {20.0, 0.0}).text, kWizardNoFreeConnectorText);
     EXPECT_EQ(steps.escape().text, "Elevation Wizard cancelled");
     EXPECT_EQ(steps.step(), 0);
     EXPECT_EQ(steps.escape().kind, WizardAction::Kind::None);
