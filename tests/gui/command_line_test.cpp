@@ -99,13 +99,13 @@ TEST_F(FilesTest, PartsListOfTheProgramIsTheTallyThePanelShows) {
         const auto rows = csvRows(run.out);
         ASSERT_EQ(rows.size(), static_cast<size_t>(list->GetItemCount()) + 1) << run.out;
         EXPECT_EQ(rows[0], (std::vector<std::string>{"Article", "Name", "Count"}));
-        auto key = m_frame->properties->tally().begin();
+        auto key = m_frame->propertiesPanel()->tally().begin();
         for (int i = 0; i < list->GetItemCount(); ++i) {
             const auto& row = rows[static_cast<size_t>(i) + 1];
             ASSERT_EQ(row.size(), 3u) << name << " line " << i + 2;
             EXPECT_EQ(row[1], list->GetItemText(i, 0).utf8_string()) << name;
             EXPECT_EQ(row[2], list->GetItemText(i, 1).utf8_string()) << name;
-            if (key != m_frame->properties->tally().end()) {
+            if (key != m_frame->propertiesPanel()->tally().end()) {
                 EXPECT_EQ(row[0], (key++)->first) << name << ": the article is the tally's key";
             }
         }

@@ -91,7 +91,7 @@ TEST_F(FilesTest, AFileNamedOnTheCommandLineIsSavedBackWhereItLies) {
     std::filesystem::current_path(before);
     ASSERT_TRUE(m_frame->LoadLayoutFile(path));
 
-    m_frame->layout.pieces.front().x = 42.0;
+    m_frame->editor().layout().pieces.front().x = 42.0;
     m_frame->MarkModified();
     command(Id::Save);
     EXPECT_TRUE(m_prompts->records().empty()) << "Save asks nothing for a file it came from";

@@ -36,10 +36,10 @@ protected:
 
 TEST_F(ShapeSceneryDialogsTest, ShapePropertiesRefuseNonsenseAndStoreTheFieldsOnOk) {
     FreeShape pond;
-    pond.id = m_frame->layout.AllocateId();
+    pond.id = m_frame->editor().layout().AllocateId();
     pond.vertices = {{0, 0}, {100, 0}, {0, 100}};
     pond.a = 200;
-    m_frame->layout.shapes.push_back(pond);
+    m_frame->editor().layout().shapes.push_back(pond);
 
     duringModal<ShapePropertiesDialog>([this](ShapePropertiesDialog* dialog) {
         EXPECT_EQ(dialog->GetTitle(), "Shape Properties");
@@ -56,7 +56,7 @@ TEST_F(ShapeSceneryDialogsTest, ShapePropertiesRefuseNonsenseAndStoreTheFieldsOn
         clickOk(dialog);
         expectRefusal(dialog, 3, "Shape Properties",
                       "The opacity 150 % is too large.\n\nThe opacity can be from 0 to 100 %.");
-        EXPECT_TRUE(m_frame->layout.undoStack.empty());
+        EXPECT_TRUE(m_frame->editor().layout().undoStack.empty());
 
         ASSERT_TRUE(typeInto(dialog->opacityField(), "40"));
         ASSERT_TRUE(typeInto(dialog->heightField(), "12.5"));
@@ -68,19 +68,19 @@ TEST_F(ShapeSceneryDialogsTest, ShapePropertiesRefuseNonsenseAndStoreTheFieldsOn
     EXPECT_TRUE(showShapePropertiesDialog(m_frame, m_frame->editor(), pond.id, Units::Millimetres,
                                           *m_prompts));
     EXPECT_EQ(messages(), 3u);
-    const FreeShape& stored = m_frame->layout.shapes[0];
+    const FreeShape& stored = m_frame->editor().layout().shapes[0];
     EXPECT_EQ(stored.a, 102);
     EXPECT_DOUBLE_EQ(stored.height, 12.5);
     EXPECT_EQ(stored.label, "Pond");
     EXPECT_FALSE(stored.outline);
-    EXPECT_EQ(m_frame->layout.undoStack.size(), 1u);
+    EXPECT_EQ(m_frame->editor().layout().undoStack.size(), 1u);
 }
 
 TEST_F(ShapeSceneryDialogsTest, ResizeSceneryRefusesNonsenseCancelKeepsAndOkStoresLockedScales) {
     SceneryItem portal;  // catalog size 40 x 80 mm
-    portal.id = m_frame->layout.AllocateId();
+    portal.id = m_frame->editor().layout().AllocateId();
     portal.item = "tunnel_portal_single";
-    m_frame->layout.scenery.push_back(portal);
+    m_frame->editor().layout().scenery.push_back(portal);
 
     duringModal<ResizeSceneryDialog>([this](ResizeSceneryDialog* dialog) {
         ASSERT_TRUE(typeInto(dialog->scaleField(SceneryAxis::Width), "0"));
@@ -91,8 +91,8 @@ TEST_F(ShapeSceneryDialogsTest, ResizeSceneryRefusesNonsenseCancelKeepsAndOkStor
         dialog->EndModal(wxID_CANCEL);
     });
     EXPECT_FALSE(showResizeSceneryDialog(m_frame, m_frame->editor(), portal.id, *m_prompts));
-    EXPECT_EQ(m_frame->layout.scenery[0].scalex, 1.0);
-    EXPECT_TRUE(m_frame->layout.undoStack.empty());
+    EXPECT_EQ(m_frame->editor().layout().scenery[0].scalex, 1.0);
+    EXPECT_TRUE(m_frame->editor().layout().undoStack.empty());
 
     duringModal<ResizeSceneryDialog>([](ResizeSceneryDialog* dialog) {
         dialog->lockSwitch()->SetValue(true);
@@ -106,8 +106,8 @@ TEST_F(ShapeSceneryDialogsTest, ResizeSceneryRefusesNonsenseCancelKeepsAndOkStor
         ASSERT_TRUE(waitFor([dialog] { return !dialog->IsModal(); }));
     });
     EXPECT_TRUE(showResizeSceneryDialog(m_frame, m_frame->editor(), portal.id, *m_prompts));
-    EXPECT_DOUBLE_EQ(m_frame->layout.scenery[0].scalex, 2.0);
-    EXPECT_DOUBLE_EQ(m_frame->layout.scenery[0].scaley, 2.0);
-    EXPECT_EQ(m_frame->layout.undoStack.size(), 1u);
+    EXPECT_DOUBLE_EQ(m_frame->editor().layout().scenery[0].scalex, 2.0);
+    EXPECT_DOUBLE_EQ(m_frame->editor().layout().scenery[0].scaley, 2.0);
+    EXPECT_EQ(m_frame->editor().layout().undoStack.size(), 1u);
     EXPECT_EQ(messages(), 1u);
 }

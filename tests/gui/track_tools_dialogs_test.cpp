@@ -29,7 +29,7 @@ protected:
         return edit.addPiece(p);
     }
 
-    Layout& layout() { return m_frame->layout; }
+    Layout& layout() { return m_frame->editor().layout(); }
 };
 
 }  // namespace

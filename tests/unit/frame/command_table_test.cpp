@@ -37,7 +37,8 @@ TEST(CommandTable, MenusShowTheirTextsIdsTicksAndSeparators) {
               "&New Layout\tCtrl+N=5002|&Open Layout...\tCtrl+O=5000|---|&Save\tCtrl+S=5003|"
               "Save &As...\tCtrl+Shift+S=5004|---|&Import Layout...=1900|&Export Layout...=1901|"
               "---|&Close Layout\tCtrl+W=5001|---|Page Set&up...=5012|Print Pre&view...=5013|"
-              "&Print...\tCtrl+P=5010|---|Save as &Library Block...=2001|---|E&xit=5006|");
+              "&Print...\tCtrl+P=5010|Export P&DF...=5014|---|Save as &Library Block...=2001|---|"
+              "E&xit=5006|");
     EXPECT_EQ(shownMenu("&Edit"),
               "&Undo\tCtrl+Z=2002|&Redo\tCtrl+Y=2003|---|&Copy\tCtrl+C=2030|"
               "&Paste\tCtrl+V=2031|&Delete\tDel=2004|Select &All\tCtrl+A=2005|---|"
@@ -85,10 +86,8 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
 
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     const std::set<int> unavailable = {
-        CommandId::Print,        CommandId::PrintPreview, CommandId::LayoutShape,
-        CommandId::LayoutWizard, CommandId::BridgeWizard, CommandId::Levels,
-        CommandId::View3D,       CommandId::Tunnel,       CommandId::Measure,
-        CommandId::Polygon,      CommandId::Elevation,
+        CommandId::LayoutWizard, CommandId::BridgeWizard, CommandId::View3D,    CommandId::Tunnel,
+        CommandId::Measure,      CommandId::Polygon,      CommandId::Elevation,
     };
     std::map<int, const CommandEntry*> first;
     for (const CommandEntry& row : commandTable()) {

@@ -116,7 +116,8 @@ TEST(CommandLine, WindowlessCommandsTakeTheirFilesAndRefuseWhatDoesNotFit) {
     EXPECT_EQ(parts.action, A::Parts);
     EXPECT_EQ(parts.file, "Yard.tdl");
     EXPECT_EQ(parseCommandLine({"Yard.tdl", "--check"}).action, A::Check);
-    const CommandLine png = parseCommandLine({"--export-png", "Yard.tdl", "out.png", "--width", "640"});
+    const CommandLine png =
+        parseCommandLine({"--export-png", "Yard.tdl", "out.png", "--width", "640"});
     EXPECT_EQ(png.action, A::ExportPng);
     EXPECT_EQ(png.output, "out.png");
     EXPECT_EQ(png.width, 640);
