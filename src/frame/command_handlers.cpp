@@ -7,6 +7,7 @@
 #include "dialogs/rectangle_shape.h"
 #include "edit/edit.h"
 #include "edit/edit_guards.h"
+#include "edit/tunnel_edit.h"
 
 namespace Commands {
 
@@ -64,6 +65,10 @@ void paste(CommandContext& context, const CommandCall&) {
     }
 }
 
+void tunnel(CommandContext& context, const CommandCall&) {
+    tunnelCommand(context.editor());
+}
+
 void rotate(CommandContext& context, const CommandCall&) {
     if (!context.canvas().gestureActive()) {
         context.canvas().rotateSelectionStep(+1);
@@ -103,8 +108,9 @@ CommandState commandStateOf(CommandContext& context) {
     state.canUndo = !layout.undoStack.empty();
     state.canRedo = !layout.redoStack.empty();
     state.hasDeletableSelection = menuDeletableSelected(layout);
-    // The tunnel analysis belongs to the canvas tools; until it exists no chain qualifies.
-    state.selectionIsTunnelChain = false;
+    const TunnelChain chain = analyseTunnelChain(layout, context.editor().catalog());
+    state.selectionIsTunnelChain = chain.applies;
+    state.selectionInTunnel = chain.removes();
     state.hasCopyableSelection = selected(layout.pieces) || selected(layout.scenery);
     state.clipboardFilled = !context.canvas().clipboard().empty();
     state.hasTurnableSelection = state.hasDeletableSelection;

@@ -244,8 +244,8 @@ constexpr std::array kTable = {
                  .tooltip = "Place tunnel portals on the selected chain (or remove if already in "
                             "a tunnel)",
                  .startsDisabled = true,
-                 .available = false,
-                 .enableRule = R::TunnelChain},
+                 .enableRule = R::TunnelChain,
+                 .handler = Do::tunnel},
     CommandEntry{.id = Id::Measure,
                  .place = P::Toolbar,
                  .text = "Measure",

@@ -93,6 +93,7 @@ struct CommandState {
     bool canRedo = false;                 ///< redo stack not empty
     bool hasDeletableSelection = false;   ///< a piece, scenery item or shape is selected
     bool selectionIsTunnelChain = false;  ///< the tunnel analysis accepts the selected chain
+    bool selectionInTunnel = false;       ///< ... and it lies in a tunnel (the tool removes it)
     bool hasCopyableSelection = false;    ///< a piece or scenery item is selected
     bool clipboardFilled = false;         ///< the canvas clipboard is not empty
     bool hasTurnableSelection = false;    ///< a piece, scenery item or shape is selected

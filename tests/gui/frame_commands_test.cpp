@@ -57,7 +57,8 @@ TEST_F(FrameCommandsTest, CommandsAreEnabledByTheirRulesInMenuAndToolbar) {
                 << row.text;
         }
     }
-    m_frame->editor().layout().labels.push_back({m_frame->editor().layout().AllocateId(), "Station", 0, 0, true});
+    m_frame->editor().layout().labels.push_back(
+        {m_frame->editor().layout().AllocateId(), "Station", 0, 0, true});
     EXPECT_FALSE(enabled(Id::Delete)) << "a label alone is not deletable";
     addPiece(true);
     EXPECT_TRUE(enabled(Id::Delete));
@@ -297,7 +298,8 @@ TEST_F(FrameCommandsTest, OpeningALayoutWithUnknownPiecesListsThemAndSavingKeeps
     m_frame->MarkModified();
     command(Id::Save);
     const std::string saved = readWholeFile(file);
-    EXPECT_EQ(std::count_if(m_frame->editor().layout().pieces.begin(), m_frame->editor().layout().pieces.end(),
+    EXPECT_EQ(std::count_if(m_frame->editor().layout().pieces.begin(),
+                            m_frame->editor().layout().pieces.end(),
                             [](const PlacedPiece& p) { return p.article == "77001"; }),
               2);
     size_t found = 0;
@@ -307,4 +309,33 @@ TEST_F(FrameCommandsTest, OpeningALayoutWithUnknownPiecesListsThemAndSavingKeeps
     }
     EXPECT_EQ(found, 2u) << saved;
     EXPECT_NE(saved.find("cat=\"5200-x\""), std::string::npos);
+}
+
+TEST_F(FrameCommandsTest, TheTunnelToolLaysPortalsOnAChainAndThenOffersToRemoveThem) {
+    Layout& layout = m_frame->editor().layout();
+    const uint32_t a = addPiece(true);
+    const uint32_t b = addPiece(true);
+    layout.FindPiece(b)->x = 188.3;
+    layout.FindPiece(a)->joints = {{}, {static_cast<int32_t>(b), 0}};
+    layout.FindPiece(b)->joints = {{static_cast<int32_t>(a), 1}, {}};
+    wxToolBar* toolbar = m_frame->GetToolBar();
+    m_frame->UpdateCommandStates();
+    ASSERT_TRUE(toolbar->GetToolEnabled(Id::Tunnel));
+    EXPECT_EQ(toolbar->FindById(Id::Tunnel)->GetLabel(), "Tunnel");
+
+    command(Id::Tunnel);
+    ASSERT_EQ(layout.tunnels.size(), 1u);
+    EXPECT_EQ(layout.scenery.size(), 2u) << "two portals";
+    m_frame->UpdateCommandStates();
+    EXPECT_EQ(toolbar->FindById(Id::Tunnel)->GetLabel(), "Remove Tunnel");
+
+    command(Id::Tunnel);
+    EXPECT_TRUE(layout.tunnels.empty());
+    EXPECT_TRUE(layout.scenery.empty());
+    command(Id::Undo);
+    EXPECT_EQ(layout.tunnels.size(), 1u) << "removal is one undo step";
+    layout.DeselectAll();
+    m_frame->UpdateCommandStates();
+    EXPECT_FALSE(toolbar->GetToolEnabled(Id::Tunnel));
+    EXPECT_EQ(toolbar->FindById(Id::Tunnel)->GetLabel(), "Tunnel");
 }

@@ -213,7 +213,18 @@ void MainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
         event.Skip();  // a control of a panel, not a command
         return;
     }
-    event.Enable(isCommandEnabled(id, commandState()));
+    const CommandState state = commandState();
+    event.Enable(isCommandEnabled(id, state));
+    if (id == CommandId::Tunnel) {
+        // The tool says what a click on it does: lay a tunnel, or remove the one selected.
+        const wxString label =
+            wxString::FromUTF8(std::string(tunnelToolLabel(state.selectionInTunnel)));
+        wxToolBarToolBase* tool = GetToolBar()->FindById(id);
+        if (tool != nullptr && tool->GetLabel() != label) {
+            tool->SetLabel(label);
+            GetToolBar()->Realize();
+        }
+    }
 }
 
 void MainFrame::OnClose(wxCloseEvent& event) {
