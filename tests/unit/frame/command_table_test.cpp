@@ -86,7 +86,7 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
 
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     const std::set<int> unavailable = {
-        CommandId::LayoutWizard, CommandId::BridgeWizard, CommandId::View3D,    CommandId::Tunnel,
+        CommandId::LayoutWizard, CommandId::BridgeWizard, CommandId::View3D,
         CommandId::Measure,      CommandId::Polygon,      CommandId::Elevation,
     };
     std::map<int, const CommandEntry*> first;
@@ -126,9 +126,11 @@ TEST(CommandTable, UpdateUiRules) {
     state.hasDeletableSelection = true;
     EXPECT_TRUE(isCommandEnabled(CommandId::Redo, state));
     EXPECT_TRUE(isCommandEnabled(CommandId::Delete, state));
-    // A command whose work is missing stays disabled whatever the document says.
-    state.selectionIsTunnelChain = true;
     EXPECT_FALSE(isCommandEnabled(CommandId::Tunnel, state));
+    state.selectionIsTunnelChain = true;
+    EXPECT_TRUE(isCommandEnabled(CommandId::Tunnel, state));
+    // A command whose work is missing stays disabled whatever the document says.
+    EXPECT_FALSE(isCommandEnabled(CommandId::Elevation, state));
     // Copy needs pieces or scenery, Paste a filled clipboard, Rotate anything that turns.
     for (const int id : {CommandId::Copy, CommandId::Paste, CommandId::Rotate})
         EXPECT_FALSE(isCommandEnabled(id, state)) << id;
