@@ -23,7 +23,7 @@ int openEnds(const Layout& layout) {
 TEST_F(FoundInUse, TwelveCurvesByDoubleClickCloseTheCircleOnBothEnds) {
     drop("24130", 400, 300);  // R1 30 degrees: twelve make a circle
     for (int i = 0; i < 11; ++i) {
-        ctrl.autoConnect("24130");
+        autoConnect(ctrl, "24130");
     }
     ASSERT_EQ(layout.pieces.size(), 12u);
     EXPECT_EQ(openEnds(layout), 0) << "the last curve ends on the first and is joined to it";
@@ -35,9 +35,9 @@ TEST_F(FoundInUse, TwelveCurvesByDoubleClickCloseTheCircleOnBothEnds) {
 TEST_F(FoundInUse, ShiftDoubleClickAndFLayTheCurveEndForEndSoItBendsTheOtherWay) {
     drop("24130", 400, 300);
     const double right = layout.pieces[0].heading;
-    ctrl.autoConnect("24130");
+    autoConnect(ctrl, "24130");
     const double keepsTurning = layout.pieces[1].heading;
-    ctrl.autoConnect("24130", true);
+    autoConnect(ctrl, "24130", true);
     // Laid end for end the third curve turns back: its exit heading equals the first's.
     const PieceDef* def = TrackCatalog::instance().byArticle("24130");
     const WorldConnector exit2 = connectorToWorld(layout.pieces[1], *def, 1);
@@ -49,9 +49,9 @@ TEST_F(FoundInUse, ShiftDoubleClickAndFLayTheCurveEndForEndSoItBendsTheOtherWay)
     EXPECT_EQ(layout.checkInvariants(), "");
 
     // F during a palette drag: connector 1 follows the mouse and snaps onto the open end.
-    ctrl.startPaletteDrag("24130");
+    startPaletteDrag(ctrl, "24130");
     ctrl.keyDown(CanvasKey::F, kNone);
-    EXPECT_TRUE(ctrl.paletteDrag().flipped);
+    EXPECT_TRUE(paletteDrag(ctrl).flipped);
     EXPECT_EQ(host.status[0], kPlacementHint);
 }
 
@@ -88,17 +88,17 @@ TEST_F(FoundInUse, PieceCountAndMousePositionFollowEveryChange) {
 }
 
 TEST_F(FoundInUse, PaletteDragDropsWhereTheButtonIsReleasedAfterMovingOverTheCanvas) {
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     ctrl.motion(px(300, 250), kNone, true);  // button held since the press in the palette
     ctrl.leftUp(px(300, 250), kNone);
     ASSERT_EQ(layout.pieces.size(), 1u);
     EXPECT_NEAR(layout.pieces[0].x, 300.0, 1e-9);
-    EXPECT_FALSE(ctrl.paletteDrag().active);
+    EXPECT_FALSE(paletteDrag(ctrl).active);
     EXPECT_TRUE(layout.pieces[0].selected) << "a dropped piece becomes the selection";
 
     // Clicked in the palette, moved without the button: the release of a canvas click is not a
     // second drop.
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     ctrl.motion(px(600, 250), kNone, false);
     ctrl.leftDown(px(600, 250), kNone);
     ctrl.leftUp(px(600, 250), kNone);
