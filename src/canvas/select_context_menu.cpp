@@ -1,10 +1,11 @@
 // The select tool's context menu: what a right click on a piece, a scenery item, a shape or empty
-// canvas selects, and the entries it offers.
+// canvas selects, the entries it offers, and Flip.
 #include <algorithm>
 #include <cmath>
 
 #include "canvas/canvas_controller.h"
 #include "canvas/select_tool.h"
+#include "edit/edit_guards.h"
 
 namespace {
 
@@ -20,6 +21,9 @@ void runContextCommand(CanvasController& ctrl, ContextCommand command, ScreenPoi
         case ContextCommand::Paste:
             ctrl.pasteAt(at);
             break;
+        case ContextCommand::Flip:
+            flipSelectedPiece(ctrl);
+            break;
         case ContextCommand::AutofillGap:
         case ContextCommand::EndGrade:
             break;
@@ -27,6 +31,29 @@ void runContextCommand(CanvasController& ctrl, ContextCommand command, ScreenPoi
 }
 
 }  // namespace
+
+bool flipSelectedPiece(CanvasController& ctrl) {
+    const Layout& layout = ctrl.layout();
+    const PlacedPiece* piece = nullptr;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.selected) {
+            if (piece != nullptr) {
+                return false;  // one piece at a time
+            }
+            piece = &p;
+        }
+    }
+    const PieceDef* def = piece != nullptr ? ctrl.catalog().byArticle(piece->article) : nullptr;
+    if (def == nullptr || !flippable(*def) || !lockGuard(layout, ctrl.host().prompter(), "flip")) {
+        return false;
+    }
+    const uint32_t id = piece->id;
+    ctrl.beginEdit();
+    ctrl.currentEdit().flip(id);
+    ctrl.modified();
+    ctrl.host().repaint();
+    return true;
+}
 
 void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
     Layout& layout = m_ctrl.layout();
@@ -50,6 +77,10 @@ void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
             entries.push_back({ContextCommand::EndGrade, "End Grade", false});
         }
         entries.push_back({ContextCommand::Copy, "Copy", true});
+        const PieceDef* def = m_ctrl.catalog().byArticle(clicked.article);
+        if (selected == 1 && def != nullptr && flippable(*def)) {
+            entries.push_back({ContextCommand::Flip, "Flip", true});
+        }
     } else if (SceneryItem* item = layout.FindScenery(m_ctrl.pickScenery(at))) {
         if (!item->selected) {
             if (!mods.shift) {

@@ -124,5 +124,9 @@ void turnSelectionStep(CanvasController& ctrl, int direction);
 /// its bounding box, under the rotate lock. One undo step (select_rotation.cpp).
 void turnSelectionByWheel(CanvasController& ctrl, int rotation, bool fine);
 
+/// Lays the one selected curve or turnout end for end in place (Edit::flip) under the lock
+/// guard for "flip". One undo step; false when nothing was flipped (select_context_menu.cpp).
+bool flipSelectedPiece(CanvasController& ctrl);
+
 /// Asked at most once per program run before a move of graded track; shared by every canvas.
 bool& gradedMoveWarningShown();

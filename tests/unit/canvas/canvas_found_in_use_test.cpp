@@ -1,6 +1,9 @@
 // What a new user met: loops that stayed open, zoom-out that zoomed in, a stale piece count, a
 // frozen mouse position, a palette drag that ignored its release, and no way to lay a curve the
 // other way round.
+#include <cmath>
+
+#include "catalog/piece_shape.h"
 #include "document/snap_search.h"
 #include "gesture_fixture.h"
 
@@ -103,4 +106,53 @@ TEST_F(FoundInUse, PaletteDragDropsWhereTheButtonIsReleasedAfterMovingOverTheCan
     ctrl.leftDown(px(600, 250), kNone);
     ctrl.leftUp(px(600, 250), kNone);
     EXPECT_EQ(layout.pieces.size(), 2u);
+}
+
+TEST_F(FoundInUse, FlipLaysASelectedCurveEndForEndKeepingTheJointWhereItsConnector0Was) {
+    const uint32_t first = drop("24188", 1, 100);  // runs along +x to (189.3, 100)
+    autoConnect(ctrl, "24130");
+    const uint32_t curve = layout.pieces.back().id;
+    autoConnect(ctrl, "24188");
+    const uint32_t last = layout.pieces.back().id;
+    const PieceDef& def = *TrackCatalog::instance().byArticle("24130");
+    // Which side of the track's line the curve's far end lies on: it bends that way.
+    auto bend = [&](int farEnd) {
+        return connectorToWorld(*layout.FindPiece(curve), def, farEnd).y - 100.0;
+    };
+    const double before = bend(1);
+    ASSERT_GT(std::fabs(before), 10.0);
+
+    // Offered for a lone curve or turnout, never for a straight.
+    layout.DeselectAll();
+    click(px(95, 100));
+    ctrl.rightDown(px(95, 100), kNone);
+    for (const ContextMenuEntry& e : host.lastMenu) {
+        EXPECT_NE(e.command, ContextCommand::Flip) << "a straight";
+    }
+    put("24611", 600, 600).selected = false;  // a left turnout
+    ctrl.rightDown(px(650, 600), kNone);
+    ASSERT_FALSE(host.lastMenu.empty());
+    EXPECT_EQ(host.lastMenu.back().text, "Flip") << "a turnout";
+
+    const Vec2 middle = localToLayout(layout.FindPiece(curve)->pose(), pieceShape(def).midpoint);
+    const size_t steps = layout.undoStack.size();
+    host.menuChoice = 1;  // Copy, Flip
+    ctrl.rightDown(px(std::lround(middle.x), std::lround(middle.y)), kNone);
+    ASSERT_EQ(host.lastMenu.size(), 2u);
+    EXPECT_EQ(host.lastMenu[1].command, ContextCommand::Flip);
+    const PlacedPiece& flipped = *layout.FindPiece(curve);
+    const WorldConnector c1 = connectorToWorld(flipped, def, 1);
+    EXPECT_NEAR(c1.x, 189.3, 1e-9);
+    EXPECT_NEAR(c1.y, 100.0, 1e-9);
+    EXPECT_NEAR(headingDifference(c1.heading, 180.0), 0.0, 1e-9) << "faces back along the track";
+    EXPECT_LT(bend(0) * before, 0.0) << "it bends the other way";
+    EXPECT_EQ(flipped.jointAt(1).target, static_cast<int32_t>(first));
+    EXPECT_EQ(layout.FindPiece(first)->jointAt(1).target, static_cast<int32_t>(curve));
+    EXPECT_TRUE(flipped.jointAt(0).isOpen()) << "the far neighbour no longer meets it";
+    EXPECT_TRUE(layout.FindPiece(last)->jointAt(0).isOpen());
+    EXPECT_EQ(layout.checkInvariants(), "");
+    EXPECT_EQ(layout.undoStack.size(), steps + 1);
+    ctrl.undo();
+    EXPECT_EQ(layout.FindPiece(curve)->jointAt(1).target, static_cast<int32_t>(last));
+    EXPECT_NEAR(bend(1), before, 1e-9);
 }
