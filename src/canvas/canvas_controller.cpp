@@ -247,14 +247,6 @@ void CanvasController::redo() {
     m_host.repaint();
 }
 
-void CanvasController::copySelection() {
-    ::copySelection(m_layout, m_clipboard);
-}
-
-void CanvasController::copyShape(uint32_t shapeId) {
-    ::copyShape(m_layout, shapeId, m_clipboard);
-}
-
 void CanvasController::pasteAt(ScreenPoint at) {
     modified();
     if (pasteClipboard(m_editor, m_clipboard, toWorld(at))) {
@@ -272,10 +264,6 @@ void CanvasController::deleteCommand() {
     if (deleteSelectionCommand(m_editor, m_host.prompter())) {
         m_host.repaint();
     }
-}
-
-void CanvasController::rotateSelectionStep(int direction) {
-    turnSelectionStep(*this, direction);
 }
 
 // ---- View ----------------------------------------------------------------------------------

@@ -102,15 +102,15 @@ public:
     // Edit commands.
     void undo();
     void redo();
-    void copySelection();
-    void copyShape(uint32_t shapeId);
+    void copySelection() { ::copySelection(m_layout, m_clipboard); }
+    void copyShape(uint32_t shapeId) { ::copyShape(m_layout, shapeId, m_clipboard); }
     /// Pastes the clipboard centred on the screen point.
     void pasteAt(ScreenPoint at);
     /// Keyboard paste: at the mouse when it is over the canvas, else at the canvas centre.
     void pasteAtMouseOrCentre();
     void deleteCommand();
     /// Turns the selection one step (+1 clockwise): a whole helix 30 degrees, else 15 degrees.
-    void rotateSelectionStep(int direction);
+    void rotateSelectionStep(int direction) { turnSelectionStep(*this, direction); }
     const CanvasClipboard& clipboard() const { return m_clipboard; }
 
     // View commands.

@@ -75,11 +75,8 @@ Helix* selectedWholeHelix(Layout& layout) {
 
 }  // namespace
 
-bool SelectTool::beginRotation(ScreenPoint at) {
-    Layout& layout = m_ctrl.layout();
-    const CanvasView& view = m_ctrl.view();
-    CanvasHost& host = m_ctrl.host();
-    Rotation rot;
+bool SelectTool::chooseRotationPivot(Rotation& rot) {
+    const Layout& layout = m_ctrl.layout();
     const bool onlyPieces = std::none_of(layout.scenery.begin(), layout.scenery.end(),
                                          [](const SceneryItem& s) { return s.selected; }) &&
                             std::none_of(layout.shapes.begin(), layout.shapes.end(),
@@ -104,7 +101,7 @@ bool SelectTool::beginRotation(ScreenPoint at) {
         rot.pivot = {helix->cx, helix->cy};
         rot.helix = helix->id;
     } else {
-        if (!lockGuard(layout, host.prompter(), "rotate")) {
+        if (!lockGuard(layout, m_ctrl.host().prompter(), "rotate")) {
             return false;
         }
         double sx = 0.0, sy = 0.0;
@@ -132,6 +129,17 @@ bool SelectTool::beginRotation(ScreenPoint at) {
             return false;
         }
         rot.pivot = {sx / n, sy / n};
+    }
+    return true;
+}
+
+bool SelectTool::beginRotation(ScreenPoint at) {
+    Layout& layout = m_ctrl.layout();
+    const CanvasView& view = m_ctrl.view();
+    CanvasHost& host = m_ctrl.host();
+    Rotation rot;
+    if (!chooseRotationPivot(rot)) {
+        return false;
     }
     m_ctrl.beginEdit();
     bool haveReference = false;

@@ -99,6 +99,8 @@ private:
 
     // select_rotation.cpp
     bool beginRotation(ScreenPoint at);
+    /// The pivot: a whole helix's centre, else the middle of the selection (under the lock).
+    bool chooseRotationPivot(Rotation& rot);
     void rotateSelection(ScreenPoint at);
 
     // select_context_menu.cpp
