@@ -69,7 +69,7 @@ void BM_PaletteDragMotion(benchmark::State& state) {
     LayoutEditor editor(layout);
     CanvasController ctrl(editor, host);
     ctrl.view().zoom = 0.1;
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     const bool draw = haveDisplay();
     std::unique_ptr<wxBitmap> bitmap;
     std::unique_ptr<wxMemoryDC> dc;
@@ -88,7 +88,7 @@ void BM_PaletteDragMotion(benchmark::State& state) {
         if (draw) {
             drawCanvasOverlays(*dc, *renderer, ctrl.overlays(), ctrl.view());
         }
-        benchmark::DoNotOptimize(ctrl.paletteDrag().snap.snapped);
+        benchmark::DoNotOptimize(paletteDrag(ctrl).snap.snapped);
     }
     state.SetLabel(draw ? "snap + ghost" : "snap only (no display)");
 }
