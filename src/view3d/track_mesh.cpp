@@ -1,0 +1,244 @@
+#include "view3d/track_mesh.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "catalog/piece_shape.h"
+#include "render/render_rules.h"
+
+namespace {
+
+constexpr double kCTrackHalfWidth = 18.7;
+constexpr double kSleeperPitch = 13.0;
+constexpr double kSleeperLength = 26.0;
+constexpr double kSleeperWidth = 3.5;
+constexpr double kRailWidth = 1.2;
+
+constexpr Colour kStopBlock{0.30f, 0.30f, 0.32f};
+constexpr Colour kStopBeam{0.78f, 0.14f, 0.10f};
+constexpr Colour kSteel{0.33f, 0.40f, 0.36f};
+constexpr Colour kStone{0.66f, 0.60f, 0.52f};
+constexpr Colour kConcrete{0.62f, 0.60f, 0.56f};
+constexpr Colour kPitFloor{0.28f, 0.26f, 0.24f};
+constexpr Colour kAccessory{0.35f, 0.35f, 0.38f};
+
+// One point of a route's centre line with its direction and distance from the route's start.
+struct Sample {
+    Vec2 p;
+    double heading = 0.0;  // degrees
+    double s = 0.0;        // mm
+};
+
+Vec2 rightOf(const Sample& q, double offset) {
+    const double r = degToRad(q.heading);
+    return {q.p.x - std::sin(r) * offset, q.p.y + std::cos(r) * offset};
+}
+
+std::vector<Sample> samplePath(const RouteSegment* segs, int count) {
+    std::vector<Sample> out;
+    double s0 = 0.0;
+    for (int i = 0; i < count; ++i) {
+        const RouteSegment& seg = segs[i];
+        const int steps = sweepSteps(seg);
+        for (int k = out.empty() ? 0 : 1; k <= steps; ++k) {
+            const double t = static_cast<double>(k) / steps;
+            out.push_back({seg.pointAt(t), seg.headingAt(t), s0 + t * seg.length});
+        }
+        s0 += seg.length;
+    }
+    return out;
+}
+
+// A strip `offset` mm to the right of the centre line, `width` wide, from z0 to its top at z1:
+// the top face and both side walls (rails, the bed, parapets).
+void sweepStrip(Mesh& m, const std::vector<Sample>& line, double offset, double width, double z0,
+                double z1, Colour top, Colour sides, bool endCaps) {
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        const Vec2 l0 = rightOf(line[i], offset - width / 2),
+                   l1 = rightOf(line[i + 1], offset - width / 2);
+        const Vec2 r0 = rightOf(line[i], offset + width / 2),
+                   r1 = rightOf(line[i + 1], offset + width / 2);
+        m.addQuad({l0.x, l0.y, z1}, {l1.x, l1.y, z1}, {r1.x, r1.y, z1}, {r0.x, r0.y, z1}, top);
+        m.addQuad({l1.x, l1.y, z0}, {l0.x, l0.y, z0}, {l0.x, l0.y, z1}, {l1.x, l1.y, z1}, sides);
+        m.addQuad({r0.x, r0.y, z0}, {r1.x, r1.y, z0}, {r1.x, r1.y, z1}, {r0.x, r0.y, z1}, sides);
+    }
+    if (endCaps && line.size() >= 2) {
+        for (const Sample* q : {&line.front(), &line.back()}) {
+            const Vec2 l = rightOf(*q, offset - width / 2), r = rightOf(*q, offset + width / 2);
+            m.addQuad({l.x, l.y, z0}, {r.x, r.y, z0}, {r.x, r.y, z1}, {l.x, l.y, z1}, sides);
+        }
+    }
+}
+
+void sweepTrack(Mesh& m, const std::vector<Sample>& line, double halfWidth, double gauge2,
+                double k) {
+    sweepStrip(m, line, 0.0, 2.0 * halfWidth, kBedBottom * k, kBedTop * k, kBedTopColour,
+               kBedSideColour, true);
+    const double length = line.empty() ? 0.0 : line.back().s;
+    size_t at = 0;
+    for (double s = kSleeperPitch * k / 2.0; s < length; s += kSleeperPitch * k) {
+        while (at + 2 < line.size() && line[at + 1].s < s) {
+            ++at;
+        }
+        const Sample& a = line[at];
+        const Sample& b = line[at + 1];
+        const double t = b.s > a.s ? std::clamp((s - a.s) / (b.s - a.s), 0.0, 1.0) : 0.0;
+        const Vec2 c{a.p.x + (b.p.x - a.p.x) * t, a.p.y + (b.p.y - a.p.y) * t};
+        const double h = a.heading + std::remainder(b.heading - a.heading, 360.0) * t;
+        addTurnedBox(m, c, h, kSleeperWidth * k, kSleeperLength * k, kBedTop * k, kSleeperTop * k,
+                     kSleeperColour, kSleeperColour.scaled(0.8f));
+    }
+    for (double side : {-gauge2, gauge2}) {
+        sweepStrip(m, line, side, kRailWidth * k, kSleeperTop * k, kRailTop * k, kRailColour,
+                   kRailSideColour, true);
+    }
+}
+
+void addTurntable(Mesh& m, const PieceShape& shape, double halfWidth, double gauge2, double k) {
+    std::vector<Vec2> rim;
+    appendCircle({0.0, 0.0}, shape.pitRadius, kCircleSegments, rim);
+    addCap(m, rim, -6.0 * k, kPitFloor);
+    addWalls(m, rim, -6.0 * k, kBedTop * k, kBedSideColour);
+    std::vector<Vec2> outer;
+    appendCircle({0.0, 0.0}, shape.pitRadius + 6.0 * k, kCircleSegments, outer);
+    for (size_t i = 0; i < rim.size(); ++i) {
+        const size_t j = (i + 1) % rim.size();
+        m.addQuad({rim[i].x, rim[i].y, kBedTop * k}, {outer[i].x, outer[i].y, kBedTop * k},
+                  {outer[j].x, outer[j].y, kBedTop * k}, {rim[j].x, rim[j].y, kBedTop * k},
+                  kBedTopColour);
+    }
+    const std::vector<Sample> deck{{shape.bridgeFrom, 0.0, 0.0},
+                                   {shape.bridgeTo, 0.0, shape.bridgeTo.x - shape.bridgeFrom.x}};
+    sweepStrip(m, deck, 0.0, 2.0 * halfWidth, -4.0 * k, kBedTop * k, kSteel, kSteel.scaled(0.8f),
+               true);
+    for (double side : {-gauge2, gauge2}) {
+        sweepStrip(m, deck, side, kRailWidth * k, kBedTop * k, kRailTop * k, kRailColour,
+                   kRailSideColour, true);
+    }
+}
+
+void addStopBlock(Mesh& m, const PieceDef& def, double base) {
+    const double L = def.length;
+    const double x0 = L - 0.18 * L;
+    addBox(m, {x0, -0.7 * base, kBedTop}, {L, 0.7 * base, kBedTop + 0.9 * base}, kStopBlock,
+           kStopBlock.scaled(0.85f));
+    addBox(m, {x0 - 2.5, -0.75 * base, 0.45 * base}, {x0, 0.75 * base, 0.75 * base}, kStopBeam,
+           kStopBeam.scaled(0.85f), true);
+}
+
+void addTruss(Mesh& m, double length, double halfWidth, double k) {
+    const double top = 45.0 * k;
+    const int panels = std::max(2, static_cast<int>(std::lround(length / (30.0 * k))));
+    const double beam = 3.0 * k;
+    for (double y : {-halfWidth - 2.0 * k, halfWidth + 2.0 * k}) {
+        addBeam(m, {0.0, y, kBedBottom * k}, {length, y, kBedBottom * k}, beam, beam, kSteel);
+        addBeam(m, {length / panels, y, top}, {length - length / panels, y, top}, beam, beam,
+                kSteel);
+        for (int i = 0; i <= panels; ++i) {
+            const double x = length * i / panels;
+            const double zTop = (i == 0 || i == panels) ? kBedBottom * k : top;
+            if (i > 0 && i < panels) {
+                addBeam(m, {x, y, kBedBottom * k}, {x, y, top}, beam, beam, kSteel);
+            }
+            if (i < panels) {
+                const double xn = length * (i + 1) / panels;
+                const double zn = (i + 1 == panels) ? kBedBottom * k : top;
+                // Diagonals lean towards the middle of the span.
+                if (i < panels / 2) {
+                    addBeam(m, {x, y, zTop}, {xn, y, i == 0 ? top : kBedBottom * k}, beam, beam,
+                            kSteel);
+                } else {
+                    addBeam(m, {x, y, i + 1 == panels ? top : kBedBottom * k}, {xn, y, zn}, beam,
+                            beam, kSteel);
+                }
+            }
+        }
+    }
+    for (int i = 1; i < panels; ++i) {
+        const double x = length * i / panels;
+        addBeam(m, {x, -halfWidth - 2.0 * k, top}, {x, halfWidth + 2.0 * k, top}, beam, beam,
+                kSteel);
+    }
+}
+
+void addArch(Mesh& m, double length, double halfWidth, double k) {
+    constexpr int kSteps = 16;
+    const double rise = std::min(0.25 * length, 90.0 * k);
+    auto z = [&](double x) {
+        const double u = 2.0 * x / length - 1.0;
+        return kBedBottom * k - rise * u * u;
+    };
+    for (int i = 0; i < kSteps; ++i) {
+        const double x0 = length * i / kSteps, x1 = length * (i + 1) / kSteps;
+        addBeam(m, {x0, 0.0, z(x0) - 4.0 * k}, {x1, 0.0, z(x1) - 4.0 * k}, 2.0 * halfWidth, 8.0 * k,
+                kStone);
+        if (i % 2 == 1) {
+            addBeam(m, {x1, 0.0, z(x1)}, {x1, 0.0, kBedBottom * k}, 2.0 * halfWidth - 4.0 * k,
+                    4.0 * k, kStone.scaled(0.9f));
+        }
+    }
+}
+
+bool oneOf(std::string_view article, std::initializer_list<std::string_view> list) {
+    return std::find(list.begin(), list.end(), article) != list.end();
+}
+
+}  // namespace
+
+BridgeStructure bridgeStructure(const PieceDef& def) {
+    if (!def.isBridge) {
+        return BridgeStructure::None;
+    }
+    if (oneOf(def.article, {"74620", "7262", "7262M", "74620T", "89759"})) {
+        return BridgeStructure::Truss;
+    }
+    if (oneOf(def.article, {"74623", "74613", "74618", "74618T", "7569", "7267", "7268", "7268M",
+                            "7267M", "74623T", "74613T"})) {
+        return BridgeStructure::SideWalls;
+    }
+    return def.article == "8976" ? BridgeStructure::ArchOnly : BridgeStructure::WallsAndArch;
+}
+
+Mesh buildTrackMesh(const PieceDef& def) {
+    Mesh m;
+    const PieceShape& shape = pieceShape(def);
+    const double halfWidth = trackHalfWidth(def.system);
+    const double gauge2 = railHalfGauge(def.system);
+    const double k = halfWidth / kCTrackHalfWidth;
+    if (shape.turntable) {
+        addTurntable(m, shape, halfWidth, gauge2, k);
+        return m;
+    }
+    std::vector<Sample> main;
+    for (size_t i = 0; i < shape.paths.size(); ++i) {
+        const RoutePath& path = shape.paths[i];
+        std::vector<Sample> line =
+            samplePath(shape.pathSegments(static_cast<int>(i)), path.segmentCount);
+        sweepTrack(m, line, halfWidth, gauge2, k);
+        if (i == 0) {
+            main = std::move(line);
+        }
+    }
+    if (def.kind == PieceKind::BufferStop) {
+        addStopBlock(m, def, halfWidth);
+    }
+    for (const std::vector<Vec2>& box : accessoryOutlines(def, halfWidth)) {
+        addPrism(m, box, kBedBottom * k, 12.0 * k, kAccessory, kAccessory.scaled(0.8f));
+    }
+    const BridgeStructure structure = bridgeStructure(def);
+    if (structure == BridgeStructure::Truss) {
+        addTruss(m, def.length, halfWidth, k);
+    }
+    if (structure == BridgeStructure::SideWalls || structure == BridgeStructure::WallsAndArch) {
+        for (double side : {-halfWidth - 1.5 * k, halfWidth + 1.5 * k}) {
+            sweepStrip(m, main, side, 3.0 * k, kBedBottom * k, 12.0 * k, kConcrete,
+                       kConcrete.scaled(0.85f), true);
+        }
+    }
+    if (structure == BridgeStructure::WallsAndArch || structure == BridgeStructure::ArchOnly) {
+        addArch(m, main.empty() ? def.length : main.back().s, halfWidth, k);
+    }
+    return m;
+}
