@@ -82,6 +82,44 @@ void addBaseboard(const Layout& layout, Scene& scene) {
     }
 }
 
+// Appends `mesh` placed by `m` (a rotation, mirror and translation, so normals turn with it).
+void appendPlaced(Mesh& out, const Mesh& mesh, const Matrix4& m) {
+    const auto base = static_cast<uint32_t>(out.vertexCount());
+    for (size_t v = 0; v < mesh.vertexCount(); ++v) {
+        const float* p = &mesh.positions[3 * v];
+        const float* n = &mesh.normals[3 * v];
+        const float* c = &mesh.colours[3 * v];
+        const Vec3 q = transformPoint(m, {p[0], p[1], p[2]});
+        const Vec3 nn{m[0] * n[0] + m[4] * n[1] + m[8] * n[2],
+                      m[1] * n[0] + m[5] * n[1] + m[9] * n[2],
+                      m[2] * n[0] + m[6] * n[1] + m[10] * n[2]};
+        out.addVertex(q, nn, {c[0], c[1], c[2]});
+    }
+    for (uint32_t i : mesh.indices) {
+        out.indices.push_back(base + i);
+    }
+}
+
+void buildTiles(Scene& scene) {
+    std::unordered_map<int64_t, size_t> index;
+    for (size_t i = 0; i < scene.pieces.size(); ++i) {
+        const PieceInstance& p = scene.pieces[i];
+        const auto tx = static_cast<int64_t>(std::floor(p.x / kTrackTileSize));
+        const auto ty = static_cast<int64_t>(std::floor(p.y / kTrackTileSize));
+        auto [it, added] = index.try_emplace(tx * 1000003 + ty, scene.tiles.size());
+        if (added) {
+            scene.tiles.emplace_back();
+        }
+        TrackTile& tile = scene.tiles[it->second];
+        tile.pieces.push_back(i);
+        appendPlaced(tile.distant, scene.distantTrackMeshes[static_cast<size_t>(p.mesh)],
+                     pieceMatrix(p));
+    }
+    for (TrackTile& tile : scene.tiles) {
+        tile.distant.bounds(tile.min, tile.max);
+    }
+}
+
 Matrix4 multiply(const Matrix4& a, const Matrix4& b) {
     Matrix4 r{};
     for (int c = 0; c < 4; ++c) {
@@ -122,6 +160,7 @@ Matrix4 translateTurn(double x, double y, double z, double turnDeg) {
 void Scene::clear() {
     baseboard.clear();
     trackMeshes.clear();
+    distantTrackMeshes.clear();
     trackArticles.clear();
     pieces.clear();
     modelMeshes.clear();
@@ -131,6 +170,7 @@ void Scene::clear() {
     opaqueShapes.clear();
     translucentShapes.clear();
     terrain.clear();
+    tiles.clear();
     piers.clear();
     trackBounds = Bounds{};
 }
@@ -152,6 +192,7 @@ int trackMeshIndex(Scene& scene, const PieceDef& def) {
         }
     }
     scene.trackMeshes.push_back(buildTrackMesh(def));
+    scene.distantTrackMeshes.push_back(buildDistantTrackMesh(def));
     scene.trackArticles.push_back(def.article);
     return static_cast<int>(scene.trackMeshes.size()) - 1;
 }
@@ -162,10 +203,18 @@ void buildScene(const Layout& layout, const TrackCatalog& catalog, const Scenery
     addPieces(layout, catalog, scene);
     addBridgePiers(layout, catalog, scene);
     addHelices(layout, catalog, scene);
+    buildTiles(scene);
     addShapes(layout, scene);
     addScenery(layout, scenery, scene);
     addBaseboard(layout, scene);
     addTunnelMounds(layout, catalog, scene);
+}
+
+bool drawnFromAfar(double eyeDistance, double sleeperPitchMm, int viewportHeight) {
+    constexpr double kLeastSleeperPixels = 3.0;
+    const double pixelsPerMm =
+        viewportHeight / (2.0 * std::max(eyeDistance, 1.0) * std::tan(degToRad(20.0)));
+    return sleeperPitchMm * pixelsPerMm < kLeastSleeperPixels;
 }
 
 Matrix4 pieceMatrix(const PieceInstance& piece) {

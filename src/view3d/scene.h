@@ -47,23 +47,41 @@ struct Pier {
 /// Column-major 4 x 4 matrix, as glMultMatrixf takes it.
 using Matrix4 = std::array<float, 16>;
 
+/// The pieces of one square of the plan with their distant meshes merged in the 3D frame, so a
+/// far part of a large layout costs one draw instead of one per piece.
+struct TrackTile {
+    std::vector<size_t> pieces;  ///< indices into Scene::pieces
+    Mesh distant;                ///< their distant meshes, placed
+    Vec3 min, max;               ///< box of `distant`
+};
+
+/// Side of a track tile (mm).
+inline constexpr double kTrackTileSize = 1000.0;
+
 struct Scene {
     Mesh baseboard;
     std::vector<Mesh> trackMeshes;           ///< one per article in use
+    std::vector<Mesh> distantTrackMeshes;    ///< the same articles as seen from far away
     std::vector<std::string> trackArticles;  ///< article of each track mesh
     std::vector<PieceInstance> pieces;
     std::vector<Mesh> modelMeshes;  ///< one per scenery key in use
     std::vector<std::string> modelKeys;
     std::vector<ModelInstance> scenery;
-    Mesh structures;            ///< helix posts and piers
-    Mesh opaqueShapes{4};       ///< free shapes drawn solid
-    Mesh translucentShapes{4};  ///< free shapes blended, drawn last
-    Mesh terrain;               ///< tunnel mounds, drawn after the pieces
+    Mesh structures;               ///< helix posts and piers
+    Mesh opaqueShapes{4};          ///< free shapes drawn solid
+    Mesh translucentShapes{4};     ///< free shapes blended, drawn last
+    Mesh terrain;                  ///< tunnel mounds, drawn after the pieces
+    std::vector<TrackTile> tiles;  ///< every piece instance in exactly one tile
     std::vector<Pier> piers;
     Bounds trackBounds;  ///< layout frame, mm; empty without track
 
     void clear();
 };
+
+/// Whether a piece this far from the eye (mm) is drawn with its distant mesh: when its sleepers
+/// would lie less than 3 pixels apart in a view `viewportHeight` pixels high with a 40 degree
+/// vertical field of view.
+bool drawnFromAfar(double eyeDistance, double sleeperPitchMm, int viewportHeight);
 
 /// Rebuilds `scene` from the layout.
 void buildScene(const Layout& layout, const TrackCatalog& catalog, const SceneryCatalog& scenery,

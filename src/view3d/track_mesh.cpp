@@ -23,6 +23,8 @@ constexpr Colour kStone{0.66f, 0.60f, 0.52f};
 constexpr Colour kConcrete{0.62f, 0.60f, 0.56f};
 constexpr Colour kPitFloor{0.28f, 0.26f, 0.24f};
 constexpr Colour kAccessory{0.35f, 0.35f, 0.38f};
+// What bed, sleepers and rails blend into when they are too small to tell apart.
+constexpr Colour kDistantTrackColour{0.50f, 0.47f, 0.47f};
 
 // One point of a route's centre line with its direction and distance from the route's start.
 struct Sample {
@@ -36,12 +38,17 @@ Vec2 rightOf(const Sample& q, double offset) {
     return {q.p.x - std::sin(r) * offset, q.p.y + std::cos(r) * offset};
 }
 
-std::vector<Sample> samplePath(const RouteSegment* segs, int count) {
+// Centre-line samples of a route: the sweep's steps, or for the distant mesh only the ends of a
+// straight and every 7.5 degrees of an arc.
+std::vector<Sample> samplePath(const RouteSegment* segs, int count, bool coarse = false) {
     std::vector<Sample> out;
     double s0 = 0.0;
     for (int i = 0; i < count; ++i) {
         const RouteSegment& seg = segs[i];
-        const int steps = sweepSteps(seg);
+        const int steps = !coarse ? sweepSteps(seg)
+                          : seg.type == RouteType::Arc
+                              ? std::max(2, static_cast<int>(std::ceil(std::fabs(seg.sweep) / 7.5)))
+                              : 1;
         for (int k = out.empty() ? 0 : 1; k <= steps; ++k) {
             const double t = static_cast<double>(k) / steps;
             out.push_back({seg.pointAt(t), seg.headingAt(t), s0 + t * seg.length});
@@ -93,6 +100,23 @@ void sweepTrack(Mesh& m, const std::vector<Sample>& line, double halfWidth, doub
     for (double side : {-gauge2, gauge2}) {
         sweepStrip(m, line, side, kRailWidth * k, kSleeperTop * k, kRailTop * k, kRailColour,
                    kRailSideColour, true);
+    }
+}
+
+// A flat ribbon facing up from `left` to `right` mm right of the centre line at height z, two
+// shared vertices per sample.
+void ribbon(Mesh& m, const std::vector<Sample>& line, double left, double right, double z,
+            Colour colour) {
+    const auto base = static_cast<uint32_t>(m.vertexCount());
+    for (const Sample& q : line) {
+        const Vec2 a = rightOf(q, left), b = rightOf(q, right);
+        m.addVertex({a.x, a.y, z}, {0.0, 0.0, 1.0}, colour);
+        m.addVertex({b.x, b.y, z}, {0.0, 0.0, 1.0}, colour);
+    }
+    for (uint32_t i = 0; i + 1 < line.size(); ++i) {
+        const uint32_t v = base + 2 * i;
+        m.addTriangle(v, v + 2, v + 3);
+        m.addTriangle(v, v + 3, v + 1);
     }
 }
 
@@ -186,6 +210,29 @@ bool oneOf(std::string_view article, std::initializer_list<std::string_view> lis
 }
 
 }  // namespace
+
+double sleeperPitch(const PieceDef& def) {
+    return kSleeperPitch * trackHalfWidth(def.system) / kCTrackHalfWidth;
+}
+
+Mesh buildDistantTrackMesh(const PieceDef& def) {
+    const PieceShape& shape = pieceShape(def);
+    if (shape.turntable || def.kind == PieceKind::BufferStop || def.isBridge) {
+        return buildTrackMesh(def);
+    }
+    Mesh m;
+    const double halfWidth = trackHalfWidth(def.system);
+    const double k = halfWidth / kCTrackHalfWidth;
+    for (size_t i = 0; i < shape.paths.size(); ++i) {
+        const std::vector<Sample> line =
+            samplePath(shape.pathSegments(static_cast<int>(i)), shape.paths[i].segmentCount, true);
+        ribbon(m, line, -halfWidth, halfWidth, kRailTop * k, kDistantTrackColour);
+    }
+    for (const std::vector<Vec2>& box : accessoryOutlines(def, halfWidth)) {
+        addPrism(m, box, kBedBottom * k, 12.0 * k, kAccessory, kAccessory.scaled(0.8f));
+    }
+    return m;
+}
 
 BridgeStructure bridgeStructure(const PieceDef& def) {
     if (!def.isBridge) {

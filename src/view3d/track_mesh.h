@@ -31,3 +31,12 @@ BridgeStructure bridgeStructure(const PieceDef& def);
 /// The piece's mesh (RGB): bed, sleepers and rails along every route (a turntable as its pit and
 /// deck), the stop block of a buffer stop, accessory boxes, and a bridge's structure.
 Mesh buildTrackMesh(const PieceDef& def);
+
+/// The piece as it is drawn from far away, where sleepers and rails melt into the bed: one band
+/// at rail height along every route in the blended colour of bed, sleepers and rails, with
+/// shared vertices and only as many samples as the route's curvature needs (a turntable, buffer
+/// stop or bridge keeps its full mesh). Same footprint as the full mesh.
+Mesh buildDistantTrackMesh(const PieceDef& def);
+
+/// Sleeper pitch (mm) of the system's track, the detail the distant mesh leaves out.
+double sleeperPitch(const PieceDef& def);

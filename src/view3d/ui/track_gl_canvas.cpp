@@ -5,6 +5,11 @@
 
 #include <wx/dcclient.h>
 
+#include <algorithm>
+#include <cmath>
+
+#include "view3d/track_mesh.h"
+
 namespace {
 
 wxGLAttributes displayAttributes() {
@@ -16,25 +21,24 @@ wxGLAttributes displayAttributes() {
 constexpr float kGridExtent = 3500.0f;
 constexpr float kGridStep = 100.0f;
 
-void drawMesh(const Mesh& mesh) {
-    if (mesh.empty()) {
-        return;
-    }
-    glVertexPointer(3, GL_FLOAT, 0, mesh.positions.data());
-    glNormalPointer(GL_FLOAT, 0, mesh.normals.data());
-    glColorPointer(mesh.colourSize, GL_FLOAT, 0, mesh.colours.data());
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(mesh.indices.size()), GL_UNSIGNED_INT,
-                   mesh.indices.data());
-}
-
-void drawInstance(const Matrix4& matrix, const Mesh& mesh) {
+void drawInstance(const Matrix4& matrix, const GlMesh& mesh) {
     if (mesh.empty()) {
         return;
     }
     glPushMatrix();
     glMultMatrixf(matrix.data());
-    drawMesh(mesh);
+    mesh.draw();
     glPopMatrix();
+}
+
+void uploadAll(const std::vector<Mesh>& meshes, std::vector<GlMesh>& gl) {
+    for (GlMesh& m : gl) {
+        m.release();
+    }
+    gl.assign(meshes.size(), GlMesh{});
+    for (size_t i = 0; i < meshes.size(); ++i) {
+        gl[i].upload(meshes[i]);
+    }
 }
 
 void setLight(GLenum light, std::array<GLfloat, 4> ambient, std::array<GLfloat, 4> diffuse,
@@ -74,12 +78,97 @@ TrackGLCanvas::~TrackGLCanvas() {
     if (HasCapture()) {
         ReleaseMouse();
     }
+    // The context goes with the canvas and takes its buffers along.
+    for (auto* list : {&m_trackGl, &m_distantTrackGl, &m_modelGl, &m_tileGl}) {
+        for (GlMesh& m : *list) {
+            m.forget();
+        }
+    }
+    for (GlMesh* m :
+         {&m_baseboardGl, &m_structuresGl, &m_opaqueGl, &m_translucentGl, &m_terrainGl}) {
+        m->forget();
+    }
 }
 
 void TrackGLCanvas::rebuild(const ::Layout& layout) {
     buildScene(layout, m_catalog, SceneryCatalog::instance(), m_scene);
     m_camera.fit(m_scene.trackBounds);
+    m_uploaded = false;
     Refresh(false);
+}
+
+void TrackGLCanvas::uploadScene() {
+    uploadAll(m_scene.trackMeshes, m_trackGl);
+    uploadAll(m_scene.distantTrackMeshes, m_distantTrackGl);
+    m_sleeperPitch.clear();
+    for (const std::string& article : m_scene.trackArticles) {
+        const PieceDef* def = m_catalog.byArticle(article);
+        m_sleeperPitch.push_back(def != nullptr ? sleeperPitch(*def) : 13.0);
+    }
+    uploadAll(m_scene.modelMeshes, m_modelGl);
+    m_baseboardGl.upload(m_scene.baseboard);
+    m_structuresGl.upload(m_scene.structures);
+    m_opaqueGl.upload(m_scene.opaqueShapes);
+    m_translucentGl.upload(m_scene.translucentShapes);
+    m_terrainGl.upload(m_scene.terrain);
+    for (GlMesh& m : m_tileGl) {
+        m.release();
+    }
+    m_tileGl.assign(m_scene.tiles.size(), GlMesh{});
+    for (size_t i = 0; i < m_scene.tiles.size(); ++i) {
+        m_tileGl[i].upload(m_scene.tiles[i].distant);
+    }
+    m_uploaded = true;
+}
+
+void TrackGLCanvas::drawPieces(int viewportHeight) const {
+    // The eye in the 3D frame, from the model-view matrix: -R^T t.
+    const auto& m = m_modelView;
+    Vec3 eye;
+    double* e[3] = {&eye.x, &eye.y, &eye.z};
+    for (int i = 0; i < 3; ++i) {
+        *e[i] = -(m[i * 4] * m[12] + m[i * 4 + 1] * m[13] + m[i * 4 + 2] * m[14]);
+    }
+    double finest = 1e9;
+    for (double pitch : m_sleeperPitch) {
+        finest = std::min(finest, pitch);
+    }
+    // A tile wholly far away is one draw; a nearer one draws each piece, near or distant.
+    std::vector<std::vector<const PieceInstance*>> near(m_trackGl.size()), far(m_trackGl.size());
+    for (size_t t = 0; t < m_scene.tiles.size(); ++t) {
+        const TrackTile& tile = m_scene.tiles[t];
+        const double dx = std::max({tile.min.x - eye.x, 0.0, eye.x - tile.max.x});
+        const double dy = std::max({tile.min.y - eye.y, 0.0, eye.y - tile.max.y});
+        const double dz = std::max({tile.min.z - eye.z, 0.0, eye.z - tile.max.z});
+        if (drawnFromAfar(std::hypot(dx, dy, dz), finest, viewportHeight)) {
+            m_tileGl[t].draw();
+            continue;
+        }
+        for (size_t i : tile.pieces) {
+            const PieceInstance& p = m_scene.pieces[i];
+            const auto mesh = static_cast<size_t>(p.mesh);
+            const double d = std::hypot(p.x - eye.x, -p.y - eye.y, p.z - eye.z);
+            (drawnFromAfar(d, m_sleeperPitch[mesh], viewportHeight) ? far : near)[mesh].push_back(
+                &p);
+        }
+    }
+    // One binding per article and level of detail, then every instance under its own matrix.
+    for (size_t mesh = 0; mesh < m_trackGl.size(); ++mesh) {
+        for (const auto& [gl, list] : {std::pair{&m_trackGl[mesh], &near[mesh]},
+                                       std::pair{&m_distantTrackGl[mesh], &far[mesh]}}) {
+            if (list->empty() || gl->empty()) {
+                continue;
+            }
+            gl->bind();
+            for (const PieceInstance* p : *list) {
+                glPushMatrix();
+                glMultMatrixf(pieceMatrix(*p).data());
+                gl->drawBound();
+                glPopMatrix();
+            }
+            GlMesh::unbind();
+        }
+    }
 }
 
 void TrackGLCanvas::onPaint(wxPaintEvent& /*event*/) {
@@ -187,6 +276,9 @@ bool TrackGLCanvas::render() {
     if (!m_glReady) {
         setUpGl();
     }
+    if (!m_uploaded) {
+        uploadScene();
+    }
     const wxSize size = GetClientSize() * GetContentScaleFactor();
     if (size.x < 1 || size.y < 1) {
         return false;
@@ -199,26 +291,24 @@ bool TrackGLCanvas::render() {
     glEnable(GL_LIGHTING);
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
-    drawMesh(m_scene.baseboard);
+    m_baseboardGl.draw();
     for (const ModelInstance& model : m_scene.scenery) {
-        drawInstance(modelMatrix(model), m_scene.modelMeshes[static_cast<size_t>(model.mesh)]);
+        drawInstance(modelMatrix(model), m_modelGl[static_cast<size_t>(model.mesh)]);
     }
-    drawMesh(m_scene.structures);
-    drawMesh(m_scene.opaqueShapes);
+    m_structuresGl.draw();
+    m_opaqueGl.draw();
 
     // Track lies on the baseboard and on shapes; the offset keeps it in front of them.
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(-1.0f, -1.0f);
-    for (const PieceInstance& piece : m_scene.pieces) {
-        drawInstance(pieceMatrix(piece), m_scene.trackMeshes[static_cast<size_t>(piece.mesh)]);
-    }
+    drawPieces(size.y);
     glDisable(GL_POLYGON_OFFSET_FILL);
-    drawMesh(m_scene.terrain);
+    m_terrainGl.draw();
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDepthMask(GL_FALSE);
-    drawMesh(m_scene.translucentShapes);
+    m_translucentGl.draw();
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
 

@@ -11,6 +11,7 @@
 
 #include "view3d/camera.h"
 #include "view3d/scene.h"
+#include "view3d/ui/gl_mesh.h"
 
 class TrackGLCanvas : public wxGLCanvas {
 public:
@@ -43,12 +44,22 @@ private:
     void setUpGl();
     void applyCamera(int width, int height);
     void drawGrid() const;
+    void uploadScene();
+    void drawPieces(int viewportHeight) const;
 
     const TrackCatalog& m_catalog;
     std::unique_ptr<wxGLContext> m_context;
     bool m_glReady = false;
     Camera3D m_camera;
     Scene m_scene;
+    // The scene's meshes in GL buffers, uploaded on the first frame after a rebuild.
+    bool m_uploaded = false;
+    std::vector<GlMesh> m_trackGl;
+    std::vector<GlMesh> m_distantTrackGl;
+    std::vector<double> m_sleeperPitch;  // per track mesh, mm
+    std::vector<GlMesh> m_tileGl;        // per scene tile, its merged distant meshes
+    std::vector<GlMesh> m_modelGl;
+    GlMesh m_baseboardGl, m_structuresGl, m_opaqueGl, m_translucentGl, m_terrainGl;
     // Matrices and viewport of the last frame, for `project`.
     std::array<double, 16> m_modelView{};
     std::array<double, 16> m_projection{};

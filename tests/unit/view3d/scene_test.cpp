@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "view3d/scene_parts.h"
@@ -52,6 +53,22 @@ TEST(Scene, OneCachedMeshPerArticleInUse) {
     ASSERT_EQ(scene.trackMeshes.size(), 2u);
     EXPECT_EQ(scene.trackArticles[0], "24188");
     EXPECT_EQ(scene.trackArticles[1], "24130");
+    // Every instance sits in exactly one tile of the plan; the pieces span 8 x 2 tiles.
+    std::vector<int> seen(scene.pieces.size(), 0);
+    for (const TrackTile& tile : scene.tiles) {
+        for (size_t i : tile.pieces) {
+            ++seen[i];
+        }
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 45);
+    EXPECT_EQ(scene.tiles.size(), 9u);
+}
+
+TEST(Scene, PiecesAreDrawnFromAfarWhenSleepersMerge) {
+    // 1000 px high at 40 degrees: 13 mm sleepers are 3 px apart at about 5.95 m.
+    EXPECT_FALSE(drawnFromAfar(5900.0, 13.0, 1000));
+    EXPECT_TRUE(drawnFromAfar(6000.0, 13.0, 1000));
+    EXPECT_FALSE(drawnFromAfar(6000.0, 13.0, 2000)) << "a taller view shows more";
 }
 
 TEST(Scene, BridgeEndsStandOnPiersDownToTheGround) {

@@ -97,3 +97,19 @@ TEST(TrackMesh, BufferStopAndBridgesGetTheirStructures) {
     EXPECT_GT(boundsOf(buildTrackMesh(def("74620"))).max.z, 40.0) << "truss over the deck";
     EXPECT_LT(boundsOf(buildTrackMesh(def("74636"))).min.z, -60.0) << "arch under the deck";
 }
+
+TEST(TrackMesh, DistantMeshKeepsTheFootprintWithFewVertices) {
+    for (const char* article : {"24188", "24130", "24612"}) {
+        const Mesh full = buildTrackMesh(def(article));
+        const Mesh distant = buildDistantTrackMesh(def(article));
+        const Box a = boundsOf(full), b = boundsOf(distant);
+        EXPECT_NEAR(a.min.x, b.min.x, 0.6) << article;
+        EXPECT_NEAR(a.max.x, b.max.x, 0.6) << article;
+        EXPECT_NEAR(a.min.y, b.min.y, 0.6) << article;
+        EXPECT_NEAR(a.max.y, b.max.y, 0.6) << article;
+        EXPECT_LT(distant.vertexCount() * 10, full.vertexCount()) << article;
+    }
+    EXPECT_EQ(buildDistantTrackMesh(def("74636")).vertexCount(),
+              buildTrackMesh(def("74636")).vertexCount())
+        << "bridges keep their structure from afar";
+}
