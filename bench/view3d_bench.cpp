@@ -89,6 +89,10 @@ void BM_OrbitFrame1600x1000(benchmark::State& state) {
         wxTheApp->Yield(true);
     }
     TrackGLCanvas& canvas = *frame->canvas();
+    // Argument 0: the fitted view of the whole layout; 1: zoomed in to 1.5 m over its middle.
+    if (state.range(0) == 1) {
+        canvas.camera().distance = 1500.0f;
+    }
     for (auto _ : state) {
         canvas.camera().azimuth += 2.0f;
         benchmark::DoNotOptimize(canvas.drawFrameNow());
@@ -98,7 +102,7 @@ void BM_OrbitFrame1600x1000(benchmark::State& state) {
     frame->Destroy();
     wxTheApp->Yield(true);
 }
-BENCHMARK(BM_OrbitFrame1600x1000)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_OrbitFrame1600x1000)->Unit(benchmark::kMillisecond)->Iterations(20)->Arg(0)->Arg(1);
 
 }  // namespace
 

@@ -211,7 +211,7 @@ void buildScene(const Layout& layout, const TrackCatalog& catalog, const Scenery
 }
 
 bool drawnFromAfar(double eyeDistance, double sleeperPitchMm, int viewportHeight) {
-    constexpr double kLeastSleeperPixels = 3.0;
+    constexpr double kLeastSleeperPixels = 4.0;
     const double pixelsPerMm =
         viewportHeight / (2.0 * std::max(eyeDistance, 1.0) * std::tan(degToRad(20.0)));
     return sleeperPitchMm * pixelsPerMm < kLeastSleeperPixels;

@@ -79,7 +79,7 @@ struct Scene {
 };
 
 /// Whether a piece this far from the eye (mm) is drawn with its distant mesh: when its sleepers
-/// would lie less than 3 pixels apart in a view `viewportHeight` pixels high with a 40 degree
+/// would lie less than 4 pixels apart in a view `viewportHeight` pixels high with a 40 degree
 /// vertical field of view.
 bool drawnFromAfar(double eyeDistance, double sleeperPitchMm, int viewportHeight);
 

@@ -23,8 +23,9 @@ constexpr Colour kStone{0.66f, 0.60f, 0.52f};
 constexpr Colour kConcrete{0.62f, 0.60f, 0.56f};
 constexpr Colour kPitFloor{0.28f, 0.26f, 0.24f};
 constexpr Colour kAccessory{0.35f, 0.35f, 0.38f};
-// What bed, sleepers and rails blend into when they are too small to tell apart.
-constexpr Colour kDistantTrackColour{0.50f, 0.47f, 0.47f};
+// What bed, sleepers and rails blend into when they are too small to tell apart: their colours
+// weighted by the share of the band each covers from above (73, 21 and 6 per cent).
+constexpr Colour kDistantTrackColour{0.53f, 0.51f, 0.53f};
 
 // One point of a route's centre line with its direction and distance from the route's start.
 struct Sample {
@@ -123,8 +124,9 @@ void ribbon(Mesh& m, const std::vector<Sample>& line, double left, double right,
 void addTurntable(Mesh& m, const PieceShape& shape, double halfWidth, double gauge2, double k) {
     std::vector<Vec2> rim;
     appendCircle({0.0, 0.0}, shape.pitRadius, kCircleSegments, rim);
-    addCap(m, rim, -6.0 * k, kPitFloor);
-    addWalls(m, rim, -6.0 * k, kBedTop * k, kBedSideColour);
+    // The board cannot be cut, so the pit's floor lies just on it and its rim stands above.
+    addCap(m, rim, 0.0, kPitFloor);
+    addWalls(m, rim, 0.0, kBedTop * k, kBedSideColour);
     std::vector<Vec2> outer;
     appendCircle({0.0, 0.0}, shape.pitRadius + 6.0 * k, kCircleSegments, outer);
     for (size_t i = 0; i < rim.size(); ++i) {

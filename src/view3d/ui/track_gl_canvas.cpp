@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "view3d/frustum.h"
 #include "view3d/track_mesh.h"
 
 namespace {
@@ -101,9 +102,15 @@ void TrackGLCanvas::uploadScene() {
     uploadAll(m_scene.trackMeshes, m_trackGl);
     uploadAll(m_scene.distantTrackMeshes, m_distantTrackGl);
     m_sleeperPitch.clear();
-    for (const std::string& article : m_scene.trackArticles) {
-        const PieceDef* def = m_catalog.byArticle(article);
+    m_meshRadius.clear();
+    for (size_t i = 0; i < m_scene.trackMeshes.size(); ++i) {
+        const PieceDef* def = m_catalog.byArticle(m_scene.trackArticles[i]);
         m_sleeperPitch.push_back(def != nullptr ? sleeperPitch(*def) : 13.0);
+        Vec3 lo, hi;
+        m_scene.trackMeshes[i].bounds(lo, hi);
+        m_meshRadius.push_back(
+            std::max({std::hypot(lo.x, lo.y, lo.z), std::hypot(hi.x, hi.y, hi.z),
+                      std::hypot(lo.x, hi.y, hi.z), std::hypot(hi.x, lo.y, lo.z)}));
     }
     uploadAll(m_scene.modelMeshes, m_modelGl);
     m_baseboardGl.upload(m_scene.baseboard);
@@ -133,10 +140,23 @@ void TrackGLCanvas::drawPieces(int viewportHeight) const {
     for (double pitch : m_sleeperPitch) {
         finest = std::min(finest, pitch);
     }
-    // A tile wholly far away is one draw; a nearer one draws each piece, near or distant.
+    std::array<double, 16> clip{};
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            for (int k = 0; k < 4; ++k) {
+                clip[c * 4 + r] += m_projection[k * 4 + r] * m_modelView[c * 4 + k];
+            }
+        }
+    }
+    const Frustum frustum = Frustum::fromMatrix(clip);
+    // A tile out of sight is passed over and one wholly far away is one draw; a nearer one draws
+    // each piece in sight, near or distant.
     std::vector<std::vector<const PieceInstance*>> near(m_trackGl.size()), far(m_trackGl.size());
     for (size_t t = 0; t < m_scene.tiles.size(); ++t) {
         const TrackTile& tile = m_scene.tiles[t];
+        if (frustum.outside(tile.min, tile.max)) {
+            continue;
+        }
         const double dx = std::max({tile.min.x - eye.x, 0.0, eye.x - tile.max.x});
         const double dy = std::max({tile.min.y - eye.y, 0.0, eye.y - tile.max.y});
         const double dz = std::max({tile.min.z - eye.z, 0.0, eye.z - tile.max.z});
@@ -147,6 +167,9 @@ void TrackGLCanvas::drawPieces(int viewportHeight) const {
         for (size_t i : tile.pieces) {
             const PieceInstance& p = m_scene.pieces[i];
             const auto mesh = static_cast<size_t>(p.mesh);
+            if (frustum.outside(Vec3{p.x, -p.y, p.z}, m_meshRadius[mesh])) {
+                continue;
+            }
             const double d = std::hypot(p.x - eye.x, -p.y - eye.y, p.z - eye.z);
             (drawnFromAfar(d, m_sleeperPitch[mesh], viewportHeight) ? far : near)[mesh].push_back(
                 &p);
@@ -248,6 +271,9 @@ void TrackGLCanvas::applyCamera(int width, int height) {
 
 void TrackGLCanvas::drawGrid() const {
     glDisable(GL_LIGHTING);
+    // The grid lies in the baseboard's plane; without depth writes whatever comes later covers it
+    // instead of fighting with it for the depth buffer.
+    glDepthMask(GL_FALSE);
     std::vector<GLfloat> lines;
     for (float v = -kGridExtent; v <= kGridExtent; v += kGridStep) {
         lines.insert(lines.end(), {v, -kGridExtent, -0.5f, v, kGridExtent, -0.5f});
@@ -267,6 +293,7 @@ void TrackGLCanvas::drawGrid() const {
     glVertexPointer(3, GL_FLOAT, 0, axisX);
     glDrawArrays(GL_LINES, 0, 2);
     glLineWidth(1.0f);
+    glDepthMask(GL_TRUE);
 }
 
 bool TrackGLCanvas::render() {

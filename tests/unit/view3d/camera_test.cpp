@@ -1,5 +1,6 @@
 // The orbit camera's controls and its framing of the track.
 #include "view3d/camera.h"
+#include "view3d/frustum.h"
 
 #include <gtest/gtest.h>
 
@@ -83,4 +84,17 @@ TEST(Camera, FitFramesTheTrackAroundItsMiddle) {
     Camera3D empty;
     empty.fit(scene.trackBounds);
     EXPECT_FLOAT_EQ(empty.distance, 800.0f);
+}
+
+TEST(Frustum, BoxesAndSpheresOutsideThePlanesArePassedOver) {
+    // A projection that maps x, y in -1 ... 1 and z in -1 ... 1 onto itself, moved by 10 in x.
+    std::array<double, 16> clip{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, -10, 0, 0, 1};
+    const Frustum f = Frustum::fromMatrix(clip);
+    EXPECT_FALSE(f.outside(Vec3{10, 0, 0}, 0.1));
+    EXPECT_TRUE(f.outside(Vec3{12, 0, 0}, 0.5));
+    EXPECT_FALSE(f.outside(Vec3{12, 0, 0}, 1.5)) << "reaches in";
+    EXPECT_TRUE(f.outside(Vec3{10, 3, 0}, 1.0));
+    EXPECT_FALSE(f.outside(Vec3{8, -2, -2}, Vec3{9.5, 2, 2}));
+    EXPECT_TRUE(f.outside(Vec3{0, 0, 0}, Vec3{8.9, 1, 1}));
+    EXPECT_TRUE(f.outside(Vec3{9, 0, 1.5}, Vec3{11, 1, 3}));
 }

@@ -65,10 +65,10 @@ TEST(Scene, OneCachedMeshPerArticleInUse) {
 }
 
 TEST(Scene, PiecesAreDrawnFromAfarWhenSleepersMerge) {
-    // 1000 px high at 40 degrees: 13 mm sleepers are 3 px apart at about 5.95 m.
-    EXPECT_FALSE(drawnFromAfar(5900.0, 13.0, 1000));
-    EXPECT_TRUE(drawnFromAfar(6000.0, 13.0, 1000));
-    EXPECT_FALSE(drawnFromAfar(6000.0, 13.0, 2000)) << "a taller view shows more";
+    // 1000 px high at 40 degrees: 13 mm sleepers are 4 px apart at about 4.46 m.
+    EXPECT_FALSE(drawnFromAfar(4400.0, 13.0, 1000));
+    EXPECT_TRUE(drawnFromAfar(4500.0, 13.0, 1000));
+    EXPECT_FALSE(drawnFromAfar(4500.0, 13.0, 2000)) << "a taller view shows more";
 }
 
 TEST(Scene, BridgeEndsStandOnPiersDownToTheGround) {
