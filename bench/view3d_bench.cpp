@@ -8,6 +8,8 @@
 #include <wx/app.h>
 #include <wx/init.h>
 
+#include "gui_bench_main.h"
+
 #include "edit/layout_editor.h"
 #include "view3d/scene.h"
 #include "view3d/ui/track_gl_canvas.h"
@@ -106,25 +108,6 @@ BENCHMARK(BM_OrbitFrame1600x1000)->Unit(benchmark::kMillisecond)->Iterations(20)
 
 }  // namespace
 
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    const char* display = std::getenv("DISPLAY");
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
-    g_display = display != nullptr && *display != '\0' && wxEntryStart(wxArgc, wxArgv) &&
-                wxTheApp->CallOnInit();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (g_display) {
-        wxTheApp->OnExit();
-        wxEntryCleanup();
-    }
-    return 0;
+    return runBenchmarks(argc, argv, g_display);
 }

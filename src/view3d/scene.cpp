@@ -137,22 +137,13 @@ Matrix4 multiply(const Matrix4& a, const Matrix4& b) {
 Matrix4 translateTurn(double x, double y, double z, double turnDeg) {
     const auto c = static_cast<float>(std::cos(degToRad(turnDeg)));
     const auto s = static_cast<float>(std::sin(degToRad(turnDeg)));
-    return {c,
-            s,
-            0.0f,
-            0.0f,
-            -s,
-            c,
-            0.0f,
-            0.0f,
-            0.0f,
-            0.0f,
-            1.0f,
-            0.0f,
-            static_cast<float>(x),
-            static_cast<float>(y),
-            static_cast<float>(z),
-            1.0f};
+    const auto fx = static_cast<float>(x), fy = static_cast<float>(y), fz = static_cast<float>(z);
+    // clang-format off
+    return {c,    s,    0.0f, 0.0f,   // one column per line
+            -s,   c,    0.0f, 0.0f,
+            0.0f, 0.0f, 1.0f, 0.0f,
+            fx,   fy,   fz,   1.0f};
+    // clang-format on
 }
 
 }  // namespace
@@ -222,28 +213,23 @@ Matrix4 pieceMatrix(const PieceInstance& piece) {
     const auto c = static_cast<float>(std::cos(degToRad(tilt)));
     const auto s = static_cast<float>(std::sin(degToRad(tilt)));
     // Rotation about y by `tilt`, then the mirror of y.
-    const Matrix4 tiltMirror{c, 0.0f, -s, 0.0f, 0.0f, -1.0f, 0.0f, 0.0f,
-                             s, 0.0f, c,  0.0f, 0.0f, 0.0f,  0.0f, 1.0f};
+    // clang-format off
+    const Matrix4 tiltMirror{c,    0.0f,  -s,   0.0f,  // one column per line
+                             0.0f, -1.0f, 0.0f, 0.0f,
+                             s,    0.0f,  c,    0.0f,
+                             0.0f, 0.0f,  0.0f, 1.0f};
+    // clang-format on
     return multiply(translateTurn(piece.x, -piece.y, piece.z, -piece.heading), tiltMirror);
 }
 
 Matrix4 modelMatrix(const ModelInstance& model) {
-    const Matrix4 scale{static_cast<float>(model.scaleX),
-                        0.0f,
-                        0.0f,
-                        0.0f,
-                        0.0f,
-                        static_cast<float>(-model.scaleY),
-                        0.0f,
-                        0.0f,
-                        0.0f,
-                        0.0f,
-                        1.0f,
-                        0.0f,
-                        0.0f,
-                        0.0f,
-                        0.0f,
-                        1.0f};
+    const auto sx = static_cast<float>(model.scaleX), sy = static_cast<float>(-model.scaleY);
+    // clang-format off
+    const Matrix4 scale{sx,   0.0f, 0.0f, 0.0f,  // one column per line
+                        0.0f, sy,   0.0f, 0.0f,
+                        0.0f, 0.0f, 1.0f, 0.0f,
+                        0.0f, 0.0f, 0.0f, 1.0f};
+    // clang-format on
     return multiply(translateTurn(model.x, -model.y, model.z, -model.heading), scale);
 }
 
