@@ -1,5 +1,6 @@
 #include "view3d/frustum.h"
 
+#include <algorithm>
 #include <cmath>
 
 Frustum Frustum::fromMatrix(const std::array<double, 16>& clip) {
@@ -47,4 +48,32 @@ bool Frustum::outside(Vec3 min, Vec3 max) const {
         }
     }
     return false;
+}
+
+std::array<double, 16> clipMatrix(const std::array<double, 16>& projection,
+                                  const std::array<double, 16>& modelView) {
+    std::array<double, 16> clip{};
+    for (int c = 0; c < 4; ++c) {
+        for (int r = 0; r < 4; ++r) {
+            for (int k = 0; k < 4; ++k) {
+                clip[c * 4 + r] += projection[k * 4 + r] * modelView[c * 4 + k];
+            }
+        }
+    }
+    return clip;
+}
+
+Vec3 eyePosition(const std::array<double, 16>& m) {
+    // The eye is at -R^T t, R the rotation part and t the translation column.
+    auto component = [&](int i) {
+        return -(m[i * 4] * m[12] + m[i * 4 + 1] * m[13] + m[i * 4 + 2] * m[14]);
+    };
+    return {component(0), component(1), component(2)};
+}
+
+double distanceToBox(Vec3 p, Vec3 min, Vec3 max) {
+    const double dx = std::max({min.x - p.x, 0.0, p.x - max.x});
+    const double dy = std::max({min.y - p.y, 0.0, p.y - max.y});
+    const double dz = std::max({min.z - p.z, 0.0, p.z - max.z});
+    return std::hypot(dx, dy, dz);
 }

@@ -20,3 +20,11 @@ public:
 private:
     std::array<std::array<double, 4>, 6> m_planes{};  // a x + b y + c z + d >= 0 inside
 };
+
+/// projection x modelView, both column-major.
+std::array<double, 16> clipMatrix(const std::array<double, 16>& projection,
+                                  const std::array<double, 16>& modelView);
+/// Where the eye stands in the frame a model-view matrix (rotation and translation) maps from.
+Vec3 eyePosition(const std::array<double, 16>& modelView);
+/// Distance (mm) from p to the nearest point of the box; 0 inside.
+double distanceToBox(Vec3 p, Vec3 min, Vec3 max);

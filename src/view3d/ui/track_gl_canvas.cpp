@@ -103,9 +103,11 @@ void TrackGLCanvas::uploadScene() {
     uploadAll(m_scene.distantTrackMeshes, m_distantTrackGl);
     m_sleeperPitch.clear();
     m_meshRadius.clear();
+    m_finestPitch = 1e9;
     for (size_t i = 0; i < m_scene.trackMeshes.size(); ++i) {
         const PieceDef* def = m_catalog.byArticle(m_scene.trackArticles[i]);
         m_sleeperPitch.push_back(def != nullptr ? sleeperPitch(*def) : 13.0);
+        m_finestPitch = std::min(m_finestPitch, m_sleeperPitch.back());
         Vec3 lo, hi;
         m_scene.trackMeshes[i].bounds(lo, hi);
         m_meshRadius.push_back(
@@ -129,26 +131,8 @@ void TrackGLCanvas::uploadScene() {
 }
 
 void TrackGLCanvas::drawPieces(int viewportHeight) const {
-    // The eye in the 3D frame, from the model-view matrix: -R^T t.
-    const auto& m = m_modelView;
-    Vec3 eye;
-    double* e[3] = {&eye.x, &eye.y, &eye.z};
-    for (int i = 0; i < 3; ++i) {
-        *e[i] = -(m[i * 4] * m[12] + m[i * 4 + 1] * m[13] + m[i * 4 + 2] * m[14]);
-    }
-    double finest = 1e9;
-    for (double pitch : m_sleeperPitch) {
-        finest = std::min(finest, pitch);
-    }
-    std::array<double, 16> clip{};
-    for (int c = 0; c < 4; ++c) {
-        for (int r = 0; r < 4; ++r) {
-            for (int k = 0; k < 4; ++k) {
-                clip[c * 4 + r] += m_projection[k * 4 + r] * m_modelView[c * 4 + k];
-            }
-        }
-    }
-    const Frustum frustum = Frustum::fromMatrix(clip);
+    const Vec3 eye = eyePosition(m_modelView);
+    const Frustum frustum = Frustum::fromMatrix(clipMatrix(m_projection, m_modelView));
     // A tile out of sight is passed over and one wholly far away is one draw; a nearer one draws
     // each piece in sight, near or distant.
     std::vector<std::vector<const PieceInstance*>> near(m_trackGl.size()), far(m_trackGl.size());
@@ -157,10 +141,7 @@ void TrackGLCanvas::drawPieces(int viewportHeight) const {
         if (frustum.outside(tile.min, tile.max)) {
             continue;
         }
-        const double dx = std::max({tile.min.x - eye.x, 0.0, eye.x - tile.max.x});
-        const double dy = std::max({tile.min.y - eye.y, 0.0, eye.y - tile.max.y});
-        const double dz = std::max({tile.min.z - eye.z, 0.0, eye.z - tile.max.z});
-        if (drawnFromAfar(std::hypot(dx, dy, dz), finest, viewportHeight)) {
+        if (drawnFromAfar(distanceToBox(eye, tile.min, tile.max), m_finestPitch, viewportHeight)) {
             m_tileGl[t].draw();
             continue;
         }
@@ -171,8 +152,8 @@ void TrackGLCanvas::drawPieces(int viewportHeight) const {
                 continue;
             }
             const double d = std::hypot(p.x - eye.x, -p.y - eye.y, p.z - eye.z);
-            (drawnFromAfar(d, m_sleeperPitch[mesh], viewportHeight) ? far : near)[mesh].push_back(
-                &p);
+            auto& lists = drawnFromAfar(d, m_sleeperPitch[mesh], viewportHeight) ? far : near;
+            lists[mesh].push_back(&p);
         }
     }
     // One binding per article and level of detail, then every instance under its own matrix.

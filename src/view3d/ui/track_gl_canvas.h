@@ -58,6 +58,7 @@ private:
     std::vector<GlMesh> m_distantTrackGl;
     std::vector<double> m_sleeperPitch;  // per track mesh, mm
     std::vector<double> m_meshRadius;    // per track mesh: reach from the piece's origin, mm
+    double m_finestPitch = 1e9;          // smallest sleeper pitch in the scene, mm
     std::vector<GlMesh> m_tileGl;        // per scene tile, its merged distant meshes
     std::vector<GlMesh> m_modelGl;
     GlMesh m_baseboardGl, m_structuresGl, m_opaqueGl, m_translucentGl, m_terrainGl;

@@ -98,3 +98,15 @@ TEST(Frustum, BoxesAndSpheresOutsideThePlanesArePassedOver) {
     EXPECT_TRUE(f.outside(Vec3{0, 0, 0}, Vec3{8.9, 1, 1}));
     EXPECT_TRUE(f.outside(Vec3{9, 0, 1.5}, Vec3{11, 1, 3}));
 }
+
+TEST(Frustum, EyeAndDistancesComeFromTheMatrices) {
+    // Model-view of a camera at (100, 0, 0) looking along -z: a plain translation by -100 in x.
+    const std::array<double, 16> mv{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, -100, 0, 0, 1};
+    const Vec3 eye = eyePosition(mv);
+    EXPECT_DOUBLE_EQ(eye.x, 100.0);
+    EXPECT_DOUBLE_EQ(eye.y, 0.0);
+    const std::array<double, 16> scale2{2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1};
+    EXPECT_DOUBLE_EQ(clipMatrix(scale2, mv)[12], -200.0);
+    EXPECT_DOUBLE_EQ(distanceToBox({0, 0, 0}, {3, -1, 4}, {5, 1, 9}), 5.0);
+    EXPECT_DOUBLE_EQ(distanceToBox({4, 0, 5}, {3, -1, 4}, {5, 1, 9}), 0.0);
+}
