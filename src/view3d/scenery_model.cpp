@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "view3d/scene_parts.h"
+#include "view3d/triangulate.h"
 
 namespace {
 
@@ -46,6 +47,35 @@ bool overlaps(const ShapeBounds& a, const ShapeBounds& b) {
     return a.min.x < b.max.x && b.min.x < a.max.x && a.min.y < b.max.y && b.min.y < a.max.y;
 }
 
+bool within(const ShapeBounds& inner, const ShapeBounds& outer) {
+    return inner.min.x >= outer.min.x && inner.max.x <= outer.max.x && inner.min.y >= outer.min.y &&
+           inner.max.y <= outer.max.y;
+}
+
+// A tall, slender primitive (a tree crown, a mast) narrows towards its top: the footprint from
+// z0 rises to the same outline shrunk to `topScale` about its centre at z1.
+void addTapered(Mesh& m, const std::vector<Vec2>& pts, double z0, double z1, double topScale,
+                Colour top, Colour sides) {
+    Vec2 c;
+    for (const Vec2& p : pts) {
+        c = {c.x + p.x / pts.size(), c.y + p.y / pts.size()};
+    }
+    std::vector<Vec2> upper;
+    for (const Vec2& p : pts) {
+        upper.push_back({c.x + (p.x - c.x) * topScale, c.y + (p.y - c.y) * topScale});
+    }
+    const bool ccw = signedArea(pts) >= 0.0;
+    for (size_t i = 0; i < pts.size(); ++i) {
+        size_t a = i, b = (i + 1) % pts.size();
+        if (!ccw) {
+            std::swap(a, b);
+        }
+        m.addQuad({pts[a].x, pts[a].y, z0}, {pts[b].x, pts[b].y, z0}, {upper[b].x, upper[b].y, z1},
+                  {upper[a].x, upper[a].y, z1}, sides);
+    }
+    addCap(m, upper, z1, top);
+}
+
 }  // namespace
 
 Mesh buildSceneryModel(const SceneryDef& def) {
@@ -55,6 +85,16 @@ Mesh buildSceneryModel(const SceneryDef& def) {
     for (size_t i = 0; i < def.shapes.size(); ++i) {
         const SceneryShape& s = def.shapes[i];
         boxes.push_back(shapeBounds(s));
+        // Detail drawn inside an earlier primitive of the same height (lobes of a crown, the
+        // rings of a conifer) is paint on its top in the plan; raised, it would only fight it.
+        bool detail = false;
+        for (size_t j = 0; j < i && !detail; ++j) {
+            detail = def.shapes[j].height == s.height && s.height > 0.0 &&
+                     within(boxes[i], boxes[j]) && def.shapes[j].fill.a != 0;
+        }
+        if (detail) {
+            continue;
+        }
         double base = 0.0;
         for (size_t j = 0; j < i; ++j) {
             const double below = def.shapes[j].height;
@@ -81,7 +121,15 @@ Mesh buildSceneryModel(const SceneryDef& def) {
         if (pts.size() < 3) {
             continue;
         }
-        if (filled) {
+        const ShapeBounds& box = boxes[i];
+        const double slender = std::min(box.max.x - box.min.x, box.max.y - box.min.y);
+        // Ellipses and many-pointed outlines (crowns, masts) taper; roof faces and walls do not.
+        const bool rounded = s.kind == SceneryShapeKind::Ellipse ||
+                             (s.kind == SceneryShapeKind::Polygon && s.points.size() >= 12);
+        if (filled && rounded && top - base > 1.2 * slender) {
+            const Colour c = toColour(s.fill);
+            addTapered(m, pts, base, top, 0.3, c, c.scaled(0.85f));
+        } else if (filled) {
             const Colour c = toColour(s.fill);
             addPrism(m, pts, base, top, c, penned ? toColour(s.outline) : c.scaled(0.8f));
         } else if (penned) {
