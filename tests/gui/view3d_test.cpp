@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <wx/app.h>
+#include <wx/uiaction.h>
 
 #include "edit/edit.h"
 #include "gui_support.h"
@@ -109,4 +110,37 @@ TEST(View3DWindow, EveryCommitRebuildsTheScene) {
     // The closed window no longer observes: a commit now reaches nobody and must not crash.
     Edit edit(editor);
     edit.changeSetup().baseboard.vertices.clear();
+}
+
+TEST(View3DWindow, MouseAndKeysDriveTheCamera) {
+    Layout layout = boardWithStraight();
+    LayoutEditor editor(layout);
+    View3DFrame* frame = openAndWait(editor);
+    TrackGLCanvas& canvas = *frame->canvas();
+    const Camera3D& cam = canvas.camera();
+    wxUIActionSimulator sim;
+    const wxPoint middle = canvas.ClientToScreen(wxPoint(300, 300));
+    sim.MouseMove(middle);
+    wxTheApp->Yield(true);
+
+    sim.MouseDown(wxMOUSE_BTN_RIGHT);
+    sim.MouseMove(middle + wxPoint(60, 0));
+    EXPECT_TRUE(waitFor([&] { return cam.panX != 0.0f || cam.panY != 0.0f; })) << "right drag pans";
+    sim.MouseUp(wxMOUSE_BTN_RIGHT);
+    EXPECT_TRUE(waitFor([&] { return !cam.panning(); }));
+    EXPECT_FLOAT_EQ(cam.elevation, 35.0f);
+
+    sim.MouseDown(wxMOUSE_BTN_LEFT);
+    sim.MouseMove(middle + wxPoint(100, 40));
+    EXPECT_TRUE(waitFor([&] { return cam.azimuth == 50.0f; })) << "left drag rotates by dx / 2";
+    EXPECT_FLOAT_EQ(cam.elevation, 55.0f);
+    sim.MouseUp(wxMOUSE_BTN_LEFT);
+    EXPECT_TRUE(waitFor([&] { return !cam.rotating(); }));
+
+    const float before = cam.distance;
+    canvas.SetFocus();
+    sim.Char('r');
+    EXPECT_TRUE(waitFor([&] { return cam.azimuth == 30.0f && cam.panX == 0.0f; })) << "R resets";
+    EXPECT_FLOAT_EQ(cam.distance, before);
+    closeAndWait(frame);
 }
