@@ -151,6 +151,7 @@ Matrix4 translateTurn(double x, double y, double z, double turnDeg) {
 void Scene::clear() {
     baseboard.clear();
     trackMeshes.clear();
+    reducedTrackMeshes.clear();
     distantTrackMeshes.clear();
     trackArticles.clear();
     pieces.clear();
@@ -183,7 +184,8 @@ int trackMeshIndex(Scene& scene, const PieceDef& def) {
         }
     }
     scene.trackMeshes.push_back(buildTrackMesh(def));
-    scene.distantTrackMeshes.push_back(buildDistantTrackMesh(def));
+    scene.reducedTrackMeshes.push_back(buildTrackMesh(def, TrackDetail::Reduced));
+    scene.distantTrackMeshes.push_back(buildTrackMesh(def, TrackDetail::Distant));
     scene.trackArticles.push_back(def.article);
     return static_cast<int>(scene.trackMeshes.size()) - 1;
 }
@@ -201,11 +203,13 @@ void buildScene(const Layout& layout, const TrackCatalog& catalog, const Scenery
     addTunnelMounds(layout, catalog, scene);
 }
 
-bool drawnFromAfar(double eyeDistance, double sleeperPitchMm, int viewportHeight) {
-    constexpr double kLeastSleeperPixels = 4.0;
+TrackDetail trackDetail(double eyeDistance, double sleeperPitchMm, int viewportHeight) {
     const double pixelsPerMm =
         viewportHeight / (2.0 * std::max(eyeDistance, 1.0) * std::tan(degToRad(20.0)));
-    return sleeperPitchMm * pixelsPerMm < kLeastSleeperPixels;
+    const double pixels = sleeperPitchMm * pixelsPerMm;
+    return pixels < 4.0    ? TrackDetail::Distant
+           : pixels < 12.0 ? TrackDetail::Reduced
+                           : TrackDetail::Full;
 }
 
 Matrix4 pieceMatrix(const PieceInstance& piece) {

@@ -17,6 +17,7 @@
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
 #include "view3d/mesh.h"
+#include "view3d/track_mesh.h"
 
 /// A placed track piece (or helix turn piece) as drawn: the cached mesh it uses and its pose.
 struct PieceInstance {
@@ -61,7 +62,8 @@ inline constexpr double kTrackTileSize = 1000.0;
 struct Scene {
     Mesh baseboard;
     std::vector<Mesh> trackMeshes;           ///< one per article in use
-    std::vector<Mesh> distantTrackMeshes;    ///< the same articles as seen from far away
+    std::vector<Mesh> reducedTrackMeshes;    ///< the same articles in the middle distance
+    std::vector<Mesh> distantTrackMeshes;    ///< and from far away
     std::vector<std::string> trackArticles;  ///< article of each track mesh
     std::vector<PieceInstance> pieces;
     std::vector<Mesh> modelMeshes;  ///< one per scenery key in use
@@ -78,10 +80,10 @@ struct Scene {
     void clear();
 };
 
-/// Whether a piece this far from the eye (mm) is drawn with its distant mesh: when its sleepers
-/// would lie less than 4 pixels apart in a view `viewportHeight` pixels high with a 40 degree
-/// vertical field of view.
-bool drawnFromAfar(double eyeDistance, double sleeperPitchMm, int viewportHeight);
+/// The detail a piece this far from the eye (mm) is drawn with, in a view `viewportHeight` pixels
+/// high with a 40 degree vertical field of view: distant when its sleepers would lie less than 4
+/// pixels apart, reduced below 12 pixels, else full.
+TrackDetail trackDetail(double eyeDistance, double sleeperPitchMm, int viewportHeight);
 
 /// Rebuilds `scene` from the layout.
 void buildScene(const Layout& layout, const TrackCatalog& catalog, const SceneryCatalog& scenery,

@@ -23,6 +23,8 @@ constexpr Colour kStone{0.66f, 0.60f, 0.52f};
 constexpr Colour kConcrete{0.62f, 0.60f, 0.56f};
 constexpr Colour kPitFloor{0.28f, 0.26f, 0.24f};
 constexpr Colour kAccessory{0.35f, 0.35f, 0.38f};
+// A rail's top and its rusty side seen together from the middle distance.
+constexpr Colour kReducedRailColour{0.58f, 0.53f, 0.50f};
 // What bed, sleepers and rails blend into when they are too small to tell apart: their colours
 // weighted by the share of the band each covers from above (73, 21 and 6 per cent).
 constexpr Colour kDistantTrackColour{0.53f, 0.51f, 0.53f};
@@ -59,51 +61,6 @@ std::vector<Sample> samplePath(const RouteSegment* segs, int count, bool coarse 
     return out;
 }
 
-// A strip `offset` mm to the right of the centre line, `width` wide, from z0 to its top at z1:
-// the top face and both side walls (rails, the bed, parapets).
-void sweepStrip(Mesh& m, const std::vector<Sample>& line, double offset, double width, double z0,
-                double z1, Colour top, Colour sides, bool endCaps) {
-    for (size_t i = 0; i + 1 < line.size(); ++i) {
-        const Vec2 l0 = rightOf(line[i], offset - width / 2),
-                   l1 = rightOf(line[i + 1], offset - width / 2);
-        const Vec2 r0 = rightOf(line[i], offset + width / 2),
-                   r1 = rightOf(line[i + 1], offset + width / 2);
-        m.addQuad({l0.x, l0.y, z1}, {l1.x, l1.y, z1}, {r1.x, r1.y, z1}, {r0.x, r0.y, z1}, top);
-        m.addQuad({l1.x, l1.y, z0}, {l0.x, l0.y, z0}, {l0.x, l0.y, z1}, {l1.x, l1.y, z1}, sides);
-        m.addQuad({r0.x, r0.y, z0}, {r1.x, r1.y, z0}, {r1.x, r1.y, z1}, {r0.x, r0.y, z1}, sides);
-    }
-    if (endCaps && line.size() >= 2) {
-        for (const Sample* q : {&line.front(), &line.back()}) {
-            const Vec2 l = rightOf(*q, offset - width / 2), r = rightOf(*q, offset + width / 2);
-            m.addQuad({l.x, l.y, z0}, {r.x, r.y, z0}, {r.x, r.y, z1}, {l.x, l.y, z1}, sides);
-        }
-    }
-}
-
-void sweepTrack(Mesh& m, const std::vector<Sample>& line, double halfWidth, double gauge2,
-                double k) {
-    sweepStrip(m, line, 0.0, 2.0 * halfWidth, kBedBottom * k, kBedTop * k, kBedTopColour,
-               kBedSideColour, true);
-    const double length = line.empty() ? 0.0 : line.back().s;
-    size_t at = 0;
-    for (double s = kSleeperPitch * k / 2.0; s < length; s += kSleeperPitch * k) {
-        while (at + 2 < line.size() && line[at + 1].s < s) {
-            ++at;
-        }
-        const Sample& a = line[at];
-        const Sample& b = line[at + 1];
-        const double t = b.s > a.s ? std::clamp((s - a.s) / (b.s - a.s), 0.0, 1.0) : 0.0;
-        const Vec2 c{a.p.x + (b.p.x - a.p.x) * t, a.p.y + (b.p.y - a.p.y) * t};
-        const double h = a.heading + std::remainder(b.heading - a.heading, 360.0) * t;
-        addTurnedBox(m, c, h, kSleeperWidth * k, kSleeperLength * k, kBedTop * k, kSleeperTop * k,
-                     kSleeperColour, kSleeperColour.scaled(0.8f));
-    }
-    for (double side : {-gauge2, gauge2}) {
-        sweepStrip(m, line, side, kRailWidth * k, kSleeperTop * k, kRailTop * k, kRailColour,
-                   kRailSideColour, true);
-    }
-}
-
 // A flat ribbon facing up from `left` to `right` mm right of the centre line at height z, two
 // shared vertices per sample.
 void ribbon(Mesh& m, const std::vector<Sample>& line, double left, double right, double z,
@@ -118,6 +75,88 @@ void ribbon(Mesh& m, const std::vector<Sample>& line, double left, double right,
         const uint32_t v = base + 2 * i;
         m.addTriangle(v, v + 2, v + 3);
         m.addTriangle(v, v + 3, v + 1);
+    }
+}
+
+// An upright ribbon `offset` mm right of the centre line from z0 to z1, facing right (side 1)
+// or left (side -1); normals follow a curve smoothly.
+void wall(Mesh& m, const std::vector<Sample>& line, double offset, double z0, double z1,
+          double side, Colour colour) {
+    const auto base = static_cast<uint32_t>(m.vertexCount());
+    for (const Sample& q : line) {
+        const Vec2 a = rightOf(q, offset);
+        const double r = degToRad(q.heading);
+        const Vec3 n{-std::sin(r) * side, std::cos(r) * side, 0.0};
+        m.addVertex({a.x, a.y, z0}, n, colour);
+        m.addVertex({a.x, a.y, z1}, n, colour);
+    }
+    for (uint32_t i = 0; i + 1 < line.size(); ++i) {
+        const uint32_t v = base + 2 * i;
+        m.addTriangle(v, v + 2, v + 3);
+        m.addTriangle(v, v + 3, v + 1);
+    }
+}
+
+// A strip `offset` mm to the right of the centre line, `width` wide, from z0 to its top at z1:
+// the top face, both side walls and the end faces (rails, the bed, parapets).
+void sweepStrip(Mesh& m, const std::vector<Sample>& line, double offset, double width, double z0,
+                double z1, Colour top, Colour sides) {
+    const double left = offset - width / 2, right = offset + width / 2;
+    ribbon(m, line, left, right, z1, top);
+    wall(m, line, left, z0, z1, -1.0, sides);
+    wall(m, line, right, z0, z1, 1.0, sides);
+    if (line.size() >= 2) {
+        for (const Sample* q : {&line.front(), &line.back()}) {
+            const Vec2 l = rightOf(*q, left), r = rightOf(*q, right);
+            m.addQuad({l.x, l.y, z0}, {r.x, r.y, z0}, {r.x, r.y, z1}, {l.x, l.y, z1}, sides);
+        }
+    }
+}
+
+// Point and direction of a route at distance s from its start.
+Sample sampleAt(const std::vector<Sample>& line, double s, size_t& at) {
+    while (at + 2 < line.size() && line[at + 1].s < s) {
+        ++at;
+    }
+    const Sample& a = line[at];
+    const Sample& b = line[at + 1];
+    const double t = b.s > a.s ? std::clamp((s - a.s) / (b.s - a.s), 0.0, 1.0) : 0.0;
+    return {{a.p.x + (b.p.x - a.p.x) * t, a.p.y + (b.p.y - a.p.y) * t},
+            a.heading + std::remainder(b.heading - a.heading, 360.0) * t,
+            s};
+}
+
+// Bed, sleepers and rails along one route. The reduced form, for pieces in the middle distance,
+// keeps only the tops of sleepers and rails.
+void sweepTrack(Mesh& m, const std::vector<Sample>& line, double halfWidth, double gauge2, double k,
+                bool reduced) {
+    sweepStrip(m, line, 0.0, 2.0 * halfWidth, kBedBottom * k, kBedTop * k, kBedTopColour,
+               kBedSideColour);
+    const double length = line.empty() ? 0.0 : line.back().s;
+    size_t at = 0;
+    for (double s = kSleeperPitch * k / 2.0; s < length; s += kSleeperPitch * k) {
+        const Sample c = sampleAt(line, s, at);
+        if (!reduced) {
+            addTurnedBox(m, c.p, c.heading, kSleeperWidth * k, kSleeperLength * k, kBedTop * k,
+                         kSleeperTop * k, kSleeperColour, kSleeperColour.scaled(0.8f));
+            continue;
+        }
+        // Only the top, widened and darkened by the side faces it stands for.
+        const double r = degToRad(c.heading), w = 0.7 * kSleeperWidth * k, z = kSleeperTop * k;
+        const Vec2 d{std::cos(r) * w, std::sin(r) * w};
+        const Vec2 l = rightOf(c, -kSleeperLength * k / 2), e = rightOf(c, kSleeperLength * k / 2);
+        m.addQuad({l.x - d.x, l.y - d.y, z}, {l.x + d.x, l.y + d.y, z}, {e.x + d.x, e.y + d.y, z},
+                  {e.x - d.x, e.y - d.y, z}, kSleeperColour.scaled(0.8f));
+    }
+    for (double side : {-gauge2, gauge2}) {
+        if (reduced) {
+            // One and a half rail widths: the top with the side that shows from an angle.
+            ribbon(m, line, side - 0.75 * kRailWidth * k, side + 0.75 * kRailWidth * k,
+                   kRailTop * k, kReducedRailColour);
+        } else {
+            sweepStrip(m, line, side, kRailWidth * k, kSleeperTop * k, kRailTop * k, kRailColour,
+                       kRailSideColour);
+        }
     }
 }
 
@@ -137,11 +176,10 @@ void addTurntable(Mesh& m, const PieceShape& shape, double halfWidth, double gau
     }
     const std::vector<Sample> deck{{shape.bridgeFrom, 0.0, 0.0},
                                    {shape.bridgeTo, 0.0, shape.bridgeTo.x - shape.bridgeFrom.x}};
-    sweepStrip(m, deck, 0.0, 2.0 * halfWidth, -4.0 * k, kBedTop * k, kSteel, kSteel.scaled(0.8f),
-               true);
+    sweepStrip(m, deck, 0.0, 2.0 * halfWidth, -4.0 * k, kBedTop * k, kSteel, kSteel.scaled(0.8f));
     for (double side : {-gauge2, gauge2}) {
         sweepStrip(m, deck, side, kRailWidth * k, kBedTop * k, kRailTop * k, kRailColour,
-                   kRailSideColour, true);
+                   kRailSideColour);
     }
 }
 
@@ -211,17 +249,8 @@ bool oneOf(std::string_view article, std::initializer_list<std::string_view> lis
     return std::find(list.begin(), list.end(), article) != list.end();
 }
 
-}  // namespace
-
-double sleeperPitch(const PieceDef& def) {
-    return kSleeperPitch * trackHalfWidth(def.system) / kCTrackHalfWidth;
-}
-
-Mesh buildDistantTrackMesh(const PieceDef& def) {
-    const PieceShape& shape = pieceShape(def);
-    if (shape.turntable || def.kind == PieceKind::BufferStop || def.isBridge) {
-        return buildTrackMesh(def);
-    }
+// The distant form: one band in the blended colour along every route.
+Mesh distantTrackMesh(const PieceDef& def, const PieceShape& shape) {
     Mesh m;
     const double halfWidth = trackHalfWidth(def.system);
     const double k = halfWidth / kCTrackHalfWidth;
@@ -234,6 +263,12 @@ Mesh buildDistantTrackMesh(const PieceDef& def) {
         addPrism(m, box, kBedBottom * k, 12.0 * k, kAccessory, kAccessory.scaled(0.8f));
     }
     return m;
+}
+
+}  // namespace
+
+double sleeperPitch(const PieceDef& def) {
+    return kSleeperPitch * trackHalfWidth(def.system) / kCTrackHalfWidth;
 }
 
 BridgeStructure bridgeStructure(const PieceDef& def) {
@@ -250,9 +285,16 @@ BridgeStructure bridgeStructure(const PieceDef& def) {
     return def.article == "8976" ? BridgeStructure::ArchOnly : BridgeStructure::WallsAndArch;
 }
 
-Mesh buildTrackMesh(const PieceDef& def) {
+Mesh buildTrackMesh(const PieceDef& def, TrackDetail detail) {
     Mesh m;
     const PieceShape& shape = pieceShape(def);
+    // Turntables, buffer stops and bridges are few; they keep every detail at any distance.
+    if (shape.turntable || def.kind == PieceKind::BufferStop || def.isBridge) {
+        detail = TrackDetail::Full;
+    }
+    if (detail == TrackDetail::Distant) {
+        return distantTrackMesh(def, shape);
+    }
     const double halfWidth = trackHalfWidth(def.system);
     const double gauge2 = railHalfGauge(def.system);
     const double k = halfWidth / kCTrackHalfWidth;
@@ -265,7 +307,7 @@ Mesh buildTrackMesh(const PieceDef& def) {
         const RoutePath& path = shape.paths[i];
         std::vector<Sample> line =
             samplePath(shape.pathSegments(static_cast<int>(i)), path.segmentCount);
-        sweepTrack(m, line, halfWidth, gauge2, k);
+        sweepTrack(m, line, halfWidth, gauge2, k, detail == TrackDetail::Reduced);
         if (i == 0) {
             main = std::move(line);
         }
@@ -283,7 +325,7 @@ Mesh buildTrackMesh(const PieceDef& def) {
     if (structure == BridgeStructure::SideWalls || structure == BridgeStructure::WallsAndArch) {
         for (double side : {-halfWidth - 1.5 * k, halfWidth + 1.5 * k}) {
             sweepStrip(m, main, side, 3.0 * k, kBedBottom * k, 12.0 * k, kConcrete,
-                       kConcrete.scaled(0.85f), true);
+                       kConcrete.scaled(0.85f));
         }
     }
     if (structure == BridgeStructure::WallsAndArch || structure == BridgeStructure::ArchOnly) {

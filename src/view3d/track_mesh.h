@@ -28,15 +28,15 @@ enum class BridgeStructure { None, Truss, SideWalls, WallsAndArch, ArchOnly };
 /// The structure of a bridge article; None for a piece without the bridge flag.
 BridgeStructure bridgeStructure(const PieceDef& def);
 
+/// How much of a piece is built: everything; for the middle distance the bed with the tops of
+/// sleepers and rails; from far away, where sleepers and rails melt into the bed, one band at rail
+/// height in their blended colour with only as many samples as curves need. Turntables, buffer
+/// stops and bridges are always built whole. Every form has the same footprint.
+enum class TrackDetail { Full, Reduced, Distant };
+
 /// The piece's mesh (RGB): bed, sleepers and rails along every route (a turntable as its pit and
 /// deck), the stop block of a buffer stop, accessory boxes, and a bridge's structure.
-Mesh buildTrackMesh(const PieceDef& def);
-
-/// The piece as it is drawn from far away, where sleepers and rails melt into the bed: one band
-/// at rail height along every route in the blended colour of bed, sleepers and rails, with
-/// shared vertices and only as many samples as the route's curvature needs (a turntable, buffer
-/// stop or bridge keeps its full mesh). Same footprint as the full mesh.
-Mesh buildDistantTrackMesh(const PieceDef& def);
+Mesh buildTrackMesh(const PieceDef& def, TrackDetail detail = TrackDetail::Full);
 
 /// Sleeper pitch (mm) of the system's track, the detail the distant mesh leaves out.
 double sleeperPitch(const PieceDef& def);

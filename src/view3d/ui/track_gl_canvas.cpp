@@ -9,7 +9,6 @@
 #include <cmath>
 
 #include "view3d/frustum.h"
-#include "view3d/track_mesh.h"
 
 namespace {
 
@@ -80,7 +79,7 @@ TrackGLCanvas::~TrackGLCanvas() {
         ReleaseMouse();
     }
     // The context goes with the canvas and takes its buffers along.
-    for (auto* list : {&m_trackGl, &m_distantTrackGl, &m_modelGl, &m_tileGl}) {
+    for (auto* list : {&m_trackGl, &m_reducedTrackGl, &m_distantTrackGl, &m_modelGl, &m_tileGl}) {
         for (GlMesh& m : *list) {
             m.forget();
         }
@@ -100,6 +99,7 @@ void TrackGLCanvas::rebuild(const ::Layout& layout) {
 
 void TrackGLCanvas::uploadScene() {
     uploadAll(m_scene.trackMeshes, m_trackGl);
+    uploadAll(m_scene.reducedTrackMeshes, m_reducedTrackGl);
     uploadAll(m_scene.distantTrackMeshes, m_distantTrackGl);
     m_sleeperPitch.clear();
     m_meshRadius.clear();
@@ -135,13 +135,18 @@ void TrackGLCanvas::drawPieces(int viewportHeight) const {
     const Frustum frustum = Frustum::fromMatrix(clipMatrix(m_projection, m_modelView));
     // A tile out of sight is passed over and one wholly far away is one draw; a nearer one draws
     // each piece in sight, near or distant.
-    std::vector<std::vector<const PieceInstance*>> near(m_trackGl.size()), far(m_trackGl.size());
+    // Instances to draw per level of detail and track mesh.
+    std::array<std::vector<std::vector<const PieceInstance*>>, 3> lists;
+    for (auto& list : lists) {
+        list.resize(m_trackGl.size());
+    }
     for (size_t t = 0; t < m_scene.tiles.size(); ++t) {
         const TrackTile& tile = m_scene.tiles[t];
         if (frustum.outside(tile.min, tile.max)) {
             continue;
         }
-        if (drawnFromAfar(distanceToBox(eye, tile.min, tile.max), m_finestPitch, viewportHeight)) {
+        if (trackDetail(distanceToBox(eye, tile.min, tile.max), m_finestPitch, viewportHeight) ==
+            TrackDetail::Distant) {
             m_tileGl[t].draw();
             continue;
         }
@@ -152,14 +157,15 @@ void TrackGLCanvas::drawPieces(int viewportHeight) const {
                 continue;
             }
             const double d = std::hypot(p.x - eye.x, -p.y - eye.y, p.z - eye.z);
-            auto& lists = drawnFromAfar(d, m_sleeperPitch[mesh], viewportHeight) ? far : near;
-            lists[mesh].push_back(&p);
+            const TrackDetail detail = trackDetail(d, m_sleeperPitch[mesh], viewportHeight);
+            lists[static_cast<size_t>(detail)][mesh].push_back(&p);
         }
     }
     // One binding per article and level of detail, then every instance under its own matrix.
     for (size_t mesh = 0; mesh < m_trackGl.size(); ++mesh) {
-        for (const auto& [gl, list] : {std::pair{&m_trackGl[mesh], &near[mesh]},
-                                       std::pair{&m_distantTrackGl[mesh], &far[mesh]}}) {
+        for (const auto& [gl, list] : {std::pair{&m_trackGl[mesh], &lists[0][mesh]},
+                                       std::pair{&m_reducedTrackGl[mesh], &lists[1][mesh]},
+                                       std::pair{&m_distantTrackGl[mesh], &lists[2][mesh]}}) {
             if (list->empty() || gl->empty()) {
                 continue;
             }

@@ -55,6 +55,7 @@ private:
     // The scene's meshes in GL buffers, uploaded on the first frame after a rebuild.
     bool m_uploaded = false;
     std::vector<GlMesh> m_trackGl;
+    std::vector<GlMesh> m_reducedTrackGl;
     std::vector<GlMesh> m_distantTrackGl;
     std::vector<double> m_sleeperPitch;  // per track mesh, mm
     std::vector<double> m_meshRadius;    // per track mesh: reach from the piece's origin, mm

@@ -64,11 +64,13 @@ TEST(Scene, OneCachedMeshPerArticleInUse) {
     EXPECT_EQ(scene.tiles.size(), 9u);
 }
 
-TEST(Scene, PiecesAreDrawnFromAfarWhenSleepersMerge) {
-    // 1000 px high at 40 degrees: 13 mm sleepers are 4 px apart at about 4.46 m.
-    EXPECT_FALSE(drawnFromAfar(4400.0, 13.0, 1000));
-    EXPECT_TRUE(drawnFromAfar(4500.0, 13.0, 1000));
-    EXPECT_FALSE(drawnFromAfar(4500.0, 13.0, 2000)) << "a taller view shows more";
+TEST(Scene, DetailFollowsTheSleepersOnScreen) {
+    // 1000 px high at 40 degrees: 13 mm sleepers are 12 px apart at about 1.49 m, 4 px at 4.46 m.
+    EXPECT_EQ(trackDetail(1400.0, 13.0, 1000), TrackDetail::Full);
+    EXPECT_EQ(trackDetail(1500.0, 13.0, 1000), TrackDetail::Reduced);
+    EXPECT_EQ(trackDetail(4400.0, 13.0, 1000), TrackDetail::Reduced);
+    EXPECT_EQ(trackDetail(4500.0, 13.0, 1000), TrackDetail::Distant);
+    EXPECT_EQ(trackDetail(4500.0, 13.0, 2000), TrackDetail::Reduced) << "a taller view shows more";
 }
 
 TEST(Scene, BridgeEndsStandOnPiersDownToTheGround) {

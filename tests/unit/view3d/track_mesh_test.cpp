@@ -40,9 +40,9 @@ bool hasVertexNear(const Mesh& m, double x, double y, double z, double tol) {
 
 TEST(TrackMesh, StraightHasBedSleepersAndRailsOverItsLength) {
     const Mesh m = buildTrackMesh(def("24188"));
-    // 188.3 mm in 10 steps: the bed and each rail are 10 quads of top and two walls plus two end
-    // caps (128 vertices each); 14 sleepers (6.5 mm, then every 13 mm) of five quads.
-    EXPECT_EQ(m.vertexCount(), 128u * 3 + 14u * 20);
+    // 188.3 mm in 10 steps: the bed and each rail are a top and two walls of 11 vertex pairs
+    // plus two end faces (74 vertices each); 14 sleepers (6.5 mm, then every 13 mm) of five quads.
+    EXPECT_EQ(m.vertexCount(), 74u * 3 + 14u * 20);
     EXPECT_EQ(m.triangleCount() * 3, m.indices.size());
     const Box b = boundsOf(m);
     EXPECT_NEAR(b.min.x, 0.0, 1e-4);
@@ -56,8 +56,8 @@ TEST(TrackMesh, StraightHasBedSleepersAndRailsOverItsLength) {
 
 TEST(TrackMesh, CurveFollowsItsArc) {
     const Mesh m = buildTrackMesh(def("24130"));  // R 360, 30 degrees, bending right
-    // 12 steps of 2.5 degrees: bed and rails 12 quads of three faces plus caps, 14 sleepers.
-    EXPECT_EQ(m.vertexCount(), (12u * 12 + 8) * 3 + 14u * 20);
+    // 12 steps of 2.5 degrees: bed and rails three faces of 13 vertex pairs and two end faces.
+    EXPECT_EQ(m.vertexCount(), (13u * 6 + 8) * 3 + 14u * 20);
     const Box b = boundsOf(m);
     const double a = 30.0 * M_PI / 180.0;
     EXPECT_NEAR(b.max.x, (360 + 18.7) * std::sin(a), 0.01) << "outer edge at the far end";
@@ -98,18 +98,23 @@ TEST(TrackMesh, BufferStopAndBridgesGetTheirStructures) {
     EXPECT_LT(boundsOf(buildTrackMesh(def("74636"))).min.z, -60.0) << "arch under the deck";
 }
 
-TEST(TrackMesh, DistantMeshKeepsTheFootprintWithFewVertices) {
+TEST(TrackMesh, LesserDetailKeepsTheFootprintWithFewerVertices) {
     for (const char* article : {"24188", "24130", "24612"}) {
         const Mesh full = buildTrackMesh(def(article));
-        const Mesh distant = buildDistantTrackMesh(def(article));
-        const Box a = boundsOf(full), b = boundsOf(distant);
-        EXPECT_NEAR(a.min.x, b.min.x, 0.6) << article;
-        EXPECT_NEAR(a.max.x, b.max.x, 0.6) << article;
-        EXPECT_NEAR(a.min.y, b.min.y, 0.6) << article;
-        EXPECT_NEAR(a.max.y, b.max.y, 0.6) << article;
+        const Mesh reduced = buildTrackMesh(def(article), TrackDetail::Reduced);
+        const Mesh distant = buildTrackMesh(def(article), TrackDetail::Distant);
+        const Box a = boundsOf(full);
+        for (const Mesh* m : {&reduced, &distant}) {
+            const Box b = boundsOf(*m);
+            EXPECT_NEAR(a.min.x, b.min.x, 0.6) << article;
+            EXPECT_NEAR(a.max.x, b.max.x, 0.6) << article;
+            EXPECT_NEAR(a.min.y, b.min.y, 0.6) << article;
+            EXPECT_NEAR(a.max.y, b.max.y, 0.6) << article;
+        }
+        EXPECT_LT(reduced.vertexCount() * 2, full.vertexCount()) << article;
         EXPECT_LT(distant.vertexCount() * 10, full.vertexCount()) << article;
     }
-    EXPECT_EQ(buildDistantTrackMesh(def("74636")).vertexCount(),
+    EXPECT_EQ(buildTrackMesh(def("74636"), TrackDetail::Distant).vertexCount(),
               buildTrackMesh(def("74636")).vertexCount())
         << "bridges keep their structure from afar";
 }
