@@ -78,6 +78,42 @@ void addTapered(Mesh& m, const std::vector<Vec2>& pts, double z0, double z1, dou
 
 }  // namespace
 
+namespace {
+
+// Detail drawn inside an earlier primitive of the same height (lobes of a crown, the rings of a
+// conifer) is paint on its top in the plan; raised, it would only fight it for depth.
+bool paintedDetail(const SceneryDef& def, const std::vector<ShapeBounds>& boxes, size_t i) {
+    const SceneryShape& s = def.shapes[i];
+    for (size_t j = 0; j < i; ++j) {
+        if (def.shapes[j].height == s.height && s.height > 0.0 && within(boxes[i], boxes[j]) &&
+            def.shapes[j].fill.a != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Where primitive i starts: on the highest lower primitive drawn before it that it overlaps.
+double raisedBase(const SceneryDef& def, const std::vector<ShapeBounds>& boxes, size_t i) {
+    double base = 0.0;
+    for (size_t j = 0; j < i; ++j) {
+        const double below = def.shapes[j].height;
+        if (below < def.shapes[i].height && overlaps(boxes[j], boxes[i])) {
+            base = std::max(base, below);
+        }
+    }
+    return base;
+}
+
+void addLine(Mesh& m, const SceneryShape& s, Vec2 half, double base, double top) {
+    const Vec2 a{s.x - half.x, s.y - half.y}, b{s.w - half.x, s.h - half.y};
+    addTurnedBox(m, {(a.x + b.x) / 2, (a.y + b.y) / 2}, radToDeg(std::atan2(b.y - a.y, b.x - a.x)),
+                 std::hypot(b.x - a.x, b.y - a.y), std::max(1.0, 0.8 * s.width), base, top,
+                 toColour(s.outline), toColour(s.outline).scaled(0.8f));
+}
+
+}  // namespace
+
 Mesh buildSceneryModel(const SceneryDef& def) {
     Mesh m;
     const Vec2 half{def.width / 2.0, def.depth / 2.0};
@@ -85,35 +121,17 @@ Mesh buildSceneryModel(const SceneryDef& def) {
     for (size_t i = 0; i < def.shapes.size(); ++i) {
         const SceneryShape& s = def.shapes[i];
         boxes.push_back(shapeBounds(s));
-        // Detail drawn inside an earlier primitive of the same height (lobes of a crown, the
-        // rings of a conifer) is paint on its top in the plan; raised, it would only fight it.
-        bool detail = false;
-        for (size_t j = 0; j < i && !detail; ++j) {
-            detail = def.shapes[j].height == s.height && s.height > 0.0 &&
-                     within(boxes[i], boxes[j]) && def.shapes[j].fill.a != 0;
-        }
-        if (detail) {
+        if (paintedDetail(def, boxes, i)) {
             continue;
         }
-        double base = 0.0;
-        for (size_t j = 0; j < i; ++j) {
-            const double below = def.shapes[j].height;
-            if (below < s.height && overlaps(boxes[j], boxes[i])) {
-                base = std::max(base, below);
-            }
-        }
+        const double base = raisedBase(def, boxes, i);
         const double top = std::max(s.height, base + kFlatThickness);
         const bool filled =
             s.fill.a != 0 && s.kind != SceneryShapeKind::Ring && s.kind != SceneryShapeKind::Line;
         const bool penned = s.outline.a != 0 && s.width > 0;
         if (s.kind == SceneryShapeKind::Line) {
             if (penned) {
-                const Vec2 a{s.x - half.x, s.y - half.y}, b{s.w - half.x, s.h - half.y};
-                const double len = std::hypot(b.x - a.x, b.y - a.y);
-                addTurnedBox(m, {(a.x + b.x) / 2, (a.y + b.y) / 2},
-                             radToDeg(std::atan2(b.y - a.y, b.x - a.x)), len,
-                             std::max(1.0, 0.8 * s.width), base, top, toColour(s.outline),
-                             toColour(s.outline).scaled(0.8f));
+                addLine(m, s, half, base, top);
             }
             continue;
         }
@@ -126,11 +144,10 @@ Mesh buildSceneryModel(const SceneryDef& def) {
         // Ellipses and many-pointed outlines (crowns, masts) taper; roof faces and walls do not.
         const bool rounded = s.kind == SceneryShapeKind::Ellipse ||
                              (s.kind == SceneryShapeKind::Polygon && s.points.size() >= 12);
+        const Colour c = toColour(s.fill);
         if (filled && rounded && top - base > 1.2 * slender) {
-            const Colour c = toColour(s.fill);
             addTapered(m, pts, base, top, 0.3, c, c.scaled(0.85f));
         } else if (filled) {
-            const Colour c = toColour(s.fill);
             addPrism(m, pts, base, top, c, penned ? toColour(s.outline) : c.scaled(0.8f));
         } else if (penned) {
             addWalls(m, pts, base, top, toColour(s.outline));
