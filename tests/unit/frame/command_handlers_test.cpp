@@ -41,6 +41,7 @@ public:
     void exportPdf() override { calls.push_back("pdf"); }
     void editLayoutShape() override { calls.push_back("shape"); }
     void manageLevels() override { calls.push_back("levels"); }
+    void showView3D() override { calls.push_back("3d"); }
     void exitProgram() override { calls.push_back("exit"); }
     std::optional<RectangleSize> askRectangleSize() override { return rectangle; }
     void setViewSwitch(int id, bool checked) override {
