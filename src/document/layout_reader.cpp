@@ -8,6 +8,7 @@
 
 #include "catalog/track_catalog.h"
 #include "document/layout_repair.h"
+#include "document/utf8_text.h"
 #include "document/xml_text.h"
 
 using xml_text::AttrState;
@@ -29,12 +30,15 @@ struct ReadError {
     std::string text;
 };
 
-// Long values are cut in messages so that a hostile file cannot flood the message box.
+// Long values are cut in messages so that a hostile file cannot flood the message box; bytes
+// that are not UTF-8 are shown as Latin-1, so that the message itself is always valid text.
 std::string quoted(std::string_view value) {
     constexpr size_t kMax = 40;
+    const std::string text = utf8WithLatin1Fallback(value);
+    const std::string_view shown = utf8Prefix(text, kMax);
     std::string out = "\"";
-    out += value.substr(0, kMax);
-    if (value.size() > kMax)
+    out += shown;
+    if (shown.size() < text.size())
         out += "...";
     out += '"';
     return out;
@@ -119,7 +123,9 @@ public:
         const auto raw = present(name);
         if (!raw)
             return std::nullopt;
-        return xml_text::decodeEntities(*raw);
+        // Names and labels written by older programs may be Latin-1: each byte that is not
+        // part of UTF-8 is kept as its Latin-1 character instead of spoiling the whole text.
+        return utf8WithLatin1Fallback(xml_text::decodeEntities(*raw));
     }
     std::string textOr(std::string_view name, std::string_view fallback) const {
         auto v = optText(name);

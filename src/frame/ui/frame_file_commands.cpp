@@ -91,7 +91,7 @@ void MainFrame::OpenLayout() {
         return;
     }
     if (const auto entry = dialog.chosenEntry()) {
-        LoadLayoutFile(wxString::FromUTF8(entry->path));
+        LoadLayoutPath(entry->path);
     }
 }
 
@@ -123,10 +123,14 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
 }
 
 bool MainFrame::LoadLayoutFile(const wxString& path) {
+    return LoadLayoutPath(utf8(path));
+}
+
+bool MainFrame::LoadLayoutPath(const std::string& path) {
     std::string name;
     ::Layout read;
     read.baseboard = layout.baseboard;  // the last-shape sizes stay unless the file gives them
-    const std::string error = ReadLayout(utf8(path), read, name);
+    const std::string error = ReadLayout(path, read, name);
     if (!error.empty()) {
         prompter().showMessage("Open Failed", error, PromptIcon::Error);
         return false;
@@ -136,7 +140,7 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
     Edit edit(m_editor);
     edit.change().AdoptRead(std::move(read));
     layout.EnsureDefaultLevel();
-    layout.ReplaceIdentity(name, utf8(path));
+    layout.ReplaceIdentity(name, path);
     edit.commit({.matchesFile = true, .documentReplaced = true});
 
     if (hasZTrackPiece(layout, TrackCatalog::instance())) {
