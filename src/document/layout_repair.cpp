@@ -10,11 +10,12 @@ class FreshIds {
 public:
     FreshIds(std::unordered_set<uint32_t>& used, uint32_t start) : m_used(used), m_next(start) {}
     uint32_t take() {
-        while (m_next == kNoId || m_next == 0 || m_used.count(m_next) != 0)
+        while (m_used.count(m_next) != 0)
             ++m_next;
         m_used.insert(m_next);
-        return m_next;
+        return m_next++;
     }
+    uint32_t next() const { return m_next; }
 
 private:
     std::unordered_set<uint32_t>& m_used;
@@ -24,12 +25,13 @@ private:
 }  // namespace
 
 void repairReadLayout(Layout& layout) {
-    // First pass: which identifiers are taken by a first owner. Duplicates and "none" are the
-    // ones renumbered; ids handed out start above the largest id read, as the counter would.
+    // First pass: which identifiers are taken by a first owner. Duplicates and ids outside 1 to
+    // kMaxFileId ("none", 0, negative ones written by damaged files) are the ones renumbered;
+    // ids handed out start above the largest id read, as the counter would.
     std::unordered_set<uint32_t> used;
     uint32_t largest = 0;
     auto claim = [&](uint32_t id) {
-        if (id == kNoId)
+        if (id == 0 || id > kMaxFileId)
             return false;
         if (id > largest)
             largest = id;
@@ -56,10 +58,9 @@ void repairReadLayout(Layout& layout) {
         if (!claim(h.id))
             renumberOthers.push_back(&h.id);
 
-    layout.nextId = largest == kNoId - 1 ? kNoId : largest + 1;
+    layout.nextId = largest + 1;
     if (!renumberedPieces.empty() || !renumberOthers.empty()) {
-        // Fresh ids continue the counter; only at the very top of the range do they wrap round
-        // into the gaps.
+        // Fresh ids continue the counter, far below its limit.
         FreshIds fresh(used, layout.nextId);
         for (const size_t i : renumberedPieces) {
             PlacedPiece& p = layout.pieces[i];
@@ -70,11 +71,7 @@ void repairReadLayout(Layout& layout) {
         }
         for (uint32_t* id : renumberOthers)
             *id = fresh.take();
-        uint32_t top = 0;
-        for (const uint32_t id : used)
-            if (id != kNoId && id > top)
-                top = id;
-        layout.nextId = top == kNoId - 1 ? kNoId : top + 1;
+        layout.nextId = fresh.next();
     }
 
     std::unordered_map<uint32_t, size_t> indexOf;
