@@ -2,9 +2,19 @@
 
 #include "document/layout_writer.h"
 
+std::string saveDocumentText(const std::string& path, std::string_view text,
+                             const RawWrite& rawWrite, std::size_t maxBytes) {
+    if (text.size() > maxBytes) {
+        return "The layout is too large to be saved: it would take " +
+               std::to_string(text.size()) + " bytes, and a layout file may hold at most " +
+               std::to_string(maxBytes) + ". Nothing was written to " + path;
+    }
+    return saveFileAtomically(path, text, rawWrite);
+}
+
 std::string WriteLayout(const std::string& path, const Layout& layout, const std::string& name,
                         const RawWrite& rawWrite) {
-    return saveFileAtomically(path, writeLayoutText(layout, name), rawWrite);
+    return saveDocumentText(path, writeLayoutText(layout, name), rawWrite);
 }
 
 std::string ReadLayout(const std::string& path, Layout& layout, std::string& name) {
@@ -20,7 +30,7 @@ std::string WriteBlock(const std::string& path, const Layout& layout, const std:
                        const RawWrite& rawWrite) {
     if (!hasBlockSelection(layout))
         return "No pieces or scenery selected";
-    return saveFileAtomically(path, writeBlockText(layout, name), rawWrite);
+    return saveDocumentText(path, writeBlockText(layout, name), rawWrite);
 }
 
 std::string ReadBlock(const std::string& path, BlockContent& block) {
