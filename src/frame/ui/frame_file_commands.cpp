@@ -9,6 +9,7 @@
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
+#include "app/save_questions.h"
 #include "app/ui/app_paths.h"
 #include "canvas/canvas_view.h"
 #include "canvas/ui/canvas_panel.h"
@@ -174,7 +175,9 @@ bool MainFrame::WriteToFilePath() {
 
 bool MainFrame::SaveLayout(bool saveAs) {
     if (!saveAs && !layout.identity.filePath.empty()) {
-        return WriteToFilePath();
+        return confirmSaveTarget(prompter(), layout.identity.filePath, layout.identity.name,
+                                 ExistingLayout::Replace, "Save Failed") &&
+               WriteToFilePath();
     }
     std::string proposal =
         layout.identity.name.empty() ? kDefaultLayoutName : layout.identity.name;
@@ -197,14 +200,8 @@ bool MainFrame::SaveLayout(bool saveAs) {
     }
     const std::filesystem::path file =
         layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name);
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) {
-        const int replace = prompter().ask(
-            "Confirm Replace", "A layout named \"" + name + "\" already exists.\n\nReplace it?",
-            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
-        if (replace != kIdYes) {
-            return false;
-        }
+    if (!confirmSaveTarget(prompter(), file.string(), name, ExistingLayout::Ask, "Save Failed")) {
+        return false;
     }
     // Save As renames the document only once the file is written: a failed write leaves the
     // next Save going to the old file.
@@ -260,13 +257,8 @@ void MainFrame::ImportLayout() {
         (std::filesystem::path(utf8(dialog.sourceFolder())) / utf8(dialog.selectedFile())).string();
     const std::string target =
         layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name).string();
-    if (fileExists(target)) {
-        const int replace = prompter().ask(
-            "Confirm Replace", "A layout named \"" + name + "\" already exists.\n\nReplace it?",
-            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
-        if (replace != kIdYes) {
-            return;
-        }
+    if (!confirmSaveTarget(prompter(), target, name, ExistingLayout::Ask, "Import Failed")) {
+        return;
     }
     if (const std::string error = checkImportSource(source); !error.empty()) {
         prompter().showMessage("Import Failed", error, PromptIcon::Error);
