@@ -1,10 +1,11 @@
 # make run  - install what is missing, build, start Railvane (./railvane.sh run does the same without make)
 # make test - install what is missing, build, run the whole suite (headless when there is no display)
+# make fuzz - build the fuzz target with clang and run it for FUZZ_SECONDS (600)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test clean sanitize
+.PHONY: all deps configure build run test clean sanitize fuzz
 
 all: build
 
@@ -30,5 +31,16 @@ sanitize: deps
 	@ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  bash scripts/run-tests.sh build-asan
 
+# The libFuzzer target for the layout and block readers, built with clang (ASan + UBSan) in
+# build-fuzz and run for FUZZ_SECONDS; a crash fails the target and leaves its input in
+# build-fuzz/crashes/.
+FUZZ_SECONDS ?= 600
+fuzz:
+	@bash scripts/install-deps.sh fuzz
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DRAILVANE_FUZZ=ON -DRAILVANE_BENCH=OFF >/dev/null
+	@cmake --build build-fuzz --target layout_fuzz -j $(JOBS)
+	@bash scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
