@@ -20,8 +20,13 @@ std::string saveDocumentText(const std::string& path, std::string_view text,
                              const RawWrite& rawWrite = {},
                              std::size_t maxBytes = kMaxLayoutFileBytes);
 
-/// Saves `layout` under the layout name `name` to `path` (".tdl"). Errors: those of
-/// saveDocumentText; the previous file then stays as it was.
+/// The text of the layout file for `layout` named `name` in `text`, or, leaving `text` alone, why
+/// Open could not read that text back (a position edited beyond the readable range, say).
+std::string checkedLayoutText(const Layout& layout, const std::string& name, std::string& text);
+
+/// Saves `layout` under the layout name `name` to `path` (".tdl"). Errors: the refusal of
+/// checkedLayoutText (nothing is written), or those of saveDocumentText; the previous file then
+/// stays as it was.
 std::string WriteLayout(const std::string& path, const Layout& layout, const std::string& name,
                         const RawWrite& rawWrite = {});
 
@@ -32,7 +37,8 @@ std::string WriteLayout(const std::string& path, const Layout& layout, const std
 std::string ReadLayout(const std::string& path, Layout& layout, std::string& name);
 
 /// Saves the selected pieces and scenery items of `layout` as the block `name`. Error "No pieces
-/// or scenery selected" (no file is created), or the errors of WriteLayout.
+/// or scenery selected" (no file is created), a block text that would not read back (nothing is
+/// written), or the errors of saveDocumentText.
 std::string WriteBlock(const std::string& path, const Layout& layout, const std::string& name,
                        const RawWrite& rawWrite = {});
 

@@ -111,6 +111,23 @@ TEST(LayoutFile, StaleTemporaryFilesOfKilledSavesAreRemoved) {
     EXPECT_TRUE(std::filesystem::is_empty(library));
 }
 
+TEST(LayoutFile, SaveRefusesALayoutThatOpenCouldNotReadBack) {
+    ScratchFolder folder("unreadable");
+    const std::string path = folder.file("far.tdl");
+    // A block spanning 200 km inserted at the origin puts a piece 200 km out, beyond what Open
+    // reads.
+    Layout layout = smallLayout();
+    layout.pieces[0].x = 2.0e8;
+    const std::string error = WriteLayout(path, layout, "far");
+    EXPECT_EQ(error.substr(0, error.find('\n')),
+              "The layout cannot be saved, because the file could not be opened again:");
+    EXPECT_NE(error.find("(lengths are limited to 100 km)\nNothing was written to " + path),
+              std::string::npos)
+        << error;
+    EXPECT_NE(WriteBlock(path, layout, "far"), "");
+    EXPECT_EQ(folder.listing(), "");
+}
+
 TEST(LayoutFile, SaveRefusesWhatOpenWouldRefuseAndBothAcceptTheLimit) {
     ScratchFolder folder("limit");
     const std::string path = folder.file("big.tdl");
