@@ -3,12 +3,13 @@
 # make install   - build and install into PREFIX (default /usr/local; DESTDIR=... stages it):
 #                  the program, its menu entry, icons and the ".tdl" file type
 # make uninstall - remove exactly the files the last make install put in place
+# make fuzz - build the fuzz target with clang and run it for FUZZ_SECONDS (600)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test clean sanitize install uninstall
+.PHONY: all deps configure build run test clean sanitize install uninstall fuzz
 
 all: build
 
@@ -40,5 +41,16 @@ sanitize: deps
 	@ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  bash scripts/run-tests.sh build-asan
 
+# The libFuzzer target for the layout and block readers, built with clang (ASan + UBSan) in
+# build-fuzz and run for FUZZ_SECONDS; a crash fails the target and leaves its input in
+# build-fuzz/crashes/.
+FUZZ_SECONDS ?= 600
+fuzz:
+	@bash scripts/install-deps.sh fuzz
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DRAILVANE_FUZZ=ON -DRAILVANE_BENCH=OFF >/dev/null
+	@cmake --build build-fuzz --target layout_fuzz -j $(JOBS)
+	@bash scripts/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz

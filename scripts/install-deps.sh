@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs whatever the build and the tests need and is not yet on this Debian 12 machine.
+# `install-deps.sh fuzz` also installs clang with its libFuzzer and sanitizer runtimes.
 # Checks each package first, so a machine that has everything runs no apt-get at all and prints
 # nothing. Uses sudo only when not run as root; stops with a clear message (exit 1) when it cannot
 # install: no apt, no sudo, or no network.
@@ -25,6 +26,13 @@ wanted=(
   "shared-mime-info|registers the .tdl file type on install (and checks it in the install test)"
   "libxml2-utils|xmllint, checks the installed MIME type file (install test)"
 )
+if [[ "${1:-}" == fuzz ]]; then
+  wanted+=(
+    "clang|the compiler of the fuzz build (make fuzz)"
+    "libclang-rt-14-dev|libFuzzer and the sanitizer runtimes for clang"
+    "llvm-14|llvm-symbolizer, for readable stack traces of fuzz findings"
+  )
+fi
 
 say() { echo "install-deps: $*" >&2; }
 fail() {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "document/utf8_text.h"
+
 namespace {
 
 bool isGap(char c) {
@@ -61,4 +63,16 @@ std::string breakLongWords(std::string_view text, size_t width) {
         i = end;
     }
     return out;
+}
+
+std::string messageBoxText(std::string_view text, size_t width) {
+    std::string shown;
+    for (const char c : utf8WithLatin1Fallback(text)) {
+        if (c == '\0') {
+            shown += "\xEF\xBF\xBD";  // U+FFFD: a NUL would end the text in the toolkit
+        } else {
+            shown += c;
+        }
+    }
+    return breakLongWords(shown, width);
 }

@@ -15,3 +15,8 @@ inline constexpr size_t kMessageWrapWidth = 60;
 /// least half of `width` on the line, otherwise after exactly `width` characters. Characters are
 /// counted as UTF-8 code points and never split. Shorter words and everything else are unchanged.
 std::string breakLongWords(std::string_view text, size_t width = kMessageWrapWidth);
+
+/// The text a message box shows for `text`: bytes that are not UTF-8 (a file's Latin-1 name
+/// quoted in an error) become their Latin-1 characters and NUL bytes a replacement character, so
+/// the toolkit's conversion never comes out empty; then long words are broken as above.
+std::string messageBoxText(std::string_view text, size_t width = kMessageWrapWidth);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 #include <sstream>
+#include <stdexcept>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -59,6 +61,10 @@ Joint PlacedPiece::jointAt(int i) const {
 }
 
 uint32_t Layout::AllocateId() {
+    if (!isUsableId(nextId)) {
+        throw std::length_error("no object identifiers left (next would be " +
+                                std::to_string(nextId) + ")");
+    }
     return nextId++;
 }
 
@@ -473,6 +479,9 @@ std::string Layout::checkInvariants() const {
     std::unordered_map<uint32_t, const char*> owners;
     auto claim = [&](const auto& items, const char* kind) {
         for (const auto& item : items) {
+            if (!isUsableId(item.id)) {
+                problems << kind << " with unusable id " << item.id << "\n";
+            }
             auto [it, fresh] = owners.emplace(item.id, kind);
             if (!fresh) {
                 problems << "duplicate id " << item.id << " (" << it->second << " and " << kind

@@ -13,6 +13,19 @@
 
 inline constexpr uint32_t kNoId = 0xFFFFFFFFu;
 
+/// Identifiers run from 1 to this. Joints name pieces by signed 32-bit values, so a piece id at
+/// or above 2^31 could never be joined; the counter stops here rather than wrap round.
+inline constexpr uint32_t kMaxObjectId = 0x7FFFFFFFu;
+
+/// The largest identifier taken from a file as it stands; larger ones are renumbered on reading,
+/// so that the counter keeps room for a billion more objects after any file.
+inline constexpr uint32_t kMaxFileId = 1000000000u;
+
+/// True for an identifier the counter can have handed out: 1 to kMaxObjectId.
+inline constexpr bool isUsableId(uint32_t id) {
+    return id >= 1 && id <= kMaxObjectId;
+}
+
 /// One connector's joint: the joined piece's id and its connector, or -1/-1 when open.
 struct Joint {
     int32_t target = -1;
@@ -184,7 +197,9 @@ public:
     std::deque<UndoSnapshot> undoStack;
     std::deque<UndoSnapshot> redoStack;
 
-    /// Returns nextId and increments it; one counter numbers every kind of object.
+    /// Returns nextId and increments it; one counter numbers every kind of object. Throws
+    /// std::length_error when the counter has passed kMaxObjectId (or was set to 0) instead of
+    /// handing out an identifier that is not usable.
     uint32_t AllocateId();
     /// Takes an undo step, then empties the content and grade runs and resets nextId to 1.
     /// Levels, baseboard and activeLevel are left to the caller.
@@ -249,7 +264,7 @@ public:
     uint32_t maxObjectId() const;
 
     /// Empty when the joints are symmetric, name only existing pieces and object ids are unique
-    /// across all kinds; otherwise one line per problem found.
+    /// across all kinds and usable (isUsableId); otherwise one line per problem found.
     std::string checkInvariants() const;
 
 private:

@@ -9,6 +9,7 @@
 #include "catalog/track_catalog.h"
 #include "document/layout_repair.h"
 #include "document/read_log.h"
+#include "document/utf8_text.h"
 #include "document/xml_text.h"
 
 using xml_text::AttrState;
@@ -109,7 +110,9 @@ public:
         const auto raw = present(name);
         if (!raw)
             return std::nullopt;
-        return xml_text::decodeEntities(*raw);
+        // Names and labels written by older programs may be Latin-1: each byte that is not
+        // part of UTF-8 is kept as its Latin-1 character instead of spoiling the whole text.
+        return utf8WithLatin1Fallback(xml_text::decodeEntities(*raw));
     }
     std::string textOr(std::string_view name, std::string_view fallback) const {
         auto v = optText(name);

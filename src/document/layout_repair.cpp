@@ -28,19 +28,22 @@ struct IdSlot {
     size_t index;
 };
 
-// Gives objects whose id is "none" or repeats an earlier one fresh ids and sets the counter.
+// Gives objects whose id lies outside 1 to kMaxFileId or repeats an earlier one fresh ids and
+// sets the counter, which thus stays far below its limit.
 void renumberDuplicates(Layout& layout, std::vector<LayoutRepair>* repairs) {
-    // First pass: which identifiers are taken by a first owner. Duplicates and "none" are the
-    // ones renumbered; ids handed out start above the largest id read, as the counter would.
+    // First pass: which identifiers are taken by a first owner. Duplicates and ids out of range
+    // ("none", 0, negative ones written by damaged files) are the ones renumbered; ids handed out
+    // start above the largest id read, as the counter would.
     std::unordered_set<uint32_t> used;
     uint32_t largest = 0;
     std::vector<IdSlot> renumber;
     const auto claimAll = [&](auto& objects, LayoutRepair::Object object) {
         for (size_t i = 0; i < objects.size(); ++i) {
             const uint32_t id = objects[i].id;
-            if (id != kNoId && id > largest)
+            const bool usable = id != 0 && id <= kMaxFileId;
+            if (usable && id > largest)
                 largest = id;
-            if (id == kNoId || !used.insert(id).second)
+            if (!usable || !used.insert(id).second)
                 renumber.push_back({&objects[i].id, object, i});
         }
     };
@@ -52,15 +55,14 @@ void renumberDuplicates(Layout& layout, std::vector<LayoutRepair>* repairs) {
     claimAll(layout.tunnels, Object::Tunnel);
     claimAll(layout.helices, Object::Helix);
 
-    layout.nextId = largest == kNoId - 1 ? kNoId : largest + 1;
+    layout.nextId = largest + 1;
     if (renumber.empty())
         return;
-    // Fresh ids continue the counter; only at the very top of the range do they wrap round into
-    // the gaps.
     FreshIds fresh(used, layout.nextId);
     for (const IdSlot& slot : renumber) {
         const uint32_t old = *slot.id;
         *slot.id = fresh.take();
+        layout.nextId = *slot.id + 1;
         if (slot.object == Object::Piece) {
             // Joints of a renumbered piece cannot be mirrored by anyone: they named another id.
             for (Joint& j : layout.pieces[slot.index].joints)
@@ -70,11 +72,6 @@ void renumberDuplicates(Layout& layout, std::vector<LayoutRepair>* repairs) {
             repairs->push_back({LayoutRepair::Change::Renumbered, slot.object, slot.index, old,
                                 *slot.id, 0});
     }
-    uint32_t top = 0;
-    for (const uint32_t id : used)
-        if (id != kNoId && id > top)
-            top = id;
-    layout.nextId = top == kNoId - 1 ? kNoId : top + 1;
 }
 
 // Opens every joint that names a missing piece or that the named piece does not mirror.

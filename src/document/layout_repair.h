@@ -22,7 +22,8 @@ struct LayoutRepair {
     size_t connector = 0;
 };
 
-/// Objects whose identifier is "none" or repeats an earlier one (pieces first, then scenery,
+/// Objects whose identifier lies outside 1 to kMaxFileId ("none", 0, and the negative values of
+/// damaged files among them) or repeats an earlier one (pieces first, then scenery,
 /// labels, shapes, tunnels, helices) get fresh identifiers, and a renumbered piece loses its
 /// joints. Then every joint that names a missing piece, or that the named piece does not mirror,
 /// is opened, so joints are symmetric and name only existing pieces. Open joints become (-1, -1).

@@ -3,12 +3,17 @@
 #include <algorithm>
 
 #include "catalog/track_catalog.h"
+#include "document/utf8_text.h"
 
 std::string quotedValue(std::string_view value) {
+    // Long values are cut so that a hostile file cannot flood the message box; bytes that are not
+    // UTF-8 are shown as Latin-1, so that the message itself is always valid text.
     constexpr size_t kMax = 40;
+    const std::string text = utf8WithLatin1Fallback(value);
+    const std::string_view shown = utf8Prefix(text, kMax);
     std::string out = "\"";
-    out += value.substr(0, kMax);
-    if (value.size() > kMax)
+    out += shown;
+    if (shown.size() < text.size())
         out += "...";
     out += '"';
     return out;

@@ -6,6 +6,7 @@
 
 #include "document/layout_file.h"
 #include "document/layout_name.h"
+#include "document/utf8_text.h"
 
 namespace fs = std::filesystem;
 
@@ -48,8 +49,10 @@ std::vector<LayoutFileEntry> listLayoutFiles(const std::string& folder) {
     std::vector<LayoutFileEntry> entries;
     for (const char* extension : {".tdl", ".xml"}) {
         for (const std::string& file : plainFilesWith(folder, extension)) {
-            entries.push_back(
-                {file.substr(0, file.size() - 4), (fs::path(folder) / file).string()});
+            // The name is shown and chosen in lists, so it must be valid text; the path keeps the
+            // file system's own bytes so that the right file opens.
+            entries.push_back({utf8WithLatin1Fallback(file.substr(0, file.size() - 4)),
+                               (fs::path(folder) / file).string()});
         }
     }
     return entries;

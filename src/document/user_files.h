@@ -10,7 +10,8 @@
 #include "document/atomic_file.h"
 #include "document/layout.h"
 
-/// One layout file of a folder: its name (file name without folder and extension) and full path.
+/// One layout file of a folder: its name (file name without folder and extension, as UTF-8 with
+/// any other byte shown as its Latin-1 character) and full path (the file system's bytes).
 struct LayoutFileEntry {
     std::string name;
     std::string path;

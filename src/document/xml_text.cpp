@@ -4,6 +4,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "document/utf8_text.h"
+
 namespace xml_text {
 
 void appendReal(std::string& out, double value) {
@@ -23,6 +25,12 @@ void appendInt(std::string& out, int64_t value) {
 }
 
 void appendEscaped(std::string& out, std::string_view text) {
+    // Files hold UTF-8 only; stray bytes go out as the Latin-1 characters the reader makes of them.
+    std::string valid;
+    if (!isValidUtf8(text)) {
+        valid = utf8WithLatin1Fallback(text);
+        text = valid;
+    }
     for (const char c : text) {
         switch (c) {
             case '&':

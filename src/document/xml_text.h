@@ -23,7 +23,8 @@ inline void appendId(std::string& out, uint32_t id) {
 }
 
 /// Appends `text` with "&", "<", ">" and the double quote replaced by their entities. Line feeds
-/// and carriage returns become "&#10;" and "&#13;", because the reader works line by line.
+/// and carriage returns become "&#10;" and "&#13;", because the reader works line by line. Bytes
+/// that are not part of UTF-8 are written as their Latin-1 characters.
 void appendEscaped(std::string& out, std::string_view text);
 
 /// Turns the entities written by appendEscaped back into characters; anything else stays as is.

@@ -13,6 +13,7 @@
 #include "app/run_log.h"
 #include "app/ui/splash_dialog.h"
 #include "catalog/track_catalog.h"
+#include "document/atomic_file.h"
 #include "frame/ui/main_frame.h"
 
 void OpenRunLog() {
@@ -43,6 +44,12 @@ bool RailvaneApp::OnInit() {
         return false;
     }
     AppLog("MainFrame created OK");
+
+    // A save that was killed half way leaves its temporary file; nobody else will remove it.
+    const int stale = removeStaleSaveFiles(std::string(GetUserFolder().fn_str()), 2);
+    if (stale > 0) {
+        AppLog("Removed " + std::to_string(stale) + " temporary file(s) of interrupted saves");
+    }
     frame->Show();
     AppLog("Show OK");
 

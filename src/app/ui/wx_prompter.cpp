@@ -13,9 +13,10 @@
 
 namespace {
 
-/// The text of a box, with breaks in words too long for one line of a sensible width.
+/// The text of a box: always valid text, with breaks in words too long for one line of a
+/// sensible width.
 wxString boxText(const std::string& text) {
-    return wxString::FromUTF8(breakLongWords(text));
+    return wxString::FromUTF8(messageBoxText(text));
 }
 
 long iconStyle(PromptIcon icon) {

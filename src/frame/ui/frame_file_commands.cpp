@@ -9,6 +9,7 @@
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
+#include "app/save_questions.h"
 #include "app/ui/app_paths.h"
 #include "canvas/canvas_view.h"
 #include "canvas/ui/canvas_panel.h"
@@ -87,7 +88,7 @@ void MainFrame::openLayout() {
         return;
     }
     if (const auto entry = dialog.chosenEntry()) {
-        LoadLayoutFile(wxString::FromUTF8(entry->path));
+        LoadLayoutPath(entry->path);
     }
 }
 
@@ -119,10 +120,14 @@ bool MainFrame::DeleteLayoutEntry(const LayoutFileEntry& entry) {
 }
 
 bool MainFrame::LoadLayoutFile(const wxString& path) {
+    return LoadLayoutPath(utf8(path));
+}
+
+bool MainFrame::LoadLayoutPath(const std::string& path) {
     std::string name;
     ::Layout read;
     read.baseboard = m_layout.baseboard;  // the last-shape sizes stay unless the file gives them
-    const std::string error = ReadLayout(utf8(path), read, name);
+    const std::string error = ReadLayout(path, read, name);
     if (!error.empty()) {
         prompter().showMessage("Open Failed", error, PromptIcon::Error);
         return false;
@@ -132,7 +137,7 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
     Edit edit(m_editor);
     edit.change().AdoptRead(std::move(read));
     m_layout.EnsureDefaultLevel();
-    m_layout.ReplaceIdentity(name, utf8(path));
+    m_layout.ReplaceIdentity(name, path);
     edit.commit({.matchesFile = true, .documentReplaced = true});
 
     if (hasZTrackPiece(m_layout, TrackCatalog::instance())) {
@@ -165,7 +170,9 @@ bool MainFrame::WriteToFilePath() {
 
 bool MainFrame::saveLayout(bool saveAs) {
     if (!saveAs && !m_layout.identity.filePath.empty()) {
-        return WriteToFilePath();
+        return confirmSaveTarget(prompter(), m_layout.identity.filePath, m_layout.identity.name,
+                                 ExistingLayout::Replace, "Save Failed") &&
+               WriteToFilePath();
     }
     std::string proposal =
         m_layout.identity.name.empty() ? kDefaultLayoutName : m_layout.identity.name;
@@ -188,14 +195,8 @@ bool MainFrame::saveLayout(bool saveAs) {
     }
     const std::filesystem::path file =
         layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name);
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) {
-        const int replace = prompter().ask(
-            "Confirm Replace", "A layout named \"" + name + "\" already exists.\n\nReplace it?",
-            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
-        if (replace != kIdYes) {
-            return false;
-        }
+    if (!confirmSaveTarget(prompter(), file.string(), name, ExistingLayout::Ask, "Save Failed")) {
+        return false;
     }
     // Save As renames the document only once the file is written: a failed write leaves the
     // next Save going to the old file.
@@ -251,13 +252,8 @@ void MainFrame::importLayout() {
         (std::filesystem::path(utf8(dialog.sourceFolder())) / utf8(dialog.selectedFile())).string();
     const std::string target =
         layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name).string();
-    if (fileExists(target)) {
-        const int replace = prompter().ask(
-            "Confirm Replace", "A layout named \"" + name + "\" already exists.\n\nReplace it?",
-            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
-        if (replace != kIdYes) {
-            return;
-        }
+    if (!confirmSaveTarget(prompter(), target, name, ExistingLayout::Ask, "Import Failed")) {
+        return;
     }
     if (const std::string error = checkImportSource(source); !error.empty()) {
         prompter().showMessage("Import Failed", error, PromptIcon::Error);

@@ -117,6 +117,8 @@ public:
     /// item, view (fitted, or zoom 1 for Z-Track layouts), tally, palette system and status
     /// fields. A file that cannot be read is reported in "Open Failed" and changes nothing.
     bool LoadLayoutFile(const wxString& path);
+    /// The same for a path in the file system's own bytes, which need not be UTF-8.
+    bool LoadLayoutPath(const std::string& path);
 
     /// What the enable rules need to know about the document now.
     CommandState commandState() { return commandStateOf(*this); }

@@ -72,3 +72,9 @@ TEST(MessageWrap, CharactersOfSeveralBytesAreCountedOnceAndNeverSplit) {
     EXPECT_EQ(longestRun(breakLongWords(mixed)), 60u);
     EXPECT_EQ(longestRun(breakLongWords(mixed, 17)), 17u);
 }
+
+TEST(MessageWrap, BoxTextIsAlwaysValidUtf8AndNeverEmpty) {
+    EXPECT_EQ(messageBoxText("Cannot read S\xfc" "d.tdl"), "Cannot read S\xc3\xbc" "d.tdl");
+    EXPECT_EQ(messageBoxText(std::string("a\0b", 3)), "a\xef\xbf\xbd" "b");
+    EXPECT_EQ(messageBoxText("ok \xc3\xa9"), "ok \xc3\xa9");
+}

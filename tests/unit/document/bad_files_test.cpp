@@ -7,6 +7,7 @@
 
 #include "document/layout_reader.h"
 #include "document/layout_writer.h"
+#include "edit/fragment.h"
 #include "file_test_util.h"
 
 namespace {
@@ -129,6 +130,56 @@ TEST(BadLayoutFiles, RepeatedIdentifiersAreRenumbered) {
     EXPECT_EQ(doc.pieces[2].id, 3u);
     EXPECT_TRUE(doc.pieces[2].jointAt(0).isOpen());
     EXPECT_EQ(doc.nextId, 4u);
+}
+
+TEST(BadLayoutFiles, IdentifiersOutsideTheCounterRangeAreRenumberedAndPasteStaysSound) {
+    // 2^31 and "-2" (0xFFFFFFFE) cannot be joint targets, and a counter after them would wrap.
+    Layout doc = readOk(
+        withPieces(pieceLine(R"(id="2147483648" cat="24188" x="0" y="0" heading="0")") +
+                   "    </piece>\n" + pieceLine(R"(id="-2" cat="24188" x="188" y="0" heading="0")") +
+                   "    </piece>\n" + pieceLine(R"(id="0" cat="24188" x="376" y="0" heading="0")") +
+                   "    </piece>\n" + pieceLine(R"(id="7" cat="24188" x="564" y="0" heading="0")") +
+                   "    </piece>\n"));
+    std::vector<uint32_t> ids;
+    for (const PlacedPiece& p : doc.pieces)
+        ids.push_back(p.id);
+    EXPECT_EQ(ids, (std::vector<uint32_t>{8, 9, 10, 7}));
+    EXPECT_EQ(doc.nextId, 11u);
+
+    // A copy of the three renumbered pieces, joined in a row, keeps its joints when pasted.
+    LayoutEditor editor(doc);
+    LayoutFragment row;
+    row.pieces.assign(doc.pieces.begin(), doc.pieces.begin() + 3);
+    for (size_t i = 0; i + 1 < row.pieces.size(); ++i) {
+        row.pieces[i].joints.resize(2);
+        row.pieces[i].joints[1] = Joint{static_cast<int32_t>(row.pieces[i + 1].id), 0};
+        row.pieces[i + 1].joints = {Joint{static_cast<int32_t>(row.pieces[i].id), 1}};
+    }
+    {
+        Edit edit(editor);
+        insertFragment(edit, row, {0.0, 500.0}, true);
+    }
+    EXPECT_EQ(doc.checkInvariants(), "");
+    ASSERT_EQ(doc.pieces.size(), 7u);
+    EXPECT_EQ(doc.pieces[4].jointAt(1).target, static_cast<int32_t>(doc.pieces[5].id));
+    EXPECT_EQ(doc.pieces[6].jointAt(0).target, static_cast<int32_t>(doc.pieces[5].id));
+}
+
+TEST(LayoutIds, TheCounterRefusesToWrapAndTheCheckCatchesUnusableIds) {
+    Layout doc;
+    doc.nextId = kMaxObjectId;
+    EXPECT_EQ(doc.AllocateId(), kMaxObjectId);
+    EXPECT_THROW(doc.AllocateId(), std::length_error);
+    doc.nextId = 0;
+    EXPECT_THROW(doc.AllocateId(), std::length_error);
+
+    doc.pieces.resize(1);
+    doc.pieces[0].id = kNoId;
+    EXPECT_EQ(doc.checkInvariants(), "piece with unusable id 4294967295\n");
+    doc.pieces[0].id = 1;
+    doc.labels.resize(1);
+    doc.labels[0].id = 0;
+    EXPECT_EQ(doc.checkInvariants(), "label with unusable id 0\n");
 }
 
 TEST(BadBlockFiles, AreRefusedWithTheLineAndLeaveTheBlockAlone) {

@@ -57,14 +57,92 @@ TEST(LayoutFile, SavesKeepingPermissionsAndLinksAndOpensAgain) {
 TEST(LayoutFile, UnopenableTargetsReportThePathAndLeaveTheDocument) {
     ScratchFolder folder("noopen");
     const std::string missing = folder.file("no/such/folder/a.tdl");
-    EXPECT_EQ(WriteLayout(missing, smallLayout(), "a"), "Cannot open file: " + missing);
-    EXPECT_EQ(WriteBlock(missing, smallLayout(), "a"), "Cannot open file: " + missing);
+    const std::string noFolder = "Cannot open file: " + missing + "\nThe folder does not exist.";
+    EXPECT_EQ(WriteLayout(missing, smallLayout(), "a"), noFolder);
+    EXPECT_EQ(WriteBlock(missing, smallLayout(), "a"), noFolder);
     Layout doc = smallLayout();
     std::string name = "kept";
-    EXPECT_EQ(ReadLayout(missing, doc, name), "Cannot open file: " + missing);
+    EXPECT_EQ(ReadLayout(missing, doc, name),
+              "Cannot open file: " + missing + "\nThe file does not exist.");
     EXPECT_EQ(name, "kept");
     EXPECT_EQ(doc.pieces.size(), 1u);
+
+    // A folder with a layout's file name is neither replaced nor read as a layout.
+    const std::string dir = folder.file("X.tdl");
+    std::filesystem::create_directory(dir);
+    EXPECT_EQ(WriteLayout(dir, smallLayout(), "X"),
+              "Cannot open file: " + dir + "\nA folder of that name is in the way.");
+    EXPECT_EQ(ReadLayout(dir, doc, name), "Cannot open file: " + dir + "\nIt is a folder, not a file.");
+    EXPECT_EQ(folder.listing(), "X.tdl");
+}
+
+TEST(LayoutFile, FailureMessagesSayTheCauseTheSystemGives) {
+    EXPECT_EQ(saveFailureCause(EACCES),
+              "The folder is read-only: you have no permission to write there.");
+    EXPECT_EQ(saveFailureCause(EROFS), "The disk is read-only.");
+    EXPECT_EQ(saveFailureCause(EDQUOT), "Your disk quota is used up.");
+    EXPECT_EQ(saveFailureCause(EMLINK), "The system reports: Too many links.");
+}
+
+TEST(LayoutFile, NamesUpToTheFileSystemLimitSave) {
+    ScratchFolder folder("longname");
+    // 251 bytes and ".tdl" make the longest file name most file systems take (255 bytes).
+    const std::string path = folder.file(std::string(251, 'n') + ".tdl");
+    ASSERT_EQ(WriteLayout(path, smallLayout(), "long"), "");
+    EXPECT_EQ(slurp(path), writeLayoutText(smallLayout(), "long"));
+    EXPECT_EQ(folder.listing(), std::string(251, 'n') + ".tdl");
+}
+
+TEST(LayoutFile, StaleTemporaryFilesOfKilledSavesAreRemoved) {
+    ScratchFolder folder("stale");
+    const std::filesystem::path library = folder.path() / "library" / "Marklin_C-Track";
+    std::filesystem::create_directories(library);
+    // 999999999 is above any process id the system hands out, so no such process runs.
+    const std::string own = ".railvane-" + std::to_string(::getpid()) + "-7.tmp";
+    for (const std::string& file : {std::string(".railvane-999999999-3.tmp"),
+                                    std::string("a.tdl.tmp999999999_0"), own,
+                                    std::string("notes.tmp"), std::string("b.tdl")}) {
+        spit(folder.path() / file, "x");
+    }
+    spit(library / ".railvane-999999999-0.tmp", "x");
+    EXPECT_EQ(removeStaleSaveFiles(folder.path().string(), 2), 3);
+    EXPECT_EQ(folder.listing(), own + " b.tdl library notes.tmp")
+        << "a save of a running process and other files stay";
+    EXPECT_TRUE(std::filesystem::is_empty(library));
+}
+
+TEST(LayoutFile, SaveRefusesALayoutThatOpenCouldNotReadBack) {
+    ScratchFolder folder("unreadable");
+    const std::string path = folder.file("far.tdl");
+    // A block spanning 200 km inserted at the origin puts a piece 200 km out, beyond what Open
+    // reads.
+    Layout layout = smallLayout();
+    layout.pieces[0].x = 2.0e8;
+    const std::string error = WriteLayout(path, layout, "far");
+    EXPECT_EQ(error.substr(0, error.find('\n')),
+              "The layout cannot be saved, because the file could not be opened again:");
+    EXPECT_NE(error.find("(lengths are limited to 100 km)\nNothing was written to " + path),
+              std::string::npos)
+        << error;
+    EXPECT_NE(WriteBlock(path, layout, "far"), "");
     EXPECT_EQ(folder.listing(), "");
+}
+
+TEST(LayoutFile, SaveRefusesWhatOpenWouldRefuseAndBothAcceptTheLimit) {
+    ScratchFolder folder("limit");
+    const std::string path = folder.file("big.tdl");
+    const std::string text = writeLayoutText(smallLayout(), "big");
+    const size_t limit = text.size();
+    EXPECT_EQ(saveDocumentText(path, text, {}, limit - 1),
+              "The layout is too large to be saved: it would take " + std::to_string(limit) +
+                  " bytes, and a layout file may hold at most " + std::to_string(limit - 1) +
+                  ". Nothing was written to " + path);
+    EXPECT_EQ(folder.listing(), "");
+    ASSERT_EQ(saveDocumentText(path, text, {}, limit), "");
+    std::string bytes;
+    EXPECT_EQ(loadWholeFile(path, bytes, limit), "");
+    EXPECT_EQ(bytes, text);
+    EXPECT_NE(loadWholeFile(path, bytes, limit - 1), "");
 }
 
 TEST(LayoutFile, FailureHalfWayKeepsThePreviousFile) {
@@ -80,11 +158,12 @@ TEST(LayoutFile, FailureHalfWayKeepsThePreviousFile) {
         }
         return static_cast<long>(::write(fd, data, std::min<std::size_t>(size, 10)));
     };
-    EXPECT_EQ(WriteLayout(path, smallLayout(), "keep", failing), "Cannot write file: " + path);
+    const std::string full = "Cannot write file: " + path + "\nThe disk is full.";
+    EXPECT_EQ(WriteLayout(path, smallLayout(), "keep", failing), full);
     EXPECT_EQ(slurp(path), "previous contents\n");
     EXPECT_EQ(folder.listing(), "keep.tdl") << "the temporary file is removed";
     calls = 0;
-    EXPECT_EQ(WriteBlock(path, smallLayout(), "keep", failing), "Cannot write file: " + path);
+    EXPECT_EQ(WriteBlock(path, smallLayout(), "keep", failing), full);
     EXPECT_EQ(slurp(path), "previous contents\n");
 
     // A writer that takes one byte at a time still produces the whole file.

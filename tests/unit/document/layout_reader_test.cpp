@@ -217,3 +217,34 @@ TEST(BlockReader, TakesOnlyPlacementFieldsFromPieces) {
     EXPECT_TRUE(p.z == 0.0 && p.grade == 0.0 && !p.rev && !p.free && !p.selected && !p.hasColor);
     EXPECT_EQ(p.helix, kNoId);
 }
+
+TEST(LayoutReader, Latin1NamesAndLabelsAreKeptAsTheirCharacters) {
+    // "Bahnhof Süd" written in Latin-1 by another program: 0xFC is not UTF-8.
+    const std::string text = kHead + "<layout name=\"Bahnhof S\xfc" + "d\">\n  <pieces>\n" +
+                             "  </pieces>\n  <labels>\n    <label id=\"1\" x=\"0\" y=\"0\"" +
+                             " text=\"Gr\xfc\xdf" + "e &amp; \xc3\xa9\"/>\n  </labels>\n" +
+                             "</layout>\n";
+    std::string name;
+    const Layout doc = readOk(text, &name);
+    EXPECT_EQ(name, "Bahnhof S\xc3\xbc" "d");
+    ASSERT_EQ(doc.labels.size(), 1u);
+    EXPECT_EQ(doc.labels[0].text, "Gr\xc3\xbc\xc3\x9f" "e & \xc3\xa9") << "valid UTF-8 stays";
+    const std::string saved = writeLayoutText(doc, name);
+    EXPECT_NE(saved.find("name=\"Bahnhof S\xc3\xbc" "d\""), std::string::npos);
+    EXPECT_EQ(writeLayoutText(readOk(saved, &name), name), saved);
+}
+
+TEST(LayoutReader, ErrorsQuotingForeignBytesAreValidText) {
+    Layout doc;
+    std::string name;
+    // A Latin-1 value, and a long UTF-8 value whose cut falls inside a two-byte character.
+    EXPECT_EQ(readLayoutText(layoutText("  <pieces>\n    <piece id=\"\xfc\">\n  </pieces>\n"), doc,
+                             name),
+              "Line 4: \"id\" of <piece> is not a number: \"\xc3\xbc\"");
+    const std::string error = readLayoutText(
+        layoutText("  <pieces>\n    <piece id=\"" + std::string(39, 'a') + "\xc3\xa9\xc3\xa9" +
+                   "\">\n  </pieces>\n"),
+        doc, name);
+    EXPECT_EQ(error, "Line 4: \"id\" of <piece> is not a number: \"" + std::string(39, 'a') +
+                         "...\"");
+}

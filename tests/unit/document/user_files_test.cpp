@@ -42,6 +42,19 @@ TEST(UserFiles, ListsTdlBeforeXmlSoTheTdlOfANameOpens) {
     EXPECT_EQ(names(listLayoutFiles(folder.path().string())), "a=a.tdl b=b.xml");
 }
 
+TEST(UserFiles, ANameThatIsNotUtf8IsListedReadablyAndOpensItsFile) {
+    ScratchFolder folder("latin1");
+    const std::string raw = "Bahnhof S\xfc" "d.tdl";  // a Latin-1 file name
+    spit(folder.path() / raw, writeLayoutText(Layout{}, "S"));
+    const auto entries = listLayoutFiles(folder.path().string());
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "Bahnhof S\xc3\xbc" "d");
+    EXPECT_EQ(entries[0].path, (folder.path() / raw).string());
+    Layout doc;
+    std::string name;
+    EXPECT_EQ(ReadLayout(firstEntryNamed(entries, "Bahnhof S\xc3\xbc" "d")->path, doc, name), "");
+}
+
 TEST(UserFiles, ExportNamesDropTheirExtensionAndStayInTheFolder) {
     for (const auto& [typed, file] : {std::pair{"name.xml", "name.tdl"},
                                       {"name", "name.tdl"},
