@@ -142,6 +142,7 @@ bool MainFrame::LoadLayoutFile(const wxString& path) {
         m_canvas->ZoomToFit();
     }
     m_palette->SelectSystemFromLayout();
+    RememberRecentFile(path);
     SetStatusText(wxString::FromUTF8(openedLayoutStatus(m_layout)), 0);
     // Pieces of a newer catalog or another program are kept, but the user should know of them.
     const auto unknown = unknownArticles(m_layout, TrackCatalog::instance());
@@ -160,6 +161,7 @@ bool MainFrame::WriteToFilePath() {
     }
     m_modified = false;
     UpdateTitle();
+    RememberRecentFile(wxString::FromUTF8(m_layout.identity.filePath));
     return true;
 }
 
