@@ -1,6 +1,7 @@
 // Picture and parts-list exports of the main window: the file dialogs and the width question;
 // what goes into which file is decided by the export rules of the frame's core.
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 
 #include "app/command_line.h"
 #include "app/ui/app_paths.h"
@@ -12,6 +13,10 @@ namespace {
 
 wxString toWx(std::string_view text) {
     return wxString::FromUTF8(text.data(), text.size());
+}
+
+wxString fileNameOf(const std::string& path) {
+    return wxFileName(wxString::FromUTF8(path)).GetFullName();
 }
 
 }  // namespace
@@ -51,7 +56,7 @@ bool MainFrame::ExportImageTo(const std::string& chosenPath, int filterIndex) {
         prompter().showMessage("Export Image", error, PromptIcon::Error);
         return false;
     }
-    SetStatusText("Exported the plan to " + wxString::FromUTF8(target.path), 0);
+    SetStatusText("Exported the plan to " + fileNameOf(target.path), 0);
     return true;
 }
 
@@ -71,6 +76,6 @@ bool MainFrame::ExportPartsListTo(const std::string& chosenPath) {
         prompter().showMessage("Export Parts List", error, PromptIcon::Error);
         return false;
     }
-    SetStatusText("Exported the parts list to " + wxString::FromUTF8(path), 0);
+    SetStatusText("Exported the parts list to " + fileNameOf(path), 0);
     return true;
 }
