@@ -12,6 +12,8 @@
 #include <wx/dcmemory.h>
 #include <wx/init.h>
 
+#include "gui_bench_main.h"
+
 #include "app/scripted_prompter.h"
 #include "canvas/canvas_controller.h"
 #include "render/ui/layout_renderer.h"
@@ -69,7 +71,7 @@ void BM_PaletteDragMotion(benchmark::State& state) {
     LayoutEditor editor(layout);
     CanvasController ctrl(editor, host);
     ctrl.view().zoom = 0.1;
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     const bool draw = haveDisplay();
     std::unique_ptr<wxBitmap> bitmap;
     std::unique_ptr<wxMemoryDC> dc;
@@ -88,7 +90,7 @@ void BM_PaletteDragMotion(benchmark::State& state) {
         if (draw) {
             drawCanvasOverlays(*dc, *renderer, ctrl.overlays(), ctrl.view());
         }
-        benchmark::DoNotOptimize(ctrl.paletteDrag().snap.snapped);
+        benchmark::DoNotOptimize(paletteDrag(ctrl).snap.snapped);
     }
     state.SetLabel(draw ? "snap + ghost" : "snap only (no display)");
 }
@@ -116,26 +118,8 @@ void BM_SelectionMoveMotion(benchmark::State& state) {
 
 BENCHMARK(BM_PaletteDragMotion)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelectionMoveMotion)->Arg(1000)->Arg(5000)->Unit(benchmark::kMicrosecond);
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
     // The ghost needs the toolkit; without a display only the snap search is measured.
-    const char* display = std::getenv("DISPLAY");
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
-    g_display = display != nullptr && *display != '\0' && wxEntryStart(wxArgc, wxArgv) &&
-                wxTheApp->CallOnInit();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (g_display) {
-        wxTheApp->OnExit();
-        wxEntryCleanup();
-    }
-    return 0;
+    return runBenchmarks(argc, argv, g_display);
 }

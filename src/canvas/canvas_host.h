@@ -15,7 +15,7 @@ class Prompter;
 enum class CanvasCursor { Arrow, Hand, Cross, Pencil, SizeNWSE, SizeNESW, SizeNS, SizeWE };
 
 /// Commands a canvas context menu can offer, in the order they are listed.
-enum class ContextCommand { AutofillGap, EndGrade, Copy, CopyShape, Paste };
+enum class ContextCommand { AutofillGap, EndGrade, Copy, Flip, CopyShape, Paste };
 
 /// One context-menu entry: the command and its text ("Copy", "Paste", ...).
 struct ContextMenuEntry {

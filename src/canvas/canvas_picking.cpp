@@ -237,6 +237,19 @@ bool segmentHitsRect(Vec2 a, Vec2 b, double left, double top, double right, doub
     return true;
 }
 
+uint32_t pickPieceOrHelixStub(const Layout& layout, const CanvasView& view, ScreenPoint at,
+                              const TrackCatalog& catalog) {
+    const uint32_t piece = pickPiece(layout, view, at, catalog);
+    if (const Helix* h = piece == kNoId ? layout.FindHelix(pickHelix(layout, view, at)) : nullptr) {
+        for (int32_t stub : {h->bottomR1, h->bottomR2, h->topR1, h->topR2}) {
+            if (stub >= 0 && layout.FindPiece(static_cast<uint32_t>(stub)) != nullptr) {
+                return static_cast<uint32_t>(stub);
+            }
+        }
+    }
+    return piece;
+}
+
 MeasurementHit pickMeasurement(const Layout& layout, const CanvasView& view, ScreenPoint at) {
     const double zoom = std::max(view.zoom, 1e-4);
     const Vec2 p = view.screenToWorld(at.x, at.y);

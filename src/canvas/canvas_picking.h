@@ -28,6 +28,10 @@ private:
 /// Piece under the point, or kNoId: the pick distance of the piece's shape within its reach.
 uint32_t pickPiece(const Layout& layout, const CanvasView& view, ScreenPoint at,
                    const TrackCatalog& catalog);
+/// The piece under the point, else the first existing stub of the helix ring under it (a ring
+/// stands for its stub pieces), or kNoId.
+uint32_t pickPieceOrHelixStub(const Layout& layout, const CanvasView& view, ScreenPoint at,
+                              const TrackCatalog& catalog);
 /// Helix whose inner or outer turn passes within 25 mm of the point, or kNoId.
 uint32_t pickHelix(const Layout& layout, const CanvasView& view, ScreenPoint at);
 /// Scenery item whose scaled footprint (grown by 3 mm) holds the point, or kNoId.

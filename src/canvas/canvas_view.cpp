@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
@@ -149,4 +150,22 @@ bool CanvasView::zoomToFit(const Layout& layout, bool piecesOnly, int clientWidt
     panX = fitPanX;
     panY = fitPanY;
     return true;
+}
+
+void PanDrag::start(ScreenPoint at, const CanvasView& view, bool threshold) {
+    active = true;
+    moved = !threshold;
+    press = at;
+    panX0 = view.panX;
+    panY0 = view.panY;
+}
+
+bool PanDrag::follow(ScreenPoint at, CanvasView& view) {
+    const int dx = at.x - press.x, dy = at.y - press.y;
+    moved = moved || std::abs(dx) >= 4 || std::abs(dy) >= 4;
+    if (moved) {
+        view.panX = panX0 + dx;
+        view.panY = panY0 + dy;
+    }
+    return moved;
 }

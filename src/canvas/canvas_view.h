@@ -64,6 +64,19 @@ public:
     void resetView(double newZoom = kInitialZoom);
 };
 
+/// The view following a drag: started at a press, it shifts the pan by the mouse offset once the
+/// mouse has moved 4 px from the press along x or y (at once when started without the threshold).
+struct PanDrag {
+    bool active = false;
+    bool moved = false;  ///< past the threshold
+    ScreenPoint press;
+    double panX0 = 0.0, panY0 = 0.0;  ///< pan of the view at the press, pixels
+
+    void start(ScreenPoint at, const CanvasView& view, bool threshold = true);
+    /// Pans `view` for the mouse at `at`; true when the view moved.
+    bool follow(ScreenPoint at, CanvasView& view);
+};
+
 /// The box zoomToFit frames (layout mm): every known piece's position and the point `length` ahead
 /// along its heading, every scenery item's position, unless piecesOnly every level outline point
 /// and baseboard vertex, every shape vertex, and every helix's centre +- its outer radius.

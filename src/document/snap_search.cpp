@@ -238,6 +238,15 @@ Pose matingPose(const PieceDef& def, int j, const WorldConnector& target) {
     return matingPose(def, j, Pose{target.x, target.y, target.heading});
 }
 
+Pose flippedPose(const PieceDef& def, const Pose& pose) {
+    if (def.connectors.size() < 2) {
+        return pose;
+    }
+    // Connector 1 mates with the end connector 0 would meet.
+    const WorldConnector c0 = connectorToWorld(pose, def, 0);
+    return matingPose(def, 1, Pose{c0.x, c0.y, c0.heading - 180.0});
+}
+
 SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
                     const std::vector<const PlacedPiece*>& placed, const TrackCatalog& catalog) {
     return findSnapIn(dragged, dragPose, placed, catalog);

@@ -23,6 +23,10 @@ std::vector<WorldConnector> worldConnectors(const Pose& pose, const PieceDef& de
 /// The pose that puts connector j of `def` onto `target`, facing it. Zero pose for a bad j.
 Pose matingPose(const PieceDef& def, int j, const Pose& target);
 Pose matingPose(const PieceDef& def, int j, const WorldConnector& target);
+/// The piece at `pose` laid end for end in place: connector 1 where connector 0 lies, facing the
+/// way connector 0 faces, so a curve bends the other way. `pose` itself for fewer than two
+/// connectors.
+Pose flippedPose(const PieceDef& def, const Pose& pose);
 
 /// Nearest compatible open-connector pair within 25 mm whose headings differ by at least 20
 /// degrees; ties keep the pair found first in layout order. Placed pieces whose article is not in

@@ -160,6 +160,45 @@ int Edit::joinCoincidentEnds(const std::vector<uint32_t>& placed) {
     return made;
 }
 
+bool flippable(const PieceDef& def) {
+    switch (def.kind) {
+        case PieceKind::Curve:
+        case PieceKind::LeftTurnout:
+        case PieceKind::RightTurnout:
+        case PieceKind::CurvedTurnout:
+        case PieceKind::OffsetCurvedTurnout:
+            return def.connectors.size() >= 2;
+        default:
+            return false;
+    }
+}
+
+bool Edit::flip(uint32_t piece) {
+    const PlacedPiece* found = layout().FindPiece(piece);
+    const PieceDef* def = found != nullptr ? catalog().byArticle(found->article) : nullptr;
+    if (def == nullptr || !flippable(*def)) {
+        return false;
+    }
+    Layout& doc = change();
+    PlacedPiece& p = *doc.FindPiece(piece);
+    for (Joint& j : p.joints) {
+        if (PlacedPiece* other =
+                j.isOpen() ? nullptr : doc.FindPiece(static_cast<uint32_t>(j.target))) {
+            if (j.tconn >= 0 && static_cast<size_t>(j.tconn) < other->joints.size() &&
+                other->joints[static_cast<size_t>(j.tconn)].target == static_cast<int32_t>(p.id)) {
+                other->joints[static_cast<size_t>(j.tconn)] = Joint{};
+            }
+        }
+        j = Joint{};
+    }
+    const Pose flipped = flippedPose(*def, p.pose());
+    p.x = flipped.x;
+    p.y = flipped.y;
+    p.heading = flipped.heading;
+    joinCoincidentEnds({piece});
+    return true;
+}
+
 void Edit::commit(EditNotice notice) {
     if ((!m_changed && !m_setupChanged) || m_committed) {
         return;

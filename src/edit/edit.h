@@ -12,6 +12,9 @@
 /// Open ends of placed pieces closer than this (mm) are joined after a move or a placement.
 inline constexpr double kRejoinDistance = 4.0;
 
+/// Curves and turnouts: the pieces that look different laid end for end.
+bool flippable(const PieceDef& def);
+
 class Edit {
 public:
     explicit Edit(LayoutEditor& editor);
@@ -53,6 +56,13 @@ public:
     /// open, facing connector of the same track system on another piece is joined to it (heights
     /// kept). Returns the number of joints made. Linear in the layout.
     int joinCoincidentEnds(const std::vector<uint32_t>& placed);
+
+    /// Lays a curve or turnout end for end in place: connector 1 goes where connector 0 was,
+    /// facing the way it faced (flippedPose), so a curve bends the other way. Its joints are
+    /// opened on both sides first, then its ends are joined to open, facing ends they now meet
+    /// (joinCoincidentEnds). False, and no change, for a missing piece, an unknown article or a
+    /// piece that is not flippable.
+    bool flip(uint32_t piece);
 
     /// Announces the change (once); nothing when nothing changed. `notice` flags are passed on.
     void commit(EditNotice notice = {});

@@ -35,6 +35,11 @@ double headingDifference(double a, double b) {
 double degToRad(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
+Vec2 rotateAbout(Vec2 p, Vec2 pivot, double deg) {
+    const double r = degToRad(deg), c = std::cos(r), s = std::sin(r);
+    const double dx = p.x - pivot.x, dy = p.y - pivot.y;
+    return {pivot.x + dx * c - dy * s, pivot.y + dx * s + dy * c};
+}
 double radToDeg(double radians) {
     return radians * 180.0 / std::numbers::pi;
 }

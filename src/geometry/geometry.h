@@ -72,6 +72,8 @@ double normalizeHeading(double heading);       ///< into [0, 360)
 double headingDifference(double a, double b);  ///< in [0, 180]; 180 = facing each other
 double degToRad(double degrees);               ///< degrees -> radians
 double radToDeg(double radians);               ///< radians -> degrees
+/// `p` turned by `deg` degrees about `pivot` (clockwise on screen, where y grows downward).
+Vec2 rotateAbout(Vec2 p, Vec2 pivot, double deg);
 
 double toDisplay(double mm, Units units);       ///< mm -> shown value
 double fromDisplay(double value, Units units);  ///< typed value -> mm

@@ -34,7 +34,7 @@ TEST(CanvasDrag, PaletteDragFollowsTheMouseDropsAndSnapsTheSecondPiece) {
     };
 
     canvas->startPaletteDrag("24188");
-    ASSERT_TRUE(canvas->controller().paletteDrag().active);
+    ASSERT_TRUE(paletteDrag(canvas->controller()).active);
     ASSERT_TRUE(moveTo(120, 140));
     ASSERT_TRUE(clickAt(1));
     EXPECT_NEAR(layout.pieces[0].x, 150.0, 1e-6);
@@ -45,7 +45,7 @@ TEST(CanvasDrag, PaletteDragFollowsTheMouseDropsAndSnapsTheSecondPiece) {
     canvas->startPaletteDrag("24188");
     const int endX = 60 + static_cast<int>(0.4 * (150.0 + 188.3)) + 5;
     ASSERT_TRUE(moveTo(endX, 142));
-    ASSERT_TRUE(waitFor([&] { return canvas->controller().paletteDrag().snap.snapped; }));
+    ASSERT_TRUE(waitFor([&] { return paletteDrag(canvas->controller()).snap.snapped; }));
     ASSERT_TRUE(clickAt(2));
     const PlacedPiece& a = layout.pieces[0];
     const PlacedPiece& b = layout.pieces[1];

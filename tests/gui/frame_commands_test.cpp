@@ -8,6 +8,7 @@
 #include "files_test_fixture.h"
 #include "frame/command_ids.h"
 #include "frame/command_table.h"
+#include "view3d/ui/view3d_frame.h"
 
 namespace fs = std::filesystem;
 namespace Id = CommandId;
@@ -338,4 +339,16 @@ TEST_F(FrameCommandsTest, TheTunnelToolLaysPortalsOnAChainAndThenOffersToRemoveT
     m_frame->UpdateCommandStates();
     EXPECT_FALSE(toolbar->GetToolEnabled(Id::Tunnel));
     EXPECT_EQ(toolbar->FindById(Id::Tunnel)->GetLabel(), "Tunnel");
+}
+
+TEST_F(FrameCommandsTest, The3DViewOpensOnceIsRaisedAgainAndIsForgottenWhenClosed) {
+    command(Id::View3D);
+    View3DFrame* first = m_frame->view3D();
+    ASSERT_NE(first, nullptr);
+    command(Id::View3D);
+    EXPECT_EQ(m_frame->view3D(), first) << "a second click raises the open window";
+    first->Close(true);
+    ASSERT_TRUE(waitFor([this] { return m_frame->view3D() == nullptr; }));
+    command(Id::View3D);
+    EXPECT_NE(m_frame->view3D(), nullptr);
 }

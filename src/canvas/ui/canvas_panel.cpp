@@ -3,6 +3,7 @@
 #include <wx/dcbuffer.h>
 #include <wx/menu.h>
 
+#include "canvas/track_growth.h"
 #include "frame/editor_context.h"
 #include "render/ui/layout_renderer.h"
 #include "render/ui/render_overlays.h"
@@ -101,22 +102,22 @@ void CanvasPanel::ResetView(double zoom) {
     m_controller->resetView(zoom);
 }
 void CanvasPanel::startPaletteDrag(const std::string& article) {
-    m_controller->startPaletteDrag(article);
+    ::startPaletteDrag(*m_controller, article);
 }
 void CanvasPanel::autoConnect(const std::string& article, bool flipped) {
-    m_controller->autoConnect(article, flipped);
+    ::autoConnect(*m_controller, article, flipped);
 }
 void CanvasPanel::cancelPlacement() {
     m_controller->cancelPlacement();
 }
 void CanvasPanel::startHelixPlacement(const std::string& variant) {
-    m_controller->startHelixPlacement(variant);
+    ::startHelixPlacement(*m_controller, variant);
 }
 void CanvasPanel::startSceneryPlacement(const std::string& key) {
-    m_controller->startSceneryPlacement(key);
+    ::startSceneryPlacement(*m_controller, key);
 }
 void CanvasPanel::placeHelix(Vec2 centre, const std::string& variant) {
-    m_controller->placeHelix(centre, variant);
+    ::placeHelix(*m_controller, centre, variant);
 }
 void CanvasPanel::Undo() {
     m_controller->undo();

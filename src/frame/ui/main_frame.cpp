@@ -25,6 +25,7 @@
 #include "frame/ui/menu_builder.h"
 #include "panels/ui/palette_panel.h"
 #include "panels/ui/properties_panel.h"
+#include "view3d/ui/view3d_frame.h"
 
 namespace {
 
@@ -187,8 +188,16 @@ void MainFrame::RefreshSidePanels() {
 }
 
 void MainFrame::RefreshViews() {
+    // The 3D window follows the editor's commits by itself.
     m_canvas->RefreshCanvas();
-    // The 3D window will take the layout again here once it exists.
+}
+
+void MainFrame::showView3D() {
+    if (m_view3D) {
+        m_view3D->Raise();
+        return;
+    }
+    m_view3D = openView3D(this, m_editor);
 }
 
 bool MainFrame::ConfirmDiscardChanges() {

@@ -9,6 +9,7 @@
 
 #include <wx/cmndata.h>
 #include <wx/frame.h>
+#include <wx/weakref.h>
 
 #include "app/prompter.h"
 #include "document/layout.h"
@@ -19,6 +20,7 @@
 #include "print/print_pages.h"
 
 class CanvasPanel;
+class View3DFrame;
 struct LayoutFileEntry;
 class PalettePanel;
 class PropertiesPanel;
@@ -74,6 +76,9 @@ public:
     /// Applies the Layout Baseboard dialog's outline, or starts drawing one on the canvas.
     void editLayoutShape() override;
     void manageLevels() override;
+    void showView3D() override;
+    /// The open 3D window, or nullptr.
+    View3DFrame* view3D() const { return m_view3D.get(); }
     void exitProgram() override;
     /// The rectangle dialog with the current units and 1000 x 600 mm.
     std::optional<RectangleSize> askRectangleSize() override;
@@ -171,7 +176,8 @@ private:
     bool m_modified = false;
     wxPrintData m_printData;
     wxPageSetupDialogData m_pageSetupData;
-    PrintOptions m_printOptions;  ///< the options last chosen, for the whole run
+    PrintOptions m_printOptions;      ///< the options last chosen, for the whole run
+    wxWeakRef<View3DFrame> m_view3D;  ///< cleared by the toolkit when the window closes
 
     LayoutEditor m_editor{m_layout};
     std::unique_ptr<Prompter> m_prompter;

@@ -13,6 +13,8 @@
 
 #include "app/ui/app_paths.h"
 #include "canvas/canvas_controller.h"
+#include "canvas/placement_tool.h"
+#include "canvas/track_growth.h"
 #include "catalog/scenery_catalog.h"
 #include "document/layout_file.h"
 #include "edit/fragment.h"
@@ -238,25 +240,25 @@ void PalettePanel::deleteLibraryBlock(int line) {
 void PalettePanel::dragFromGrid(const std::string& article) {
     CanvasController& canvas = m_context.canvas();
     if (const std::string helix = helixKeyOf(article); !helix.empty()) {
-        canvas.startHelixPlacement(helix);
+        startHelixPlacement(canvas, helix);
         return;
     }
-    canvas.startPaletteDrag(article);
+    startPaletteDrag(canvas, article);
 }
 
 void PalettePanel::placeFromGrid(const std::string& article) {
     CanvasController& canvas = m_context.canvas();
     if (const std::string helix = helixKeyOf(article); !helix.empty()) {
-        canvas.placeHelix(kHelixDropPoint, helix);
+        placeHelix(canvas, kHelixDropPoint, helix);
         return;
     }
     // Shift lays the piece end for end, so an oval turning left is as easy as one turning right.
-    canvas.autoConnect(article, wxGetKeyState(WXK_SHIFT));
+    autoConnect(canvas, article, wxGetKeyState(WXK_SHIFT));
 }
 
 void PalettePanel::placeScenery(const std::string& key) {
     if (!key.empty()) {
-        m_context.canvas().startSceneryPlacement(key);
+        startSceneryPlacement(m_context.canvas(), key);
     }
 }
 

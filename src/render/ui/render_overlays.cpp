@@ -1,11 +1,12 @@
 #include "render/ui/render_overlays.h"
 
 #include <cstdio>
+#include <variant>
 
-#include "render/ui/layout_renderer.h"
-#include "render/render_style.h"
 #include "catalog/helix_catalog.h"
 #include "catalog/scenery_catalog.h"
+#include "render/render_style.h"
+#include "render/ui/layout_renderer.h"
 
 namespace {
 
@@ -37,48 +38,60 @@ wxPoint toScreen(const CanvasView& view, Vec2 p) {
 
 }  // namespace
 
-void drawCanvasOverlays(wxDC& dc, LayoutRenderer& renderer, const CanvasOverlays& o,
-                        const CanvasView& view) {
-    if (o.rubberBand) {
+namespace {
+
+struct OverlayPainter {
+    wxDC& dc;
+    LayoutRenderer& renderer;
+    const CanvasView& view;
+
+    void operator()(const OverlayBand& band) const {
         dc.SetPen(wxPen(toWx(kBandPen), 1, wxPENSTYLE_DOT));
         dc.SetBrush(*wxTRANSPARENT_BRUSH);
-        const wxRect r(wxPoint(o.bandFrom.x, o.bandFrom.y), wxPoint(o.bandTo.x, o.bandTo.y));
-        dc.DrawRectangle(r);
+        dc.DrawRectangle(wxRect(wxPoint(band.from.x, band.from.y), wxPoint(band.to.x, band.to.y)));
     }
-    if (o.snapMarker) {
-        marker(dc, toScreen(view, o.snapPoint), kSnapFill, kSnapPen);
+    void operator()(const OverlaySnapMarker& snap) const {
+        marker(dc, toScreen(view, snap.at), kSnapFill, kSnapPen);
     }
-    if (o.ghost != nullptr) {
-        renderer.drawPiecePreview(dc, *o.ghost, o.ghostPose, view);
+    void operator()(const OverlayPieceGhost& ghost) const {
+        if (ghost.def != nullptr) {
+            renderer.drawPiecePreview(dc, *ghost.def, ghost.pose, view);
+        }
     }
-    if (o.scenery != nullptr) {
+    void operator()(const OverlaySceneryGhost& ghost) const {
+        if (ghost.def == nullptr) {
+            return;
+        }
         // The footprint the item will cover, from the same corners its resize handles use.
         SceneryItem item;
-        item.x = o.sceneryPose.x;
-        item.y = o.sceneryPose.y;
-        item.heading = o.sceneryPose.heading;
+        item.x = ghost.pose.x;
+        item.y = ghost.pose.y;
+        item.heading = ghost.pose.heading;
         wxPoint h[8];
-        LayoutRenderer::sceneryHandles(item, *o.scenery, view, h);
+        LayoutRenderer::sceneryHandles(item, *ghost.def, view, h);
         const wxPoint outline[5] = {h[0], h[2], h[4], h[6], h[0]};
         dc.SetPen(wxPen(toWx(kSceneryGhostPen), 1, wxPENSTYLE_DOT));
         dc.DrawLines(5, outline);
     }
-    if (o.helix != nullptr) {
-        const wxPoint at = toScreen(view, o.helixCentre);
+    void operator()(const OverlayHelixGhost& ghost) const {
+        if (ghost.variant == nullptr) {
+            return;
+        }
+        const wxPoint at = toScreen(view, ghost.centre);
         dc.SetPen(wxPen(toWx(kHelixGhostPen), 2, wxPENSTYLE_LONG_DASH));
         dc.SetBrush(*wxTRANSPARENT_BRUSH);
-        for (double radius : {o.helix->innerRadius, o.helix->outerRadius}) {
+        for (double radius : {ghost.variant->innerRadius, ghost.variant->outerRadius}) {
             dc.DrawCircle(at, static_cast<int>(radius * view.zoom));
         }
         dc.DrawLine(at.x - kHelixCross, at.y, at.x + kHelixCross + 1, at.y);
         dc.DrawLine(at.x, at.y - kHelixCross, at.x, at.y + kHelixCross + 1);
     }
-    if (o.pivot) {
-        const wxPoint at = toScreen(view, o.pivotPoint);
-        marker(dc, at, o.pivotOnRightAngle ? kPivotSnapFill : kPivotFill,
-               o.pivotOnRightAngle ? kPivotSnapPen : kPivotPen);
+    void operator()(const OverlayPivot& pivot) const {
+        const wxPoint at = toScreen(view, pivot.at);
+        marker(dc, at, pivot.onRightAngle ? kPivotSnapFill : kPivotFill,
+               pivot.onRightAngle ? kPivotSnapPen : kPivotPen);
         char text[32];
-        std::snprintf(text, sizeof text, "%.1f deg", o.pivotHeading);
+        std::snprintf(text, sizeof text, "%.1f deg", pivot.heading);
         dc.SetFont(wxFont(wxFontInfo(kPivotPt).Bold()));
         const wxSize extent = dc.GetTextExtent(text);
         const wxPoint box(at.x + kMarkerRadius + 6, at.y - extent.y / 2 - 2);
@@ -88,5 +101,15 @@ void drawCanvasOverlays(wxDC& dc, LayoutRenderer& renderer, const CanvasOverlays
         dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
         dc.SetTextForeground(toWx(kPivotText));
         dc.DrawText(text, box.x + 4, box.y + 2);
+    }
+};
+
+}  // namespace
+
+void drawCanvasOverlays(wxDC& dc, LayoutRenderer& renderer, const CanvasOverlays& overlays,
+                        const CanvasView& view) {
+    const OverlayPainter painter{dc, renderer, view};
+    for (const OverlayItem& item : overlays) {
+        std::visit(painter, item);
     }
 }

@@ -1,14 +1,14 @@
 #pragma once
-// The canvas-only drawing after the document: the rubber band, the snap marker, the ghost of a
-// piece dragged from the palette, the scenery item or helix being placed and the pivot of an Alt
-// rotation.
+// The canvas-only drawing after the document: the overlay items the active canvas tool returns
+// (rubber band, snap marker, the ghost of a piece, scenery item or helix being placed, the pivot
+// of a rotation), in order.
 
 #include <wx/dc.h>
 
-#include "canvas/canvas_controller.h"
+#include "canvas/canvas_tool.h"
 
 class LayoutRenderer;
 
-/// Draws the overlays of the gesture in progress over the painted document.
+/// Draws the overlay items over the painted document.
 void drawCanvasOverlays(wxDC& dc, LayoutRenderer& renderer, const CanvasOverlays& overlays,
                         const CanvasView& view);

@@ -1,6 +1,9 @@
 // What a new user met: loops that stayed open, zoom-out that zoomed in, a stale piece count, a
 // frozen mouse position, a palette drag that ignored its release, and no way to lay a curve the
 // other way round.
+#include <cmath>
+
+#include "catalog/piece_shape.h"
 #include "document/snap_search.h"
 #include "gesture_fixture.h"
 
@@ -23,7 +26,7 @@ int openEnds(const Layout& layout) {
 TEST_F(FoundInUse, TwelveCurvesByDoubleClickCloseTheCircleOnBothEnds) {
     drop("24130", 400, 300);  // R1 30 degrees: twelve make a circle
     for (int i = 0; i < 11; ++i) {
-        ctrl.autoConnect("24130");
+        autoConnect(ctrl, "24130");
     }
     ASSERT_EQ(layout.pieces.size(), 12u);
     EXPECT_EQ(openEnds(layout), 0) << "the last curve ends on the first and is joined to it";
@@ -35,9 +38,9 @@ TEST_F(FoundInUse, TwelveCurvesByDoubleClickCloseTheCircleOnBothEnds) {
 TEST_F(FoundInUse, ShiftDoubleClickAndFLayTheCurveEndForEndSoItBendsTheOtherWay) {
     drop("24130", 400, 300);
     const double right = layout.pieces[0].heading;
-    ctrl.autoConnect("24130");
+    autoConnect(ctrl, "24130");
     const double keepsTurning = layout.pieces[1].heading;
-    ctrl.autoConnect("24130", true);
+    autoConnect(ctrl, "24130", true);
     // Laid end for end the third curve turns back: its exit heading equals the first's.
     const PieceDef* def = TrackCatalog::instance().byArticle("24130");
     const WorldConnector exit2 = connectorToWorld(layout.pieces[1], *def, 1);
@@ -49,9 +52,9 @@ TEST_F(FoundInUse, ShiftDoubleClickAndFLayTheCurveEndForEndSoItBendsTheOtherWay)
     EXPECT_EQ(layout.checkInvariants(), "");
 
     // F during a palette drag: connector 1 follows the mouse and snaps onto the open end.
-    ctrl.startPaletteDrag("24130");
+    startPaletteDrag(ctrl, "24130");
     ctrl.keyDown(CanvasKey::F, kNone);
-    EXPECT_TRUE(ctrl.paletteDrag().flipped);
+    EXPECT_TRUE(paletteDrag(ctrl).flipped);
     EXPECT_EQ(host.status[0], kPlacementHint);
 }
 
@@ -88,19 +91,68 @@ TEST_F(FoundInUse, PieceCountAndMousePositionFollowEveryChange) {
 }
 
 TEST_F(FoundInUse, PaletteDragDropsWhereTheButtonIsReleasedAfterMovingOverTheCanvas) {
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     ctrl.motion(px(300, 250), kNone, true);  // button held since the press in the palette
     ctrl.leftUp(px(300, 250), kNone);
     ASSERT_EQ(layout.pieces.size(), 1u);
     EXPECT_NEAR(layout.pieces[0].x, 300.0, 1e-9);
-    EXPECT_FALSE(ctrl.paletteDrag().active);
+    EXPECT_FALSE(paletteDrag(ctrl).active);
     EXPECT_TRUE(layout.pieces[0].selected) << "a dropped piece becomes the selection";
 
     // Clicked in the palette, moved without the button: the release of a canvas click is not a
     // second drop.
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     ctrl.motion(px(600, 250), kNone, false);
     ctrl.leftDown(px(600, 250), kNone);
     ctrl.leftUp(px(600, 250), kNone);
     EXPECT_EQ(layout.pieces.size(), 2u);
+}
+
+TEST_F(FoundInUse, FlipLaysASelectedCurveEndForEndKeepingTheJointWhereItsConnector0Was) {
+    const uint32_t first = drop("24188", 1, 100);  // runs along +x to (189.3, 100)
+    autoConnect(ctrl, "24130");
+    const uint32_t curve = layout.pieces.back().id;
+    autoConnect(ctrl, "24188");
+    const uint32_t last = layout.pieces.back().id;
+    const PieceDef& def = *TrackCatalog::instance().byArticle("24130");
+    // Which side of the track's line the curve's far end lies on: it bends that way.
+    auto bend = [&](int farEnd) {
+        return connectorToWorld(*layout.FindPiece(curve), def, farEnd).y - 100.0;
+    };
+    const double before = bend(1);
+    ASSERT_GT(std::fabs(before), 10.0);
+
+    // Offered for a lone curve or turnout, never for a straight.
+    layout.DeselectAll();
+    click(px(95, 100));
+    ctrl.rightDown(px(95, 100), kNone);
+    for (const ContextMenuEntry& e : host.lastMenu) {
+        EXPECT_NE(e.command, ContextCommand::Flip) << "a straight";
+    }
+    put("24611", 600, 600).selected = false;  // a left turnout
+    ctrl.rightDown(px(650, 600), kNone);
+    ASSERT_FALSE(host.lastMenu.empty());
+    EXPECT_EQ(host.lastMenu.back().text, "Flip") << "a turnout";
+
+    const Vec2 middle = localToLayout(layout.FindPiece(curve)->pose(), pieceShape(def).midpoint);
+    const size_t steps = layout.undoStack.size();
+    host.menuChoice = 1;  // Copy, Flip
+    ctrl.rightDown(px(std::lround(middle.x), std::lround(middle.y)), kNone);
+    ASSERT_EQ(host.lastMenu.size(), 2u);
+    EXPECT_EQ(host.lastMenu[1].command, ContextCommand::Flip);
+    const PlacedPiece& flipped = *layout.FindPiece(curve);
+    const WorldConnector c1 = connectorToWorld(flipped, def, 1);
+    EXPECT_NEAR(c1.x, 189.3, 1e-9);
+    EXPECT_NEAR(c1.y, 100.0, 1e-9);
+    EXPECT_NEAR(headingDifference(c1.heading, 180.0), 0.0, 1e-9) << "faces back along the track";
+    EXPECT_LT(bend(0) * before, 0.0) << "it bends the other way";
+    EXPECT_EQ(flipped.jointAt(1).target, static_cast<int32_t>(first));
+    EXPECT_EQ(layout.FindPiece(first)->jointAt(1).target, static_cast<int32_t>(curve));
+    EXPECT_TRUE(flipped.jointAt(0).isOpen()) << "the far neighbour no longer meets it";
+    EXPECT_TRUE(layout.FindPiece(last)->jointAt(0).isOpen());
+    EXPECT_EQ(layout.checkInvariants(), "");
+    EXPECT_EQ(layout.undoStack.size(), steps + 1);
+    ctrl.undo();
+    EXPECT_EQ(layout.FindPiece(curve)->jointAt(1).target, static_cast<int32_t>(last));
+    EXPECT_NEAR(bend(1), before, 1e-9);
 }

@@ -30,26 +30,26 @@ TEST_F(Fixture, PaletteSnapReachesExactly25mmNeverAJoinedOrSameHeadingEnd) {
     ctrl.view().zoom = 100.0;  // 0.01 mm per pixel
     ctrl.view().panX = 0.0;
     ctrl.view().panY = 0.0;
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     ctrl.motion({2500, 10000}, kNone, false);
-    EXPECT_TRUE(ctrl.paletteDrag().snap.snapped) << "25.0 mm";
+    EXPECT_TRUE(paletteDrag(ctrl).snap.snapped) << "25.0 mm";
     ctrl.motion({2501, 10000}, kNone, false);
-    EXPECT_FALSE(ctrl.paletteDrag().snap.snapped) << "25.01 mm";
+    EXPECT_FALSE(paletteDrag(ctrl).snap.snapped) << "25.01 mm";
     for (int i = 0; i < 6; ++i) {
         ctrl.keyDown(CanvasKey::R, kNone);
     }
-    ASSERT_DOUBLE_EQ(ctrl.paletteDrag().heading, 180.0);
+    ASSERT_DOUBLE_EQ(paletteDrag(ctrl).heading, 180.0);
     ctrl.motion({2000, 10000}, kNone, false);
-    EXPECT_FALSE(ctrl.paletteDrag().snap.snapped) << "same heading";
+    EXPECT_FALSE(paletteDrag(ctrl).snap.snapped) << "same heading";
     ctrl.keyDown(CanvasKey::Escape, kNone);
-    EXPECT_FALSE(ctrl.paletteDrag().active);
+    EXPECT_FALSE(paletteDrag(ctrl).active);
 
     unitView(ctrl);
     drop("24188", 10, 100);  // joins the first
     ASSERT_FALSE(layout.pieces[0].jointAt(1).isOpen());
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     ctrl.motion(px(5, 100), kNone, false);
-    EXPECT_FALSE(ctrl.paletteDrag().snap.snapped) << "joined end";
+    EXPECT_FALSE(paletteDrag(ctrl).snap.snapped) << "joined end";
 }
 
 TEST_F(Fixture, CTrackDroppedOnKTrackEndIsRefusedWithAdvice) {

@@ -109,9 +109,9 @@ TEST_F(CanvasKeys, EscapeEndsAPaletteDragFirstAndOtherwiseClearsTheWholeSelectio
     shape.id = layout.AllocateId();
     shape.selected = true;
 
-    ctrl.startPaletteDrag("24188");
+    startPaletteDrag(ctrl, "24188");
     EXPECT_TRUE(ctrl.keyDown(CanvasKey::Escape, kNone));
-    EXPECT_FALSE(ctrl.paletteDrag().active);
+    EXPECT_FALSE(paletteDrag(ctrl).active);
     EXPECT_TRUE(layout.pieces[0].selected) << "the first Escape only ends the drag";
     EXPECT_EQ(layout.pieces.size(), 2u);
 

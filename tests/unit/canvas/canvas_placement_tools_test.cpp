@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas/canvas_controller.h"
+#include "canvas/track_growth.h"
 #include "catalog/helix_catalog.h"
 #include "fake_host.h"
 
@@ -24,7 +25,7 @@ struct PlacementFixture : ::testing::Test {
         unitView(ctrl);
     }
     const SceneryItem& place(const std::string& key, double x, double y, int turnsOf15 = 0) {
-        ctrl.startSceneryPlacement(key);
+        startSceneryPlacement(ctrl, key);
         for (int i = 0; i < turnsOf15; ++i) {
             ctrl.keyDown(CanvasKey::R, kNone);
         }
@@ -35,7 +36,7 @@ struct PlacementFixture : ::testing::Test {
 };
 
 TEST_F(PlacementFixture, HelixGetsFourStubsInOrderAroundItsCentre) {
-    const uint32_t id = ctrl.placeHelix({500, 500}, "proses_3_5_r2r3");
+    const uint32_t id = placeHelix(ctrl, {500, 500}, "proses_3_5_r2r3");
     ASSERT_EQ(layout.helices.size(), 1u);
     ASSERT_EQ(layout.pieces.size(), 4u);
     const Helix& h = layout.helices[0];
@@ -56,28 +57,31 @@ TEST_F(PlacementFixture, HelixGetsFourStubsInOrderAroundItsCentre) {
     ctrl.undo();
     EXPECT_TRUE(layout.helices.empty() && layout.pieces.empty());
 
-    ctrl.placeHelix({0, 0}, "no_such_helix");
-    ctrl.placeHelix({0, 0}, "");
+    placeHelix(ctrl, {0, 0}, "no_such_helix");
+    placeHelix(ctrl, {0, 0}, "");
     ASSERT_EQ(layout.helices.size(), 2u);
     EXPECT_EQ(layout.helices[1].variant, "proses_2_5_r1r2");
     EXPECT_NEAR(layout.FindPiece(layout.helices[0].topR1)->y, 360.0, 1e-9) << "default R1";
 }
 
 TEST_F(PlacementFixture, HelixPlacementFollowsTheMouseAndEscapePlacesNothing) {
-    ctrl.startHelixPlacement("proses_2_5_r1r2");
+    startHelixPlacement(ctrl, "proses_2_5_r1r2");
     ctrl.keyDown(CanvasKey::Escape, kNone);
     ctrl.leftDown(px(300, 400), kNone);
     EXPECT_TRUE(layout.helices.empty());
 
-    ctrl.startHelixPlacement("proses_2_5_r1r2");
+    startHelixPlacement(ctrl, "proses_2_5_r1r2");
     ctrl.motion(px(300, 400), kNone, false);
-    ASSERT_NE(ctrl.overlays().helix, nullptr);
-    EXPECT_EQ(ctrl.overlays().helix->outerRadius, 437.5);
-    EXPECT_EQ(ctrl.overlays().helixCentre.y, 400.0);
+    const CanvasOverlays overlays = ctrl.overlays();
+    const auto* ghost = findOverlay<OverlayHelixGhost>(overlays);
+    ASSERT_NE(ghost, nullptr);
+    ASSERT_NE(ghost->variant, nullptr);
+    EXPECT_EQ(ghost->variant->outerRadius, 437.5);
+    EXPECT_EQ(ghost->centre.y, 400.0);
     ctrl.leftDown(px(300, 400), kNone);
     ASSERT_EQ(layout.helices.size(), 1u);
     EXPECT_EQ(layout.helices[0].cy, 400.0);
-    EXPECT_FALSE(ctrl.helixPlacement().active);
+    EXPECT_FALSE(helixPlacement(ctrl).active);
 }
 
 TEST_F(PlacementFixture, SceneryTurnsWhilePlacedAndGoesOnTheHighestVisibleLevel) {
@@ -86,15 +90,17 @@ TEST_F(PlacementFixture, SceneryTurnsWhilePlacedAndGoesOnTheHighestVisibleLevel)
         layout.levels.back().height = id * 80.0;
     }
     layout.levels.back().visible = false;
-    ctrl.startSceneryPlacement("Platform");  // keys are case-sensitive
-    EXPECT_FALSE(ctrl.sceneryPlacement().active);
-    ctrl.startSceneryPlacement("platform");
+    startSceneryPlacement(ctrl, "Platform");  // keys are case-sensitive
+    EXPECT_FALSE(sceneryPlacement(ctrl).active);
+    startSceneryPlacement(ctrl, "platform");
     ctrl.wheel(px(0, 0), kNone, 1);     // +30
     ctrl.wheel(px(0, 0), kShift, -1);   // -15
     ctrl.rightDown(px(0, 0), kNone);    // +15
     ctrl.keyDown(CanvasKey::R, kNone);  // +15
     ctrl.motion(px(200, 300), kNone, false);
-    EXPECT_EQ(ctrl.overlays().sceneryPose.heading, 45.0);
+    const CanvasOverlays overlays = ctrl.overlays();
+    ASSERT_NE(findOverlay<OverlaySceneryGhost>(overlays), nullptr);
+    EXPECT_EQ(findOverlay<OverlaySceneryGhost>(overlays)->pose.heading, 45.0);
     ctrl.leftDown(px(200, 300), kNone);
     ASSERT_EQ(layout.scenery.size(), 1u);
     const SceneryItem& s = layout.scenery[0];
@@ -102,9 +108,9 @@ TEST_F(PlacementFixture, SceneryTurnsWhilePlacedAndGoesOnTheHighestVisibleLevel)
     EXPECT_EQ(s.heading, 45.0);
     EXPECT_EQ(s.level, 2);
     EXPECT_EQ(s.scalex, 1.0);
-    EXPECT_FALSE(ctrl.sceneryPlacement().active);
+    EXPECT_FALSE(sceneryPlacement(ctrl).active);
 
-    ctrl.startSceneryPlacement("platform");
+    startSceneryPlacement(ctrl, "platform");
     ctrl.keyDown(CanvasKey::Escape, kNone);
     ctrl.leftDown(px(50, 50), kNone);
     EXPECT_EQ(layout.scenery.size(), 1u) << "Escape places nothing";
@@ -113,7 +119,7 @@ TEST_F(PlacementFixture, SceneryTurnsWhilePlacedAndGoesOnTheHighestVisibleLevel)
 
 TEST_F(PlacementFixture, RoundhouseSetsItselfAgainstAPitWithin700mm) {
     // A turntable track piece alone does not attract it.
-    ctrl.startPaletteDrag("74861");
+    startPaletteDrag(ctrl, "74861");
     ctrl.motion(px(1000, 1000), kNone, false);
     ctrl.leftDown(px(1000, 1000), kNone);
     ASSERT_EQ(layout.pieces.front().article, "74861");

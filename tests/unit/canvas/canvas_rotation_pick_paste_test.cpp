@@ -19,7 +19,10 @@ struct AltDragRotation : GestureFixture {
                              static_cast<int>(std::lround(pivot.y + r * std::sin(a)))};
         ctrl.leftDown(from, kAlt);
         ctrl.motion(to, kAlt, true);
-        const bool caught = ctrl.overlays().pivotOnRightAngle;
+        const CanvasOverlays overlays = ctrl.overlays();
+        const OverlayPivot* pivotShown = findOverlay<OverlayPivot>(overlays);
+        EXPECT_NE(pivotShown, nullptr);
+        const bool caught = pivotShown != nullptr && pivotShown->onRightAngle;
         ctrl.leftUp(to, kAlt);
         return caught;
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "canvas/canvas_controller.h"
+#include "canvas/track_growth.h"
 #include "edit/track_joints.h"
 #include "fake_host.h"
 
@@ -28,7 +29,7 @@ struct GestureFixture : ::testing::Test {
     }
     /// Drops `article` through the palette at screen (x, y); returns its id.
     uint32_t drop(const std::string& article, double x, double y) {
-        ctrl.startPaletteDrag(article);
+        startPaletteDrag(ctrl, article);
         ctrl.motion(px(x, y), kNone, false);
         ctrl.leftDown(px(x, y), kNone);
         return layout.pieces.back().id;

@@ -43,6 +43,7 @@ public:
     void exportPartsList() override { calls.push_back("parts list"); }
     void editLayoutShape() override { calls.push_back("shape"); }
     void manageLevels() override { calls.push_back("levels"); }
+    void showView3D() override { calls.push_back("3d"); }
     void exitProgram() override { calls.push_back("exit"); }
     std::optional<RectangleSize> askRectangleSize() override { return rectangle; }
     void setViewSwitch(int id, bool checked) override {

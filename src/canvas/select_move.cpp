@@ -1,0 +1,390 @@
+// The select tool moving pieces: the guards that lock helix and tunnel track, joint breaking, the
+// move snap with its rigid transform, and the 4 mm rejoin.
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "canvas/select_tool.h"
+
+#include "canvas/canvas_controller.h"
+#include "canvas/canvas_picking.h"
+#include "document/snap_search.h"
+#include "edit/connector_grid.h"
+#include "edit/edit_guards.h"
+#include "edit/track_joints.h"
+#include "tools/elevation.h"
+
+namespace {
+
+constexpr const char* kTurntable = "74861";
+constexpr double kRejoinSquared = 16.0;  // open ends closer than 4 mm are joined on release
+
+ConnectorGrid unselectedOpenEnds(const Layout& layout, const TrackCatalog& catalog,
+                                 bool visibleOnly) {
+    ConnectorGrid grid;
+    const LevelTable levels(layout);
+    for (size_t i = 0; i < layout.pieces.size(); ++i) {
+        const PlacedPiece& p = layout.pieces[i];
+        if (p.selected || (visibleOnly && !levels.visible(p.level))) {
+            continue;
+        }
+        const PieceDef* def = catalog.byArticle(p.article);
+        if (def == nullptr) {
+            continue;
+        }
+        for (int c = 0; c < static_cast<int>(def->connectors.size()); ++c) {
+            if (p.jointAt(c).isOpen()) {
+                grid.add(i, connectorToWorld(p, *def, c));
+            }
+        }
+    }
+    return grid;
+}
+
+}  // namespace
+
+bool& gradedMoveWarningShown() {
+    static bool shown = false;
+    return shown;
+}
+
+bool SelectTool::moveGuardsPass() {
+    Layout& layout = m_ctrl.layout();
+    CanvasHost& host = m_ctrl.host();
+    std::unordered_map<uint32_t, int> selectedStubs, allStubs;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.helix != kNoId) {
+            ++allStubs[p.helix];
+            if (p.selected) {
+                ++selectedStubs[p.helix];
+            }
+        }
+    }
+    for (const auto& [helix, count] : selectedStubs) {
+        if (count != allStubs[helix]) {
+            host.prompter().showMessage(
+                "Helix partially selected",
+                "Selection contains part of a helix. Either select the whole helix (click any of "
+                "its stubs) or exclude it from the selection before moving.",
+                PromptIcon::Info);
+            return false;
+        }
+    }
+    bool tunnel = false;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.selected && p.helix == kNoId) {
+            for (const Tunnel& t : layout.tunnels) {
+                tunnel =
+                    tunnel || std::find(t.covers.begin(), t.covers.end(), p.id) != t.covers.end();
+            }
+        }
+    }
+    for (const SceneryItem& s : layout.scenery) {
+        for (const Tunnel& t : layout.tunnels) {
+            const auto id = static_cast<int32_t>(s.id);
+            tunnel = tunnel || (s.selected && (t.portalA == id || t.portalB == id));
+        }
+    }
+    if (tunnel) {
+        host.prompter().showMessage(
+            "Tunnel is locked",
+            "Selection includes tunnel track or portals. Remove the tunnel first, then move.",
+            PromptIcon::Info);
+        return false;
+    }
+    if (!gradedMoveWarningShown() && gradedPieceSelected(layout)) {
+        const int answer = host.prompter().ask(
+            "Move",
+            "Selection includes graded pieces. Moving will break joints and leave the chain's "
+            "elevation inconsistent.\n\nMove anyway? (This warning will not appear again this "
+            "session.)",
+            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
+        if (answer != kIdYes) {
+            return false;
+        }
+        gradedMoveWarningShown() = true;
+    }
+    return true;
+}
+
+bool SelectTool::beginMove() {
+    Layout& layout = m_ctrl.layout();
+    const TrackCatalog& catalog = m_ctrl.catalog();
+    CanvasHost& host = m_ctrl.host();
+    // Guards first, before any undo step: a refusal leaves the document as it was.
+    host.releaseMouse();
+    if (!moveGuardsPass()) {
+        m_move = PieceMove{};
+        return false;
+    }
+    m_ctrl.beginEdit();
+    m_move.moving = true;
+    host.captureMouse();
+
+    const auto index = pieceIndexById(layout);
+    for (PlacedPiece& p : layout.pieces) {
+        if (p.selected && p.article == kTurntable) {
+            for (const Joint& j : p.joints) {
+                auto it = index.find(static_cast<uint32_t>(j.target));
+                if (!j.isOpen() && it != index.end()) {
+                    layout.pieces[it->second].selected = true;
+                }
+            }
+        }
+    }
+    breakOutsideJoints();
+
+    for (size_t i = 0; i < layout.pieces.size(); ++i) {
+        const PlacedPiece& p = layout.pieces[i];
+        if (p.selected) {
+            m_move.pieces.push_back({p.id, p.pose(), i});
+        }
+    }
+    for (const SceneryItem& s : layout.scenery) {
+        if (s.selected) {
+            m_move.scenery.push_back({s.id, {s.x, s.y, s.heading}});
+        }
+    }
+    for (const Helix& h : layout.helices) {
+        const bool carried =
+            std::any_of(layout.pieces.begin(), layout.pieces.end(),
+                        [&h](const PlacedPiece& p) { return p.selected && p.helix == h.id; });
+        if (carried) {
+            m_move.helices.push_back({h.id, {h.cx, h.cy, h.heading}});
+        }
+    }
+    m_move.grid = unselectedOpenEnds(layout, catalog, true);
+    m_ctrl.notifySelection();
+    return true;
+}
+
+void SelectTool::breakOutsideJoints() {
+    Layout& layout = m_ctrl.layout();
+    const auto index = pieceIndexById(layout);
+    for (PlacedPiece& p : layout.pieces) {
+        if (!p.selected) {
+            continue;
+        }
+        for (Joint& j : p.joints) {
+            if (j.isOpen()) {
+                continue;
+            }
+            auto it = index.find(static_cast<uint32_t>(j.target));
+            if (it == index.end()) {
+                j = Joint{};  // a joint to a piece that is gone is open
+                continue;
+            }
+            PlacedPiece& other = layout.pieces[it->second];
+            if (other.selected) {
+                continue;
+            }
+            if (j.tconn >= 0 && static_cast<size_t>(j.tconn) < other.joints.size() &&
+                other.joints[static_cast<size_t>(j.tconn)].target == static_cast<int32_t>(p.id)) {
+                other.joints[static_cast<size_t>(j.tconn)] = Joint{};
+            }
+            j = Joint{};
+        }
+    }
+}
+
+void SelectTool::dragSelection(ScreenPoint at) {
+    Layout& layout = m_ctrl.layout();
+    CanvasHost& host = m_ctrl.host();
+    const Vec2 w = m_ctrl.toWorld(at);
+    const double dx = w.x - m_move.grab.x, dy = w.y - m_move.grab.y;
+    // No piece is added or removed while dragging, so the slots taken when the move began
+    // still hold the moving pieces: no look-up on every mouse move.
+    for (const PoseOf& s : m_move.pieces) {
+        if (s.slot < layout.pieces.size() && layout.pieces[s.slot].id == s.id) {
+            layout.pieces[s.slot].x = s.pose.x + dx;
+            layout.pieces[s.slot].y = s.pose.y + dy;
+        }
+    }
+    for (const PoseOf& s : m_move.scenery) {
+        if (SceneryItem* item = layout.FindScenery(s.id)) {
+            item->x = s.pose.x + dx;
+            item->y = s.pose.y + dy;
+        }
+    }
+    for (const PoseOf& s : m_move.helices) {
+        if (Helix* h = layout.FindHelix(s.id)) {
+            h->cx = s.pose.x + dx;
+            h->cy = s.pose.y + dy;
+        }
+    }
+    m_move.snap = SnapResult{};
+    m_move.snapPiece = kNoId;
+    if (layout.snapEnabled) {
+        searchMoveSnap();
+    }
+    host.repaint();
+}
+
+void SelectTool::searchMoveSnap() {
+    Layout& layout = m_ctrl.layout();
+    const TrackCatalog& catalog = m_ctrl.catalog();
+    if (m_move.grid.empty()) {
+        return;
+    }
+    std::vector<const PlacedPiece*> nearby;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (!p.selected) {
+            continue;
+        }
+        const PieceDef* def = catalog.byArticle(p.article);
+        if (def == nullptr) {
+            continue;
+        }
+        // Only the unselected pieces with an open end near one of this piece's open ends can
+        // take part; findSnap then applies the full rule to those few.
+        nearby.clear();
+        for (int c = 0; c < static_cast<int>(def->connectors.size()); ++c) {
+            if (!p.jointAt(c).isOpen()) {
+                continue;
+            }
+            const WorldConnector wc = connectorToWorld(p, *def, c);
+            m_move.grid.near({wc.x, wc.y}, [&](const ConnectorGrid::Entry& e) {
+                const PlacedPiece* q = &layout.pieces[e.piece];
+                if (std::find(nearby.begin(), nearby.end(), q) == nearby.end()) {
+                    nearby.push_back(q);
+                }
+            });
+        }
+        if (nearby.empty()) {
+            continue;
+        }
+        // Keep layout order among the candidates so that ties resolve as in a full search.
+        std::sort(nearby.begin(), nearby.end());
+        const SnapResult r = findSnap(*def, p.pose(), nearby, catalog);
+        if (r.snapped && p.jointAt(r.ownConn).isOpen() &&
+            (!m_move.snap.snapped || r.distance < m_move.snap.distance)) {
+            m_move.snap = r;
+            m_move.snapPiece = p.id;
+        }
+    }
+}
+
+void SelectTool::finishMove() {
+    Layout& layout = m_ctrl.layout();
+    double moved = 0.0;
+    const auto index = pieceIndexById(layout);
+    for (const PoseOf& s : m_move.pieces) {
+        auto it = index.find(s.id);
+        if (it != index.end()) {
+            const PlacedPiece& p = layout.pieces[it->second];
+            moved = std::max(moved, std::hypot(p.x - s.pose.x, p.y - s.pose.y));
+        }
+    }
+    if (moved > 1.0) {
+        breakOutsideJoints();
+    }
+    const bool snapped = m_move.snap.snapped;
+    if (snapped) {
+        applyMoveSnap();
+    }
+    // A selection put back within a millimetre of where it was keeps its joints broken: the
+    // user tore it off and did not place it anywhere new.
+    if (moved > 1.0 || snapped) {
+        rejoinNearbyEnds();
+    }
+    m_ctrl.modified();
+    m_ctrl.notifySelection();
+}
+
+void SelectTool::applyMoveSnap() {
+    Layout& layout = m_ctrl.layout();
+    const TrackCatalog& catalog = m_ctrl.catalog();
+    const auto index = pieceIndexById(layout);
+    auto find = [&](uint32_t id) -> PlacedPiece* {
+        auto it = index.find(id);
+        return it == index.end() ? nullptr : &layout.pieces[it->second];
+    };
+    PlacedPiece* mover = find(m_move.snapPiece);
+    PlacedPiece* target = find(m_move.snap.targetId);
+    if (mover == nullptr || target == nullptr) {
+        return;  // the target went away: no joint
+    }
+    const PieceDef* mdef = catalog.byArticle(mover->article);
+    const PieceDef* tdef = catalog.byArticle(target->article);
+    if (mdef == nullptr || tdef == nullptr) {
+        return;
+    }
+    const WorldConnector tc = connectorToWorld(*target, *tdef, m_move.snap.targetConn);
+    const Pose to = matingPose(*mdef, m_move.snap.ownConn, tc);
+    const double turn = to.heading - mover->heading;
+    const Vec2 pivot{mover->x, mover->y};
+    const double tx = to.x - pivot.x, ty = to.y - pivot.y;
+    auto transform = [&](double& x, double& y) {
+        const Vec2 r = rotateAbout({x, y}, pivot, turn);
+        x = r.x + tx;
+        y = r.y + ty;
+    };
+    for (PlacedPiece& p : layout.pieces) {
+        if (p.selected) {
+            transform(p.x, p.y);
+            p.heading = normalizeHeading(p.heading + turn);
+        }
+    }
+    // Scenery moved along with the pieces, so it follows the correction as well.
+    for (SceneryItem& s : layout.scenery) {
+        if (s.selected) {
+            transform(s.x, s.y);
+            s.heading = normalizeHeading(s.heading + turn);
+        }
+    }
+    for (const PoseOf& h : m_move.helices) {
+        if (Helix* helix = layout.FindHelix(h.id)) {
+            transform(helix->cx, helix->cy);
+            helix->heading = normalizeHeading(helix->heading + turn);
+        }
+    }
+    mover->x = to.x;  // exact, free of rounding in the transform
+    mover->y = to.y;
+    joinPieces(*mover, m_move.snap.ownConn, *target, m_move.snap.targetConn);
+    if (mover->helix == kNoId) {
+        const double before = mover->z;
+        const uint32_t moverId = mover->id;
+        inheritElevation(layout, moverId, target->id, m_move.snap.targetConn, m_move.snap.ownConn,
+                         catalog);
+        const double dz = layout.FindPiece(moverId)->z - before;
+        if (std::fabs(dz) > 0.001) {
+            for (PlacedPiece& p : layout.pieces) {
+                if (p.selected && p.helix == kNoId && p.id != moverId) {
+                    p.z += dz;
+                }
+            }
+        }
+    }
+}
+
+void SelectTool::rejoinNearbyEnds() {
+    Layout& layout = m_ctrl.layout();
+    const TrackCatalog& catalog = m_ctrl.catalog();
+    const ConnectorGrid grid = unselectedOpenEnds(layout, catalog, false);
+    if (grid.empty()) {
+        return;
+    }
+    for (PlacedPiece& p : layout.pieces) {
+        const PieceDef* def = p.selected ? catalog.byArticle(p.article) : nullptr;
+        if (def == nullptr) {
+            continue;
+        }
+        for (int c = 0; c < static_cast<int>(def->connectors.size()); ++c) {
+            if (!p.jointAt(c).isOpen()) {
+                continue;
+            }
+            const WorldConnector wc = connectorToWorld(p, *def, c);
+            const ConnectorGrid::Entry* match = nullptr;
+            grid.near({wc.x, wc.y}, [&](const ConnectorGrid::Entry& e) {
+                const double dx = e.at.x - wc.x, dy = e.at.y - wc.y;
+                if (match == nullptr && dx * dx + dy * dy < kRejoinSquared &&
+                    layout.pieces[e.piece].jointAt(e.conn).isOpen()) {
+                    match = &e;
+                }
+            });
+            if (match != nullptr) {
+                joinPieces(p, c, layout.pieces[match->piece], match->conn);
+            }
+        }
+    }
+}
