@@ -40,15 +40,13 @@ std::string readWidth(const std::vector<std::string>& args, size_t& i, int& widt
         return "--width needs a number of pixels";
     }
     const std::string& text = args[++i];
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size() || value < kMinExportWidth ||
-        value > kMaxExportWidth) {
+    const std::optional<int> value = parseExportWidth(text);
+    if (!value) {
         return "--width must be a whole number of pixels from " +
                std::to_string(kMinExportWidth) + " to " + std::to_string(kMaxExportWidth) +
                ", not \"" + text + "\"";
     }
-    width = value;
+    width = *value;
     return {};
 }
 
@@ -90,6 +88,16 @@ std::string takeFiles(const Mode* mode, const std::vector<std::string>& files,
 }
 
 }  // namespace
+
+std::optional<int> parseExportWidth(std::string_view text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < kMinExportWidth ||
+        value > kMaxExportWidth) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CommandLine result;

@@ -3,7 +3,9 @@
 // start; "--help" and "--version" print and quit before any window exists; "--parts", "--check",
 // "--export-png" and "--export-svg" work on a layout file without opening a window.
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// Exit codes of the program, as --help lists them.
@@ -20,6 +22,9 @@ enum ExitCode : int {
 inline constexpr int kDefaultExportWidth = 1600;
 inline constexpr int kMinExportWidth = 100;
 inline constexpr int kMaxExportWidth = 16000;
+
+/// A picture width in whole pixels within the range above; nothing for any other text.
+std::optional<int> parseExportWidth(std::string_view text);
 
 /// The outcome of reading the command line.
 struct CommandLine {

@@ -17,6 +17,11 @@ inline constexpr int Print = 5010;         ///< "&Print..."
 inline constexpr int PageSetup = 5012;     ///< "Page Set&up..."
 inline constexpr int PrintPreview = 5013;  ///< "Print Pre&view..."
 inline constexpr int ExportPdf = 5014;     ///< "Export P&DF..."
+inline constexpr int ExportImage = 5015;   ///< "Export &Image..."
+inline constexpr int ExportPartsList = 5016;  ///< "Export Parts Lis&t..."
+/// The entries of "Open &Recent", newest first: RecentFile1 ... RecentFile1 + kRecentFiles - 1.
+inline constexpr int RecentFile1 = 5020;
+inline constexpr int kRecentFiles = 9;
 inline constexpr int ImportLayout = 1900;  ///< "&Import Layout..."
 inline constexpr int ExportLayout = 1901;  ///< "&Export Layout..."
 

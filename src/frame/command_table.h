@@ -63,6 +63,9 @@ struct CommandEntry {
     CommandHandler handler = nullptr;
 };
 
+/// Title of the File menu's submenu that the window fills with the layouts used last.
+inline constexpr std::string_view kOpenRecent = "Open &Recent";
+
 /// All rows: the menu bar's rows menu by menu, then the toolbar's rows, each in display order.
 std::span<const CommandEntry> commandTable();
 

@@ -60,6 +60,10 @@ public:
     virtual void printPreview() = 0;
     /// The print options, then the pages as a PDF file.
     virtual void exportPdf() = 0;
+    /// The plan as a PNG picture (of a width asked for) or an SVG drawing, in a chosen file.
+    virtual void exportImage() = 0;
+    /// The piece tally as a CSV file the user chooses.
+    virtual void exportPartsList() = 0;
     /// The Layout Baseboard dialog; its free-form choice starts drawing on the canvas.
     virtual void editLayoutShape() = 0;
     /// The Manage Levels dialog.

@@ -107,7 +107,9 @@ std::vector<HelpItem> buildMainHelp() {
         paragraph("Layouts are saved as .tdl files in the Railvane folder of your documents, "
                   "under the name you give them. Open lists them by name. Import brings in a "
                   "layout file from anywhere else, and Export writes a copy of the current layout "
-                  "to a folder you choose."),
+                  "to a folder you choose. Open Recent lists the last nine layouts opened or "
+                  "saved. Export Image saves the plan as a PNG picture or an SVG drawing, and "
+                  "Export Parts List writes the piece count as a CSV file for a spreadsheet."),
 
         heading("Levels"),
         paragraph("Levels on the toolbar manages the decks of a layout on several floors. Each "

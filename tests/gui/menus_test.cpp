@@ -58,7 +58,7 @@ void expectMenuMatchesTable(const wxMenu* menu, std::string_view title, std::str
         SCOPED_TRACE(std::string(row.text));
         if (row.kind == CommandKind::Submenu) {
             ASSERT_TRUE(item->IsSubMenu());
-            EXPECT_EQ(item->GetItemLabelText(), toWx(row.text));
+            EXPECT_EQ(item->GetItemLabel(), toWx(row.text));
             expectMenuMatchesTable(item->GetSubMenu(), title, row.text);
             continue;
         }

@@ -7,6 +7,7 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
+#include <wx/utils.h>
 
 #include "app/migration.h"
 #include "app/run_log.h"
@@ -70,6 +71,16 @@ wxString GetPrefsPath() {
 
 wxString GetUserPrefsPath() {
     return standardPaths().GetUserDataDir() + wxFILE_SEP_PATH + "prefs.cfg";
+}
+
+wxString GetRecentFilesPath() {
+    wxString base;
+    if (!wxGetEnv("XDG_CONFIG_HOME", &base) || base.empty()) {
+        base = wxGetHomeDir() + wxFILE_SEP_PATH + ".config";
+    }
+    const wxString folder = base + wxFILE_SEP_PATH + "railvane";
+    ensureFolder(folder);
+    return folder + wxFILE_SEP_PATH + "recent-files.cfg";
 }
 
 void LoadPrefs(Prefs& prefs) {

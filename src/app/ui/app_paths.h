@@ -25,6 +25,10 @@ wxString GetPrefsPath();
 /// folder cannot be written.
 wxString GetUserPrefsPath();
 
+/// The list of recently used layouts: "railvane/recent-files.cfg" in the per-user config folder
+/// ($XDG_CONFIG_HOME, else ~/.config), the folder created if missing.
+wxString GetRecentFilesPath();
+
 /// Fills `prefs` from the preferences file; keeps its values when there is none.
 void LoadPrefs(Prefs& prefs);
 

@@ -147,6 +147,7 @@ bool MainFrame::LoadLayoutPath(const std::string& path) {
         m_canvas->ZoomToFit();
     }
     m_palette->SelectSystemFromLayout();
+    RememberRecentFile(path);
     SetStatusText(wxString::FromUTF8(openedLayoutStatus(m_layout)), 0);
     // Pieces of a newer catalog or another program are kept, but the user should know of them.
     const auto unknown = unknownArticles(m_layout, TrackCatalog::instance());
@@ -165,6 +166,7 @@ bool MainFrame::WriteToFilePath() {
     }
     m_modified = false;
     UpdateTitle();
+    RememberRecentFile(wxString::FromUTF8(m_layout.identity.filePath));
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include <wx/display.h>
+#include <wx/filehistory.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
@@ -72,6 +73,7 @@ MainFrame::MainFrame()
     GetMenuBar()->Check(unitsCommandId(appPrefs().units), true);
 
     BindCommands();
+    SetUpRecentFiles();
 
     if (!appPrefs().asked) {
         // Deferred so that the question comes from the event loop, after the window is up.

@@ -27,6 +27,7 @@ class PropertiesPanel;
 class wxSplitterWindow;
 class wxUpdateUIEvent;
 class wxCloseEvent;
+class wxFileHistory;
 
 class MainFrame : public wxFrame, public CommandContext, private EditObserver {
 public:
@@ -69,6 +70,9 @@ public:
     void printPreview() override;
     /// Writes to the file the user picks; a failure is reported in "Export PDF".
     void exportPdf() override;
+    /// PNG or SVG by the chosen file's extension or filter; a PNG's width is asked for.
+    void exportImage() override;
+    void exportPartsList() override;
     /// Applies the Layout Baseboard dialog's outline, or starts drawing one on the canvas.
     void editLayoutShape() override;
     void manageLevels() override;
@@ -120,6 +124,15 @@ public:
     /// The same for a path in the file system's own bytes, which need not be UTF-8.
     bool LoadLayoutPath(const std::string& path);
 
+    /// The layouts opened or saved last, newest first, as "Open Recent" lists them.
+    const wxFileHistory& recentFiles() const { return *m_recent; }
+
+    /// The exports after their file dialogs: the picture (PNG with the width asked for, or SVG,
+    /// see pictureTarget) and the parts list written to the chosen file; errors are reported.
+    /// True when the file was written.
+    bool ExportImageTo(const std::string& chosenPath, int filterIndex);
+    bool ExportPartsListTo(const std::string& chosenPath);
+
     /// What the enable rules need to know about the document now.
     CommandState commandState() { return commandStateOf(*this); }
     /// Runs the enable rules over the menu bar and the toolbar at once (normally done when idle
@@ -147,6 +160,14 @@ private:
     bool DeleteLayoutEntry(const LayoutFileEntry& entry);
     /// Writes the document to its file under its name; reports "Save Failed" on an error.
     bool WriteToFilePath();
+    /// Reads the recent-files list of earlier runs into "Open Recent" and binds its entries.
+    void SetUpRecentFiles();
+    /// Puts `path` at the top of the recent files and stores the list for the next run.
+    void RememberRecentFile(const wxString& path);
+    void SaveRecentFiles();
+    /// An entry of "Open Recent": a file that is gone leaves the list with a message; otherwise
+    /// the file is opened after the unsaved-changes question.
+    void OnRecentFile(wxCommandEvent& event);
 
     // Owned by the window tree; created in BuildPanels.
     PalettePanel* m_palette = nullptr;
@@ -162,6 +183,7 @@ private:
 
     LayoutEditor m_editor{m_layout};
     std::unique_ptr<Prompter> m_prompter;
+    std::unique_ptr<wxFileHistory> m_recent;
     wxSplitterWindow* m_outerSplit = nullptr;
     wxSplitterWindow* m_innerSplit = nullptr;
 };

@@ -80,6 +80,19 @@ wxMenuBar* BuildCommandMenuBar() {
     return bar;
 }
 
+wxMenu* FindCommandSubmenu(wxMenuBar* bar, std::string_view menu, std::string_view submenu) {
+    const int index = bar->FindMenu(toWx(menu));
+    if (index == wxNOT_FOUND) {
+        return nullptr;
+    }
+    for (wxMenuItem* item : bar->GetMenu(index)->GetMenuItems()) {
+        if (item->IsSubMenu() && item->GetItemLabel() == toWx(submenu)) {
+            return item->GetSubMenu();
+        }
+    }
+    return nullptr;
+}
+
 void FillCommandToolBar(wxToolBar* toolbar) {
     for (const CommandEntry* row : toolbarRows()) {
         if (row->kind == CommandKind::Separator) {

@@ -1,6 +1,8 @@
 #pragma once
 // Turns the command table into the main window's menu bar and text-only toolbar.
 
+#include <string_view>
+
 #include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
@@ -12,6 +14,9 @@ inline constexpr long kCommandToolBarStyle = wxTB_HORIZONTAL | wxTB_TEXT | wxTB_
 /// submenu with its radio group, check items with their initial state; commands that are not
 /// available are disabled. The caller owns the result (normally hands it to SetMenuBar).
 wxMenuBar* BuildCommandMenuBar();
+
+/// The submenu titled `submenu` (as in the table) of the menu titled `menu`; null when missing.
+wxMenu* FindCommandSubmenu(wxMenuBar* bar, std::string_view menu, std::string_view submenu);
 
 /// Appends the table's toolbar tools (text labels, tooltips, status help, separators) to an
 /// empty toolbar, disables the tools that start disabled or are not available, and realizes it.

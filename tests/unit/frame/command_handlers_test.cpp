@@ -39,6 +39,8 @@ public:
     void print() override { calls.push_back("print"); }
     void printPreview() override { calls.push_back("preview"); }
     void exportPdf() override { calls.push_back("pdf"); }
+    void exportImage() override { calls.push_back("image"); }
+    void exportPartsList() override { calls.push_back("parts list"); }
     void editLayoutShape() override { calls.push_back("shape"); }
     void manageLevels() override { calls.push_back("levels"); }
     void showView3D() override { calls.push_back("3d"); }
@@ -80,14 +82,16 @@ TEST(CommandHandlers, WindowCommandsReachTheContextWithTheirCheckStateAndUnit) {
     for (const CommandCall call :
          {CommandCall{Id::SaveAs}, CommandCall{Id::CloseLayout}, CommandCall{Id::ShowGrid, false},
           CommandCall{Id::HideLabels, true}, CommandCall{Id::UnitsCentimetres},
-          CommandCall{Id::Options}}) {
+          CommandCall{Id::Options}, CommandCall{Id::ExportImage},
+          CommandCall{Id::ExportPartsList}}) {
         EXPECT_TRUE(runCommand(c, call)) << call.id;
     }
     EXPECT_EQ(c.calls, (std::vector<std::string>{"save as", "new", "switch 2009 off",
-                                                 "switch 2011 on", "units 1", "experience"}));
+                                                 "switch 2011 on", "units 1", "experience",
+                                                 "image", "parts list"}));
     EXPECT_FALSE(runCommand(c, {Id::LayoutWizard}))
         << "a command whose work is missing runs nothing";
-    EXPECT_EQ(c.calls.size(), 6u);
+    EXPECT_EQ(c.calls.size(), 8u);
 }
 
 TEST(CommandHandlers, EditCommandsRunOnlyWhileTheirRuleHolds) {

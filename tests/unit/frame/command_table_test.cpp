@@ -34,11 +34,12 @@ TEST(CommandTable, MenusShowTheirTextsIdsTicksAndSeparators) {
         titles += std::string(title) + "|";
     EXPECT_EQ(titles, "&File|&Edit|&View|&Layout|&Help|");
     EXPECT_EQ(shownMenu("&File"),
-              "&New Layout\tCtrl+N=5002|&Open Layout...\tCtrl+O=5000|---|&Save\tCtrl+S=5003|"
-              "Save &As...\tCtrl+Shift+S=5004|---|&Import Layout...=1900|&Export Layout...=1901|"
-              "---|&Close Layout\tCtrl+W=5001|---|Page Set&up...=5012|Print Pre&view...=5013|"
-              "&Print...\tCtrl+P=5010|Export P&DF...=5014|---|Save as &Library Block...=2001|---|"
-              "E&xit=5006|");
+              "&New Layout\tCtrl+N=5002|&Open Layout...\tCtrl+O=5000|>Open &Recent|---|"
+              "&Save\tCtrl+S=5003|Save &As...\tCtrl+Shift+S=5004|---|&Import Layout...=1900|"
+              "&Export Layout...=1901|---|&Close Layout\tCtrl+W=5001|---|Page Set&up...=5012|"
+              "Print Pre&view...=5013|&Print...\tCtrl+P=5010|Export P&DF...=5014|"
+              "Export &Image...=5015|Export Parts Lis&t...=5016|---|"
+              "Save as &Library Block...=2001|---|E&xit=5006|");
     EXPECT_EQ(shownMenu("&Edit"),
               "&Undo\tCtrl+Z=2002|&Redo\tCtrl+Y=2003|---|&Copy\tCtrl+C=2030|"
               "&Paste\tCtrl+V=2031|&Delete\tDel=2004|Select &All\tCtrl+A=2005|---|"
