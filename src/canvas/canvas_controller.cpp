@@ -24,6 +24,10 @@ void CanvasController::setTool(std::unique_ptr<CanvasTool> tool) {
 
 void CanvasController::finishTool() {
     if (m_tool) {
+        // What the tool asked of the user no longer applies.
+        if (!m_tool->hint().empty()) {
+            m_host.setStatusText(0, "");
+        }
         m_ended.push_back(std::move(m_tool));
         m_host.setCursor(tool().cursor());
     }

@@ -61,8 +61,23 @@ struct OverlayPivot {
     bool onRightAngle = false;
 };
 
-using OverlayItem = std::variant<OverlayBand, OverlaySnapMarker, OverlayPieceGhost,
-                                 OverlaySceneryGhost, OverlayHelixGhost, OverlayPivot>;
+/// An outline being drawn (layout mm): its vertices, the rubber segment to the mouse, or back to
+/// the first vertex when a click there would close it, with the segment's length in `units`.
+struct OverlayOutline {
+    std::vector<Vec2> vertices;
+    Vec2 mouse;
+    bool closes = false;
+    Units units = Units::Millimetres;
+};
+/// A measuring tape being laid from `from` to the mouse at `to` (layout mm).
+struct OverlayTape {
+    Vec2 from, to;
+    Units units = Units::Millimetres;
+};
+
+using OverlayItem =
+    std::variant<OverlayBand, OverlaySnapMarker, OverlayPieceGhost, OverlaySceneryGhost,
+                 OverlayHelixGhost, OverlayPivot, OverlayOutline, OverlayTape>;
 /// Drawn in order, over the painted document.
 using CanvasOverlays = std::vector<OverlayItem>;
 

@@ -4,6 +4,7 @@
 
 #include "app/prompter.h"
 #include "canvas/canvas_controller.h"
+#include "canvas/drawing_tools.h"
 #include "dialogs/rectangle_shape.h"
 #include "edit/edit.h"
 #include "edit/edit_guards.h"
@@ -65,6 +66,17 @@ void paste(CommandContext& context, const CommandCall&) {
     }
 }
 
+void measure(CommandContext& context, const CommandCall& call) {
+    CanvasController& canvas = context.canvas();
+    canvas.setTool(call.checked ? std::make_unique<TapeTool>(canvas) : nullptr);
+}
+
+void polygon(CommandContext& context, const CommandCall& call) {
+    CanvasController& canvas = context.canvas();
+    canvas.setTool(call.checked ? std::make_unique<OutlineTool>(canvas, OutlineTarget::Shape)
+                                : nullptr);
+}
+
 void tunnel(CommandContext& context, const CommandCall&) {
     tunnelCommand(context.editor());
 }
@@ -114,6 +126,10 @@ CommandState commandStateOf(CommandContext& context) {
     state.hasCopyableSelection = selected(layout.pieces) || selected(layout.scenery);
     state.clipboardFilled = !context.canvas().clipboard().empty();
     state.hasTurnableSelection = state.hasDeletableSelection;
+    const CanvasController& canvas = context.canvas();
+    state.measuring = canvas.toolAs<TapeTool>() != nullptr;
+    const OutlineTool* outline = canvas.toolAs<OutlineTool>();
+    state.drawingPolygon = outline != nullptr && outline->target() == OutlineTarget::Shape;
     return state;
 }
 

@@ -29,6 +29,10 @@ void selectAll(CommandContext& context, const CommandCall& call);
 void copy(CommandContext& context, const CommandCall& call);
 /// The clipboard at the mouse when it is over the canvas, else at the view centre.
 void paste(CommandContext& context, const CommandCall& call);
+/// The measuring tape and the Polygon tool: checked starts the tool on the canvas, unchecked
+/// ends it.
+void measure(CommandContext& context, const CommandCall& call);
+void polygon(CommandContext& context, const CommandCall& call);
 /// Tunnel portals on the selected chain, or the tunnel it lies in removed; one undo step.
 void tunnel(CommandContext& context, const CommandCall& call);
 /// The selection one step clockwise (15 degrees, a whole helix 30).

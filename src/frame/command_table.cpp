@@ -267,13 +267,13 @@ constexpr std::array kTable = {
                  .tooltip = "Measuring tape: click two points on the canvas to lay down a length "
                             "annotation",
                  .kind = K::Check,
-                 .available = false},
+                 .handler = Do::measure},
     CommandEntry{.id = Id::Polygon,
                  .place = P::Toolbar,
                  .text = "Polygon",
                  .tooltip = "Draw a free-form polygon (access hatch, river, mountain, etc.)",
                  .kind = K::Check,
-                 .available = false},
+                 .handler = Do::polygon},
     CommandEntry{.id = Id::Rectangle,
                  .place = P::Toolbar,
                  .text = "Rectangle",
@@ -433,6 +433,17 @@ int unitsForCommand(int id) {
 
 std::string_view labelsToolLabel(bool labelsShown) {
     return labelsShown ? "Hide Labels" : "Show Labels";
+}
+
+std::optional<bool> isCommandChecked(int id, const CommandState& state) {
+    switch (id) {
+        case Id::Measure:
+            return state.measuring;
+        case Id::Polygon:
+            return state.drawingPolygon;
+        default:
+            return std::nullopt;
+    }
 }
 
 std::string_view tunnelToolLabel(bool chainIsTunnel) {

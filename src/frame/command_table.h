@@ -97,10 +97,16 @@ struct CommandState {
     bool hasDeletableSelection = false;   ///< a piece, scenery item or shape is selected
     bool selectionIsTunnelChain = false;  ///< the tunnel analysis accepts the selected chain
     bool selectionInTunnel = false;       ///< ... and it lies in a tunnel (the tool removes it)
+    bool measuring = false;               ///< the measuring tape is the canvas's tool
+    bool drawingPolygon = false;          ///< the Polygon tool is the canvas's tool
     bool hasCopyableSelection = false;    ///< a piece or scenery item is selected
     bool clipboardFilled = false;         ///< the canvas clipboard is not empty
     bool hasTurnableSelection = false;    ///< a piece, scenery item or shape is selected
 };
+
+/// Whether a check command shows as checked: the tools Measure and Polygon while their tool is
+/// active; nothing for other commands.
+std::optional<bool> isCommandChecked(int id, const CommandState& state);
 
 /// Whether the command may be used now: it must be available, and its enable rule must hold.
 bool isCommandEnabled(int id, const CommandState& state);

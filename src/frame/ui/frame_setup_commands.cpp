@@ -1,4 +1,5 @@
 // Setup commands of the main window: the baseboard outline and the levels.
+#include "canvas/drawing_tools.h"
 #include "canvas/ui/canvas_panel.h"
 #include "dialogs/ui/layout_shape_dialog.h"
 #include "dialogs/ui/level_manager_dialog.h"
@@ -12,6 +13,12 @@ void MainFrame::editLayoutShape() {
         return;
     }
     const BaseboardApply& result = dialog.result();
+    if (result.freeForm) {
+        // The outline drawn on the canvas replaces the baseboard when it is closed.
+        canvas().setTool(std::make_unique<OutlineTool>(canvas(), OutlineTarget::Baseboard));
+        m_canvas->SetFocus();
+        return;
+    }
     setBaseboard(m_editor, result.board);
 }
 

@@ -226,6 +226,10 @@ void MainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
     }
     const CommandState state = commandState();
     event.Enable(isCommandEnabled(id, state));
+    // A tool button stays down exactly while its tool is the canvas's.
+    if (const std::optional<bool> checked = isCommandChecked(id, state)) {
+        event.Check(*checked);
+    }
     if (id == CommandId::Tunnel) {
         // The tool says what a click on it does: lay a tunnel, or remove the one selected.
         const wxString label =

@@ -1,12 +1,16 @@
 #include "render/ui/render_overlays.h"
 
+#include <cmath>
 #include <cstdio>
 #include <variant>
+#include <vector>
 
 #include "catalog/helix_catalog.h"
 #include "catalog/scenery_catalog.h"
+#include "render/render_rules.h"
 #include "render/render_style.h"
 #include "render/ui/layout_renderer.h"
+#include "render/ui/render_text.h"
 
 namespace {
 
@@ -24,6 +28,12 @@ constexpr int kPivotPt = 11;
 constexpr RenderColour kSceneryGhostPen{80, 150, 80};
 constexpr RenderColour kHelixGhostPen{0, 150, 200};
 constexpr int kHelixCross = 8;  ///< px each way from the centre
+constexpr RenderColour kDrawPen{40, 80, 200};
+constexpr RenderColour kClosePen{40, 150, 60};
+constexpr RenderColour kVertexPen{20, 20, 20};
+constexpr int kLengthPt = 10;
+constexpr TextBoxStyle kOutlineLength{{20, 20, 60}, {255, 255, 255, 200}, {200, 200, 200}};
+constexpr TextBoxStyle kTapeLength{{20, 20, 20}, {255, 248, 220, 235}, kDrawPen};
 
 void marker(wxDC& dc, wxPoint at, RenderColour fill, RenderColour pen) {
     dc.SetPen(wxPen(toWx(pen), 2));
@@ -34,6 +44,20 @@ void marker(wxDC& dc, wxPoint at, RenderColour fill, RenderColour pen) {
 wxPoint toScreen(const CanvasView& view, Vec2 p) {
     const ScreenPoint s = view.worldToScreen(p);
     return {s.x, s.y};
+}
+
+void dot(wxDC& dc, wxPoint at, int radius, RenderColour fill, RenderColour pen) {
+    dc.SetPen(wxPen(toWx(pen), 1));
+    dc.SetBrush(wxBrush(toWx(fill)));
+    dc.DrawCircle(at, radius);
+}
+
+// The length of a segment being drawn, in the layout's unit, in a box beside the mouse.
+void lengthLabel(wxDC& dc, Vec2 a, Vec2 b, Units units, wxPoint left, const TextBoxStyle& style) {
+    dc.SetFont(wxFont(wxFontInfo(kLengthPt).Bold()));
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    drawLeftTextBox(dc, wxString::FromUTF8(formatLength(std::hypot(b.x - a.x, b.y - a.y), units)),
+                    left, style);
 }
 
 }  // namespace
@@ -85,6 +109,42 @@ struct OverlayPainter {
         }
         dc.DrawLine(at.x - kHelixCross, at.y, at.x + kHelixCross + 1, at.y);
         dc.DrawLine(at.x, at.y - kHelixCross, at.x, at.y + kHelixCross + 1);
+    }
+    void operator()(const OverlayOutline& outline) const {
+        std::vector<wxPoint> points;
+        for (const Vec2& v : outline.vertices) {
+            points.push_back(toScreen(view, v));
+        }
+        dc.SetPen(wxPen(toWx(kDrawPen), 2));
+        if (points.size() > 1) {
+            dc.DrawLines(static_cast<int>(points.size()), points.data());
+        }
+        const wxPoint mouse = toScreen(view, outline.mouse);
+        const Vec2 end = outline.closes ? outline.vertices.front() : outline.mouse;
+        dc.SetPen(wxPen(toWx(outline.closes ? kClosePen : kDrawPen), outline.closes ? 2 : 1,
+                        wxPENSTYLE_LONG_DASH));
+        dc.DrawLine(points.back(), toScreen(view, end));
+        lengthLabel(dc, outline.vertices.back(), end, outline.units, mouse + wxPoint(14, -6),
+                    kOutlineLength);
+        for (size_t i = points.size(); i-- > 0;) {
+            dot(dc, points[i], i == 0 ? 6 : 4, i == 0 ? kClosePen : kDrawPen, kVertexPen);
+        }
+        if (outline.closes) {
+            dc.SetPen(wxPen(toWx(kClosePen), 3));
+            dc.SetBrush(*wxTRANSPARENT_BRUSH);
+            dc.DrawCircle(points.front(), 12);
+            dc.SetFont(wxFont(wxFontInfo(kLengthPt).Bold()));
+            dc.SetTextForeground(toWx(kClosePen));
+            dc.DrawText("Close", points.front().x + 16, points.front().y - 8);
+        }
+    }
+    void operator()(const OverlayTape& tape) const {
+        const wxPoint from = toScreen(view, tape.from), to = toScreen(view, tape.to);
+        dc.SetPen(wxPen(toWx(kDrawPen), 2, wxPENSTYLE_LONG_DASH));
+        dc.DrawLine(from, to);
+        dot(dc, from, 4, kDrawPen, kDrawPen);
+        dot(dc, to, 4, kDrawPen, kDrawPen);
+        lengthLabel(dc, tape.from, tape.to, tape.units, to + wxPoint(8, 0), kTapeLength);
     }
     void operator()(const OverlayPivot& pivot) const {
         const wxPoint at = toScreen(view, pivot.at);

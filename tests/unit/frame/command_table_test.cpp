@@ -87,8 +87,9 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
 
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     const std::set<int> unavailable = {
-        CommandId::LayoutWizard, CommandId::BridgeWizard, CommandId::Measure,
-        CommandId::Polygon,      CommandId::Elevation,
+        CommandId::LayoutWizard,
+        CommandId::BridgeWizard,
+        CommandId::Elevation,
     };
     std::map<int, const CommandEntry*> first;
     for (const CommandEntry& row : commandTable()) {
