@@ -50,4 +50,8 @@ public:
     virtual ScreenPoint clientSize() const = 0;
     /// A Ctrl+click on empty canvas names the layout point (mm) where the next label goes.
     virtual void setLabelDropPoint(Vec2 /*point*/) {}
+    /// The Shape Properties dialog of a shape, and the Resize Scenery dialog of a scenery item
+    /// (double-clicks); both change the document through its editor.
+    virtual void editShapeProperties(uint32_t /*shapeId*/) {}
+    virtual void editSceneryScale(uint32_t /*itemId*/) {}
 };

@@ -39,8 +39,14 @@ void SelectTool::leftDown(ScreenPoint at, Modifiers mods) {
         return;
     }
     const bool plain = !mods.alt && !mods.shift && !mods.ctrl;
+    if (plain && pressOnMeasurement(at)) {
+        return;
+    }
     const uint32_t piece = m_ctrl.pickPieceOrHelixStub(at);
     if (plain && piece == kNoId && pressOnShape(at)) {
+        return;
+    }
+    if (!mods.alt && pressOnHandle(at)) {
         return;
     }
     if (mods.alt) {
@@ -66,6 +72,17 @@ void SelectTool::leftDown(ScreenPoint at, Modifiers mods) {
 }
 
 void SelectTool::motion(ScreenPoint at, Modifiers, bool leftButton) {
+    if (m_handle.handle >= 0) {
+        dragHandle(at);
+        return;
+    }
+    if (m_measurement.id != kNoId) {
+        moveMeasurement(at);
+        return;
+    }
+    if (!leftButton) {
+        hoverCursor(at);
+    }
     if (m_labelMove != kNoId) {
         moveLabel(at);
         return;
@@ -109,6 +126,11 @@ void SelectTool::leftUp(ScreenPoint at, Modifiers) {
         changed = changed || m_simple.undoTaken;
         m_simple = SimpleMove{};
     }
+    if (m_handle.handle >= 0 || m_measurement.id != kNoId) {
+        changed = true;
+        m_handle = HandleDrag{};
+        m_measurement = MeasurementMove{};
+    }
     if (m_labelMove != kNoId) {
         changed = changed || m_labelUndoTaken;
         m_labelMove = kNoId;
@@ -130,7 +152,13 @@ void SelectTool::leftUp(ScreenPoint at, Modifiers) {
 }
 
 void SelectTool::leftDoubleClick(ScreenPoint at, Modifiers mods) {
-    if (!mods.alt && clonePieceAt(m_ctrl, at)) {
+    if (mods.alt) {
+        return;
+    }
+    if (openPropertiesAt(at)) {
+        return;
+    }
+    if (clonePieceAt(m_ctrl, at)) {
         m_swallowPress = true;
     }
 }
@@ -171,7 +199,8 @@ bool SelectTool::allowPan(bool spaceBar) {
 }
 
 bool SelectTool::busy() const {
-    return m_move.pending || m_rotation.active || m_simple.active || m_labelMove != kNoId || m_band;
+    return m_move.pending || m_rotation.active || m_simple.active || m_labelMove != kNoId ||
+           m_band || m_handle.handle >= 0 || m_measurement.id != kNoId;
 }
 
 void SelectTool::overlays(CanvasOverlays& out) const {

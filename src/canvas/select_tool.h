@@ -64,6 +64,17 @@ private:
         std::vector<PoseOf> helices;  ///< centre and heading of helices turned along
         bool flash = false;
     };
+    struct HandleDrag {  // a resize handle of the lone selected scenery item
+        int handle = -1;
+        SceneryItem start;
+        Vec2 fixed;                       ///< the opposite handle's point, which stays where it is
+        double width = 0.0, depth = 0.0;  ///< catalog size
+    };
+    struct MeasurementMove {  // a measuring-tape annotation follows the mouse offset
+        uint32_t id = kNoId;
+        Vec2 grab;
+        Measurement start;
+    };
     struct SimpleMove {  // scenery, shapes and deck outlines follow the mouse offset
         bool active = false;
         Vec2 grab;
@@ -86,6 +97,15 @@ private:
     void moveSimple(ScreenPoint at);
     void finishRubberBand();
     bool pressOnDeck(ScreenPoint at);
+
+    // select_annotations.cpp: measurements, resize handles and the double-click dialogs
+    bool pressOnMeasurement(ScreenPoint at);
+    bool pressOnHandle(ScreenPoint at);
+    void moveMeasurement(ScreenPoint at);
+    void dragHandle(ScreenPoint at);
+    /// The sizing cursor over a resize handle, else the arrow.
+    void hoverCursor(ScreenPoint at);
+    bool openPropertiesAt(ScreenPoint at);
 
     // select_move.cpp
     bool beginMove();
@@ -110,6 +130,9 @@ private:
     PieceMove m_move;
     Rotation m_rotation;
     SimpleMove m_simple;
+    HandleDrag m_handle;
+    MeasurementMove m_measurement;
+    CanvasCursor m_hoverCursor = CanvasCursor::Arrow;
     uint32_t m_labelMove = kNoId;
     Vec2 m_labelOffset;
     bool m_labelUndoTaken = false;

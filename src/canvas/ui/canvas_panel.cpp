@@ -4,6 +4,8 @@
 #include <wx/menu.h>
 
 #include "canvas/track_growth.h"
+#include "dialogs/ui/resize_scenery_dialog.h"
+#include "dialogs/ui/shape_properties_dialog.h"
 #include "frame/editor_context.h"
 #include "render/ui/layout_renderer.h"
 #include "render/ui/render_overlays.h"
@@ -222,6 +224,16 @@ ScreenPoint CanvasPanel::clientSize() const {
 void CanvasPanel::setLabelDropPoint(Vec2 point) {
     m_labelDropPoint = point;
     m_context.labelPointChosen(point);
+}
+
+void CanvasPanel::editShapeProperties(uint32_t shapeId) {
+    showShapePropertiesDialog(this, m_context.editor(), shapeId,
+                              unitsFromInt(static_cast<int>(m_context.layout().units)),
+                              m_context.prompter());
+}
+
+void CanvasPanel::editSceneryScale(uint32_t itemId) {
+    showResizeSceneryDialog(this, m_context.editor(), itemId, m_context.prompter());
 }
 
 // ---- Events ----------------------------------------------------------------------------------

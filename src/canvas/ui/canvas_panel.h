@@ -71,6 +71,8 @@ private:
     void takeFocus() override;
     ScreenPoint clientSize() const override;
     void setLabelDropPoint(Vec2 point) override;
+    void editShapeProperties(uint32_t shapeId) override;
+    void editSceneryScale(uint32_t itemId) override;
     // EditObserver: every commit and selection change repaints the plan.
     void layoutEdited(const EditNotice& notice) override;
     void selectionChanged() override;

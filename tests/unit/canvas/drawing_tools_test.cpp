@@ -1,6 +1,7 @@
 // The measuring tape and the outline tools on the controller: what a click stores, when an
 // outline closes, Backspace, Enter and Escape, and what a closed outline becomes.
 #include "canvas/drawing_tools.h"
+#include "catalog/scenery_catalog.h"
 #include "dialogs/baseboard_shape.h"
 #include "gesture_fixture.h"
 
@@ -69,4 +70,58 @@ TEST_F(DrawingTools, AClosedBaseboardOutlineReplacesTheBaseboardAsFreeForm) {
     EXPECT_EQ(layout.baseboard.lastShape, 5);
     EXPECT_TRUE(layout.shapes.empty());
     EXPECT_NE(host.status[0], kBaseboardDrawingHint) << "the hint goes with the tool";
+}
+
+TEST_F(DrawingTools, AMeasurementIsGrabbedByItsLineAndMovesWholeInOneUndoStep) {
+    layout.measurements.push_back({layout.AllocateId(), 100, 100, 300, 100, 0, 0, false});
+    ctrl.leftDown(px(150, 104), kNone);
+    ctrl.motion(px(170, 134), kNone, true);
+    ctrl.leftUp(px(170, 134), kNone);
+    const Measurement& m = layout.measurements[0];
+    EXPECT_TRUE(m.selected);
+    EXPECT_DOUBLE_EQ(m.x1, 120.0);
+    EXPECT_DOUBLE_EQ(m.y2, 130.0);
+    EXPECT_EQ(layout.undoStack.size(), 1u);
+    ctrl.undo();
+    EXPECT_DOUBLE_EQ(layout.measurements[0].x1, 100.0);
+}
+
+TEST_F(DrawingTools, ACornerHandleDraggedTo3By3MillimetresStopsAtFive) {
+    SceneryItem tree;
+    tree.id = layout.AllocateId();
+    tree.item = "tree_group";
+    tree.x = 200;
+    tree.y = 200;
+    tree.selected = true;
+    layout.scenery.push_back(tree);
+    const SceneryDef* def = SceneryCatalog::instance().byKey("tree_group");
+    ASSERT_NE(def, nullptr);
+    Vec2 handles[8];
+    sceneryHandlePoints(tree, def->width, def->depth, handles);
+    const ScreenPoint corner = px(handles[4].x, handles[4].y);
+    ctrl.motion(corner, kNone, false);
+    EXPECT_EQ(host.cursor, CanvasCursor::SizeNWSE);
+    ctrl.leftDown(corner, kNone);
+    ctrl.motion(px(handles[0].x + 3, handles[0].y + 3), kNone, true);
+    ctrl.leftUp(px(handles[0].x + 3, handles[0].y + 3), kNone);
+    EXPECT_NEAR(layout.scenery[0].scalex * def->width, 5.0, 1e-9);
+    EXPECT_NEAR(layout.scenery[0].scaley * def->depth, 5.0, 1e-9);
+    EXPECT_EQ(layout.undoStack.size(), 1u);
+}
+
+TEST_F(DrawingTools, DoubleClicksOpenTheShapeAndSceneryDialogs) {
+    FreeShape pond;
+    pond.id = layout.AllocateId();
+    pond.vertices = {{400, 400}, {500, 400}, {500, 500}};
+    layout.shapes.push_back(pond);
+    SceneryItem tree;
+    tree.id = layout.AllocateId();
+    tree.item = "tree_group";
+    tree.x = 100;
+    tree.y = 100;
+    layout.scenery.push_back(tree);
+    ctrl.leftDoubleClick(px(480, 420), kNone);
+    ctrl.leftDoubleClick(px(100, 100), kNone);
+    EXPECT_EQ(host.dialogs, (std::vector<std::string>{"shape " + std::to_string(pond.id),
+                                                      "scenery " + std::to_string(tree.id)}));
 }

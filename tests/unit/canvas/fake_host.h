@@ -20,7 +20,8 @@ struct FakeHost : CanvasHost, EditObserver {
     void repaint() override { ++repaints; }
     void captureMouse() override { ++captures; }
     void releaseMouse() override { ++releases; }
-    void setCursor(CanvasCursor) override {}
+    void setCursor(CanvasCursor c) override { cursor = c; }
+    CanvasCursor cursor = CanvasCursor::Arrow;
     void setStatusText(int field, const std::string& text) override { status[field] = text; }
     void startFlashTimer(int) override {}
     int showContextMenu(ScreenPoint, const std::vector<ContextMenuEntry>& entries) override {
@@ -44,6 +45,13 @@ struct FakeHost : CanvasHost, EditObserver {
         ++labelDrops;
         labelDropPoint = point;
     }
+    void editShapeProperties(uint32_t id) override {
+        dialogs.push_back("shape " + std::to_string(id));
+    }
+    void editSceneryScale(uint32_t id) override {
+        dialogs.push_back("scenery " + std::to_string(id));
+    }
+    std::vector<std::string> dialogs;  ///< the dialogs a double-click opened, with their object
 
 private:
     const Layout* m_watched = nullptr;
