@@ -10,6 +10,7 @@
 #include "canvas/canvas_view.h"
 
 class Prompter;
+struct WizardAction;
 
 /// Cursor shapes the canvas asks for.
 enum class CanvasCursor { Arrow, Hand, Cross, Pencil, SizeNWSE, SizeNESW, SizeNS, SizeWE };
@@ -50,4 +51,11 @@ public:
     virtual ScreenPoint clientSize() const = 0;
     /// A Ctrl+click on empty canvas names the layout point (mm) where the next label goes.
     virtual void setLabelDropPoint(Vec2 /*point*/) {}
+    /// Autofill Gap on the selection, with the dialog that chooses the fill; true when track was
+    /// placed.
+    virtual bool autofillGap() = 0;
+    /// Carries out an Elevation Wizard step that needs a window: a refusal message, Set Grade for
+    /// the accepted start, or the target-height question and its fill. Returns the status text
+    /// for field 0, "" to leave it as it is.
+    virtual std::string runWizardStep(const WizardAction& action) = 0;
 };

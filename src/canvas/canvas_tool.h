@@ -61,8 +61,17 @@ struct OverlayPivot {
     bool onRightAngle = false;
 };
 
-using OverlayItem = std::variant<OverlayBand, OverlaySnapMarker, OverlayPieceGhost,
-                                 OverlaySceneryGhost, OverlayHelixGhost, OverlayPivot>;
+/// The Elevation Wizard's line from the start connector (layout mm, heading in degrees) to the
+/// point `length` mm ahead, labelled with that length in the layout unit.
+struct OverlayTargetLine {
+    WorldConnector start;
+    double length = 0.0;
+    std::string label;
+};
+
+using OverlayItem =
+    std::variant<OverlayBand, OverlaySnapMarker, OverlayPieceGhost, OverlaySceneryGhost,
+                 OverlayHelixGhost, OverlayPivot, OverlayTargetLine>;
 /// Drawn in order, over the painted document.
 using CanvasOverlays = std::vector<OverlayItem>;
 
