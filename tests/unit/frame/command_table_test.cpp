@@ -87,8 +87,10 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
 
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     const std::set<int> unavailable = {
-        CommandId::LayoutWizard, CommandId::BridgeWizard, CommandId::Measure,
-        CommandId::Polygon,      CommandId::Elevation,
+        CommandId::LayoutWizard,
+        CommandId::BridgeWizard,
+        CommandId::Measure,
+        CommandId::Polygon,
     };
     std::map<int, const CommandEntry*> first;
     for (const CommandEntry& row : commandTable()) {
@@ -131,7 +133,8 @@ TEST(CommandTable, UpdateUiRules) {
     state.selectionIsTunnelChain = true;
     EXPECT_TRUE(isCommandEnabled(CommandId::Tunnel, state));
     // A command whose work is missing stays disabled whatever the document says.
-    EXPECT_FALSE(isCommandEnabled(CommandId::Elevation, state));
+    EXPECT_FALSE(isCommandEnabled(CommandId::BridgeWizard, state));
+    EXPECT_TRUE(isCommandEnabled(CommandId::Elevation, state));
     // Copy needs pieces or scenery, Paste a filled clipboard, Rotate anything that turns.
     for (const int id : {CommandId::Copy, CommandId::Paste, CommandId::Rotate})
         EXPECT_FALSE(isCommandEnabled(id, state)) << id;
