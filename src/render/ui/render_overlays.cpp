@@ -78,7 +78,9 @@ void drawTargetLine(wxDC& dc, const OverlayTargetLine& line, const CanvasView& v
     dc.DrawCircle(to, kTargetEndRadius);
     dc.SetFont(wxFont(wxFontInfo(kTargetPt).Bold()));
     const wxSize extent = dc.GetTextExtent(line.label);
-    const wxPoint box(to.x + kTargetEndRadius + 6, to.y - extent.y / 2 - 2);
+    // On the far side of the end point, so that the box never covers the line.
+    const int gap = kTargetEndRadius + 6;
+    const wxPoint box(ux < -0.3 ? to.x - gap - extent.x - 8 : to.x + gap, to.y - extent.y / 2 - 2);
     dc.SetBrush(wxBrush(toWx(kTargetBox)));
     dc.DrawRoundedRectangle(box.x, box.y, extent.x + 8, extent.y + 4, 3);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
