@@ -35,6 +35,8 @@ struct NullHost : CanvasHost {
     Prompter& prompter() override { return prompts; }
     void takeFocus() override {}
     ScreenPoint clientSize() const override { return {1600, 1000}; }
+    bool autofillGap() override { return false; }
+    std::string runWizardStep(const WizardAction&) override { return {}; }
 };
 
 /// Rows of 50 straights joined end to end, 300 mm apart; every row end is open.

@@ -10,6 +10,7 @@
 #include "canvas/canvas_view.h"
 
 class Prompter;
+struct WizardAction;
 
 /// Cursor shapes the canvas asks for.
 enum class CanvasCursor { Arrow, Hand, Cross, Pencil, SizeNWSE, SizeNESW, SizeNS, SizeWE };
@@ -54,4 +55,11 @@ public:
     /// (double-clicks); both change the document through its editor.
     virtual void editShapeProperties(uint32_t /*shapeId*/) {}
     virtual void editSceneryScale(uint32_t /*itemId*/) {}
+    /// Autofill Gap on the selection, with the dialog that chooses the fill; true when track was
+    /// placed.
+    virtual bool autofillGap() = 0;
+    /// Carries out an Elevation Wizard step that needs a window: a refusal message, Set Grade for
+    /// the accepted start, or the target-height question and its fill. Returns the status text
+    /// for field 0, "" to leave it as it is.
+    virtual std::string runWizardStep(const WizardAction& action) = 0;
 };

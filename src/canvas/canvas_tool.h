@@ -74,10 +74,18 @@ struct OverlayTape {
     Vec2 from, to;
     Units units = Units::Millimetres;
 };
+/// The Elevation Wizard's line from the start connector (layout mm, heading in degrees) to the
+/// point `length` mm ahead, labelled with that length in the layout unit.
+struct OverlayTargetLine {
+    WorldConnector start;
+    double length = 0.0;
+    std::string label;
+};
 
 using OverlayItem =
     std::variant<OverlayBand, OverlaySnapMarker, OverlayPieceGhost, OverlaySceneryGhost,
-                 OverlayHelixGhost, OverlayPivot, OverlayOutline, OverlayTape>;
+                 OverlayHelixGhost, OverlayPivot, OverlayOutline, OverlayTape,
+                 OverlayTargetLine>;
 /// Drawn in order, over the painted document.
 using CanvasOverlays = std::vector<OverlayItem>;
 

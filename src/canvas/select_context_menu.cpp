@@ -1,22 +1,23 @@
 // The select tool's context menu: what a right click on a piece, a scenery item, a shape or empty
 // canvas selects, the entries it offers, and Flip.
 #include <algorithm>
-#include <cmath>
 
 #include "canvas/canvas_controller.h"
 #include "canvas/select_tool.h"
 #include "edit/edit_guards.h"
+#include "tools/autofill.h"
+#include "tools/grade_edits.h"
 
 namespace {
 
 void runContextCommand(CanvasController& ctrl, ContextCommand command, ScreenPoint at,
-                       uint32_t shapeId) {
+                       uint32_t objectId) {
     switch (command) {
         case ContextCommand::Copy:
             ctrl.copySelection();
             break;
         case ContextCommand::CopyShape:
-            ctrl.copyShape(shapeId);
+            ctrl.copyShape(objectId);
             break;
         case ContextCommand::Paste:
             ctrl.pasteAt(at);
@@ -25,8 +26,19 @@ void runContextCommand(CanvasController& ctrl, ContextCommand command, ScreenPoi
             flipSelectedPiece(ctrl);
             break;
         case ContextCommand::AutofillGap:
-        case ContextCommand::EndGrade:
+            ctrl.modified();
+            ctrl.host().autofillGap();
+            ctrl.host().repaint();
             break;
+        case ContextCommand::EndGrade: {
+            ctrl.modified();
+            const std::string status = endGrade(ctrl.editor(), objectId);
+            if (!status.empty()) {
+                ctrl.host().setStatusText(0, status);
+            }
+            ctrl.host().repaint();
+            break;
+        }
     }
 }
 
@@ -59,7 +71,7 @@ void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
     Layout& layout = m_ctrl.layout();
     CanvasHost& host = m_ctrl.host();
     std::vector<ContextMenuEntry> entries;
-    uint32_t shapeId = kNoId;
+    uint32_t objectId = kNoId;  // the shape to copy, or the piece whose grade ends
     const uint32_t pieceId = m_ctrl.pickPieceOrHelixStub(at);
     if (PlacedPiece* piece = layout.FindPiece(pieceId)) {
         if (!piece->selected) {
@@ -72,9 +84,13 @@ void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
         const auto selected = std::count_if(layout.pieces.begin(), layout.pieces.end(),
                                             [](const PlacedPiece& p) { return p.selected; });
         const PlacedPiece& clicked = *layout.FindPiece(pieceId);
-        if (selected == 1 && std::fabs(clicked.grade) > 0.001) {
-            // Ending a grade belongs to the elevation tools, which are not wired in yet.
-            entries.push_back({ContextCommand::EndGrade, "End Grade", false});
+        GapSearch gap;
+        if (selected == 2 && searchGap(layout, gap, m_ctrl.catalog())) {
+            entries.push_back({ContextCommand::AutofillGap, "Autofill Gap...", true});
+        }
+        if (selected == 1 && canEndGrade(layout, pieceId)) {
+            objectId = pieceId;
+            entries.push_back({ContextCommand::EndGrade, "End Grade", true});
         }
         entries.push_back({ContextCommand::Copy, "Copy", true});
         const PieceDef* def = m_ctrl.catalog().byArticle(clicked.article);
@@ -96,7 +112,7 @@ void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
             s.selected = false;
         }
         shape->selected = true;
-        shapeId = shape->id;
+        objectId = shape->id;
         m_ctrl.notifySelection();
         host.repaint();
         entries.push_back({ContextCommand::CopyShape, "Copy", true});
@@ -112,6 +128,6 @@ void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
     }
     const int chosen = host.showContextMenu(at, entries);
     if (chosen >= 0 && chosen < static_cast<int>(entries.size()) && entries[chosen].enabled) {
-        runContextCommand(m_ctrl, entries[chosen].command, at, shapeId);
+        runContextCommand(m_ctrl, entries[chosen].command, at, objectId);
     }
 }

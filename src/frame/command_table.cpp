@@ -286,7 +286,7 @@ constexpr std::array kTable = {
                  .text = "Elevation",
                  .tooltip = "Elevation",
                  .statusHelp = "Open the Elevation Wizard to set up track grades and inclines",
-                 .available = false},
+                 .handler = Do::inWindow<&CommandContext::startElevationWizard>},
     toolSeparator(),
 };
 

@@ -3,12 +3,15 @@
 #include <wx/dcbuffer.h>
 #include <wx/menu.h>
 
+#include "canvas/elevation_wizard_tool.h"
 #include "canvas/track_growth.h"
 #include "dialogs/ui/resize_scenery_dialog.h"
 #include "dialogs/ui/shape_properties_dialog.h"
 #include "frame/editor_context.h"
 #include "render/ui/layout_renderer.h"
 #include "render/ui/render_overlays.h"
+#include "tools/ui/elevation_dialogs.h"
+#include "tools/ui/fill_choice_dialog.h"
 
 namespace {
 
@@ -121,6 +124,12 @@ void CanvasPanel::startSceneryPlacement(const std::string& key) {
 void CanvasPanel::placeHelix(Vec2 centre, const std::string& variant) {
     ::placeHelix(*m_controller, centre, variant);
 }
+void CanvasPanel::startElevationWizard(WizardMode mode) {
+    if (mode != WizardMode::None) {
+        m_controller->setTool(std::make_unique<ElevationWizardTool>(*m_controller, mode));
+        SetFocus();
+    }
+}
 void CanvasPanel::Undo() {
     m_controller->undo();
 }
@@ -132,6 +141,14 @@ void CanvasPanel::DeleteSelection() {
 }
 
 // ---- Host ------------------------------------------------------------------------------------
+
+bool CanvasPanel::autofillGap() {
+    return runAutofillCommand(this, m_context.editor(), m_context.prompter());
+}
+
+std::string CanvasPanel::runWizardStep(const WizardAction& action) {
+    return runWizardAction(this, m_context.editor(), m_context.prompter(), action);
+}
 
 void CanvasPanel::repaint() {
     Refresh(false);

@@ -12,6 +12,7 @@
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_host.h"
 #include "canvas/ui/wx_double_click.h"
+#include "tools/elevation_wizard.h"
 
 class EditorContext;
 class LayoutRenderer;
@@ -46,6 +47,8 @@ public:
     void startSceneryPlacement(const std::string& key);
     /// Places a helix of the variant centred on `centre` (layout mm), heading 0.
     void placeHelix(Vec2 centre, const std::string& variant);
+    /// Starts the Elevation Wizard's canvas steps for a mode the wizard dialog returned.
+    void startElevationWizard(WizardMode mode);
 
     // Edit commands of the frame.
     void Undo();
@@ -73,6 +76,8 @@ private:
     void setLabelDropPoint(Vec2 point) override;
     void editShapeProperties(uint32_t shapeId) override;
     void editSceneryScale(uint32_t itemId) override;
+    bool autofillGap() override;
+    std::string runWizardStep(const WizardAction& action) override;
     // EditObserver: every commit and selection change repaints the plan.
     void layoutEdited(const EditNotice& notice) override;
     void selectionChanged() override;

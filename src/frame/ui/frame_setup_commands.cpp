@@ -1,10 +1,11 @@
-// Setup commands of the main window: the baseboard outline and the levels.
+// Setup commands of the main window: the baseboard outline, the levels and the Elevation Wizard.
 #include "canvas/drawing_tools.h"
 #include "canvas/ui/canvas_panel.h"
 #include "dialogs/ui/layout_shape_dialog.h"
 #include "dialogs/ui/level_manager_dialog.h"
 #include "edit/setup_edits.h"
 #include "frame/ui/main_frame.h"
+#include "tools/ui/elevation_dialogs.h"
 
 void MainFrame::editLayoutShape() {
     LayoutShapeDialog dialog(this, m_layout.baseboard,
@@ -27,4 +28,8 @@ void MainFrame::manageLevels() {
     LevelManagerDialog dialog(this, m_editor, unitsFromInt(static_cast<int>(m_layout.units)),
                               prompter());
     dialog.ShowModal();
+}
+
+void MainFrame::startElevationWizard() {
+    m_canvas->startElevationWizard(runElevationWizardDialog(this));
 }

@@ -76,6 +76,7 @@ public:
     /// Applies the Layout Baseboard dialog's outline, or starts drawing one on the canvas.
     void editLayoutShape() override;
     void manageLevels() override;
+    void startElevationWizard() override;
     void showView3D() override;
     /// The open 3D window, or nullptr.
     View3DFrame* view3D() const { return m_view3D.get(); }

@@ -1,5 +1,6 @@
 #include "render/ui/render_overlays.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <variant>
@@ -34,6 +35,13 @@ constexpr RenderColour kVertexPen{20, 20, 20};
 constexpr int kLengthPt = 10;
 constexpr TextBoxStyle kOutlineLength{{20, 20, 60}, {255, 255, 255, 200}, {200, 200, 200}};
 constexpr TextBoxStyle kTapeLength{{20, 20, 20}, {255, 248, 220, 235}, kDrawPen};
+constexpr RenderColour kTargetLine{220, 80, 40};
+constexpr RenderColour kTargetBox{255, 240, 220, 235};
+constexpr RenderColour kTargetText{20, 20, 20};
+constexpr int kTargetPt = 10;
+constexpr int kTargetEndRadius = 5;
+constexpr double kArrowPx = 36.0;  ///< length of the direction arrow
+constexpr double kArrowHeadPx = 10.0;
 
 void marker(wxDC& dc, wxPoint at, RenderColour fill, RenderColour pen) {
     dc.SetPen(wxPen(toWx(pen), 2));
@@ -58,6 +66,49 @@ void lengthLabel(wxDC& dc, Vec2 a, Vec2 b, Units units, wxPoint left, const Text
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     drawLeftTextBox(dc, wxString::FromUTF8(formatLength(std::hypot(b.x - a.x, b.y - a.y), units)),
                     left, style);
+}
+
+/// The Elevation Wizard's target line: the start connector's dot with a direction arrow, a dashed
+/// line to the point `length` mm ahead, its dot and the length in a rounded box beside it.
+void drawTargetLine(wxDC& dc, const OverlayTargetLine& line, const CanvasView& view) {
+    const Vec2 start{line.start.x, line.start.y};
+    const double h = degToRad(line.start.heading);
+    const Vec2 dir{std::cos(h), std::sin(h)};
+    const wxPoint from = toScreen(view, start);
+    const wxPoint to =
+        toScreen(view, {start.x + dir.x * line.length, start.y + dir.y * line.length});
+    // The arrow keeps its length on screen at every zoom.
+    const double arrowMm = kArrowPx / std::max(view.zoom, 1e-6);
+    const wxPoint tip = toScreen(view, {start.x + dir.x * arrowMm, start.y + dir.y * arrowMm});
+    dc.SetPen(wxPen(toWx(kTargetLine), 2, wxPENSTYLE_LONG_DASH));
+    dc.DrawLine(from, to);
+    dc.SetPen(wxPen(toWx(kTargetLine), 3));
+    dc.DrawLine(from, tip);
+    const double sx = tip.x - from.x, sy = tip.y - from.y;
+    const double len = std::max(std::hypot(sx, sy), 1.0);
+    const double ux = sx / len, uy = sy / len;
+    const wxPoint head[3] = {
+        tip,
+        wxPoint(static_cast<int>(tip.x - ux * kArrowHeadPx - uy * kArrowHeadPx / 2),
+                static_cast<int>(tip.y - uy * kArrowHeadPx + ux * kArrowHeadPx / 2)),
+        wxPoint(static_cast<int>(tip.x - ux * kArrowHeadPx + uy * kArrowHeadPx / 2),
+                static_cast<int>(tip.y - uy * kArrowHeadPx - ux * kArrowHeadPx / 2))};
+    dc.SetBrush(wxBrush(toWx(kTargetLine)));
+    dc.DrawPolygon(3, head);
+    marker(dc, from, kSnapFill, kSnapPen);
+    dc.SetPen(wxPen(toWx(kTargetLine), 1));
+    dc.SetBrush(wxBrush(toWx(kTargetLine)));
+    dc.DrawCircle(to, kTargetEndRadius);
+    dc.SetFont(wxFont(wxFontInfo(kTargetPt).Bold()));
+    const wxSize extent = dc.GetTextExtent(line.label);
+    // On the far side of the end point, so that the box never covers the line.
+    const int gap = kTargetEndRadius + 6;
+    const wxPoint box(ux < -0.3 ? to.x - gap - extent.x - 8 : to.x + gap, to.y - extent.y / 2 - 2);
+    dc.SetBrush(wxBrush(toWx(kTargetBox)));
+    dc.DrawRoundedRectangle(box.x, box.y, extent.x + 8, extent.y + 4, 3);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(toWx(kTargetText));
+    dc.DrawText(line.label, box.x + 4, box.y + 2);
 }
 
 }  // namespace
@@ -162,6 +213,7 @@ struct OverlayPainter {
         dc.SetTextForeground(toWx(kPivotText));
         dc.DrawText(text, box.x + 4, box.y + 2);
     }
+    void operator()(const OverlayTargetLine& line) const { drawTargetLine(dc, line, view); }
 };
 
 }  // namespace

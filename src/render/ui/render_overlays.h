@@ -1,7 +1,7 @@
 #pragma once
 // The canvas-only drawing after the document: the overlay items the active canvas tool returns
 // (rubber band, snap marker, the ghost of a piece, scenery item or helix being placed, the pivot
-// of a rotation), in order.
+// of a rotation, the Elevation Wizard's target line), in order.
 
 #include <wx/dc.h>
 

@@ -7,6 +7,7 @@
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_host.h"
 #include "frame/frame_title.h"
+#include "tools/elevation_wizard.h"
 
 struct FakeHost : CanvasHost, EditObserver {
     ScriptedPrompter prompts;
@@ -16,6 +17,9 @@ struct FakeHost : CanvasHost, EditObserver {
     std::vector<ContextMenuEntry> lastMenu;
     int labelDrops = 0;
     Vec2 labelDropPoint;
+    int autofills = 0;
+    std::vector<WizardAction> wizardSteps;  ///< the steps handed over, in order
+    std::string wizardStatus;               ///< what each of them answers
 
     void repaint() override { ++repaints; }
     void captureMouse() override { ++captures; }
@@ -52,6 +56,14 @@ struct FakeHost : CanvasHost, EditObserver {
         dialogs.push_back("scenery " + std::to_string(id));
     }
     std::vector<std::string> dialogs;  ///< the dialogs a double-click opened, with their object
+    bool autofillGap() override {
+        ++autofills;
+        return false;
+    }
+    std::string runWizardStep(const WizardAction& action) override {
+        wizardSteps.push_back(action);
+        return wizardStatus;
+    }
 
 private:
     const Layout* m_watched = nullptr;

@@ -43,6 +43,7 @@ public:
     void exportPartsList() override { calls.push_back("parts list"); }
     void editLayoutShape() override { calls.push_back("shape"); }
     void manageLevels() override { calls.push_back("levels"); }
+    void startElevationWizard() override { calls.push_back("elevation"); }
     void showView3D() override { calls.push_back("3d"); }
     void exitProgram() override { calls.push_back("exit"); }
     std::optional<RectangleSize> askRectangleSize() override { return rectangle; }
@@ -82,16 +83,16 @@ TEST(CommandHandlers, WindowCommandsReachTheContextWithTheirCheckStateAndUnit) {
     for (const CommandCall call :
          {CommandCall{Id::SaveAs}, CommandCall{Id::CloseLayout}, CommandCall{Id::ShowGrid, false},
           CommandCall{Id::HideLabels, true}, CommandCall{Id::UnitsCentimetres},
-          CommandCall{Id::Options}, CommandCall{Id::ExportImage},
-          CommandCall{Id::ExportPartsList}}) {
+          CommandCall{Id::Options}, CommandCall{Id::ExportImage}, CommandCall{Id::ExportPartsList},
+          CommandCall{Id::Elevation}}) {
         EXPECT_TRUE(runCommand(c, call)) << call.id;
     }
     EXPECT_EQ(c.calls, (std::vector<std::string>{"save as", "new", "switch 2009 off",
-                                                 "switch 2011 on", "units 1", "experience",
-                                                 "image", "parts list"}));
+                                                 "switch 2011 on", "units 1", "experience", "image",
+                                                 "parts list", "elevation"}));
     EXPECT_FALSE(runCommand(c, {Id::LayoutWizard}))
         << "a command whose work is missing runs nothing";
-    EXPECT_EQ(c.calls.size(), 8u);
+    EXPECT_EQ(c.calls.size(), 9u);
 }
 
 TEST(CommandHandlers, EditCommandsRunOnlyWhileTheirRuleHolds) {

@@ -89,7 +89,6 @@ TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     const std::set<int> unavailable = {
         CommandId::LayoutWizard,
         CommandId::BridgeWizard,
-        CommandId::Elevation,
     };
     std::map<int, const CommandEntry*> first;
     for (const CommandEntry& row : commandTable()) {
@@ -132,7 +131,8 @@ TEST(CommandTable, UpdateUiRules) {
     state.selectionIsTunnelChain = true;
     EXPECT_TRUE(isCommandEnabled(CommandId::Tunnel, state));
     // A command whose work is missing stays disabled whatever the document says.
-    EXPECT_FALSE(isCommandEnabled(CommandId::Elevation, state));
+    EXPECT_FALSE(isCommandEnabled(CommandId::BridgeWizard, state));
+    EXPECT_TRUE(isCommandEnabled(CommandId::Elevation, state));
     // Copy needs pieces or scenery, Paste a filled clipboard, Rotate anything that turns.
     for (const int id : {CommandId::Copy, CommandId::Paste, CommandId::Rotate})
         EXPECT_FALSE(isCommandEnabled(id, state)) << id;
