@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <charconv>
+#include <utility>
 
 #include "app/app_info.h"
 
@@ -15,10 +16,9 @@ struct Mode {
 };
 
 constexpr Mode kModes[] = {
-    {"--parts", Action::Parts, 1},
-    {"--check", Action::Check, 1},
-    {"--export-png", Action::ExportPng, 2},
-    {"--export-svg", Action::ExportSvg, 2},
+    {"--parts", Action::Parts, 1},          {"--check", Action::Check, 1},
+    {"--export-png", Action::ExportPng, 2}, {"--export-svg", Action::ExportSvg, 2},
+    {"--export-pdf", Action::ExportPdf, 2},
 };
 
 const Mode* modeOf(const std::string& arg) {
@@ -42,12 +42,66 @@ std::string readWidth(const std::vector<std::string>& args, size_t& i, int& widt
     const std::string& text = args[++i];
     const std::optional<int> value = parseExportWidth(text);
     if (!value) {
-        return "--width must be a whole number of pixels from " +
-               std::to_string(kMinExportWidth) + " to " + std::to_string(kMaxExportWidth) +
-               ", not \"" + text + "\"";
+        return "--width must be a whole number of pixels from " + std::to_string(kMinExportWidth) +
+               " to " + std::to_string(kMaxExportWidth) + ", not \"" + text + "\"";
     }
     width = *value;
     return {};
+}
+
+// A whole number from 1 to 1000 after an option (the 1 : N scale, the percentage).
+std::optional<int> readFactor(const std::vector<std::string>& args, size_t& i) {
+    if (i + 1 >= args.size()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    const std::string& text = args[++i];
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || value < 1 || value > 1000) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The page options of --export-pdf: true when `arg` was one (an error text may be set).
+bool readPageOption(const std::vector<std::string>& args, size_t& i, CommandLine& result,
+                    std::string& error) {
+    const std::string& arg = args[i];
+    PrintOptions& print = result.print;
+    if (arg == "--scale" || arg == "--percent") {
+        const std::optional<int> factor = readFactor(args, i);
+        if (!factor) {
+            error = arg + " needs a whole number from 1 to 1000";
+        } else if (arg == "--scale") {
+            print.scaleMode = PrintScaleMode::ActualScale;
+            print.scaleN = *factor;
+        } else {
+            print.scaleMode = PrintScaleMode::Percentage;
+            print.percentage = *factor;
+        }
+        return true;
+    }
+    if (arg == "--fit") {
+        print.scaleMode = PrintScaleMode::FitToPage;
+        return true;
+    }
+    if (arg == "--paper") {
+        const std::string name = i + 1 < args.size() ? args[++i] : std::string();
+        const bool landscape = result.paper.width > result.paper.height;
+        if (const std::optional<PaperSize> paper = paperByName(name, landscape)) {
+            result.paper = *paper;
+        } else {
+            error = "--paper must be a4, a3 or letter, not \"" + name + "\"";
+        }
+        return true;
+    }
+    if (arg == "--landscape") {
+        if (result.paper.width < result.paper.height) {
+            std::swap(result.paper.width, result.paper.height);
+        }
+        return true;
+    }
+    return false;
 }
 
 // Whether --help or --version comes before any "--": they answer whatever else is there.
@@ -77,8 +131,9 @@ std::string takeFiles(const Mode* mode, const std::vector<std::string>& files,
         return {};
     }
     if (files.size() != mode->files) {
-        return std::string(mode->option) +
-               (mode->files == 1 ? " needs one layout file" : " needs a layout file and a picture file");
+        return std::string(mode->option) + (mode->files == 1
+                                                ? " needs one layout file"
+                                                : " needs a layout file and a picture file");
     }
     result.file = files[0];
     if (mode->files == 2) {
@@ -107,6 +162,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
     const Mode* mode = nullptr;
     bool widthGiven = false;
+    bool pageGiven = false;
     bool optionsEnded = false;
     std::vector<std::string> files;
     std::string error;
@@ -118,18 +174,24 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         } else if (!option) {
             files.push_back(arg);
         } else if (const Mode* m = modeOf(arg)) {
-            error = mode == nullptr ? "" : "only one of --parts, --check, --export-png and "
-                                           "--export-svg can be given";
+            error = mode == nullptr ? ""
+                                    : "only one of --parts, --check, --export-png, "
+                                      "--export-svg and --export-pdf can be given";
             mode = m;
         } else if (arg == "--width") {
             error = readWidth(args, i, result.width);
             widthGiven = true;
+        } else if (readPageOption(args, i, result, error)) {
+            pageGiven = true;
         } else {
             error = "unknown option \"" + arg + "\"";
         }
     }
     if (error.empty() && widthGiven && (mode == nullptr || !isExport(mode->action))) {
         error = "--width goes with --export-png or --export-svg";
+    }
+    if (error.empty() && pageGiven && (mode == nullptr || mode->action != Action::ExportPdf)) {
+        error = "--scale, --percent, --fit, --paper and --landscape go with --export-pdf";
     }
     if (error.empty()) {
         error = takeFiles(mode, files, result);
@@ -150,6 +212,8 @@ std::string helpText() {
            "       railvane --check FILE\n"
            "       railvane --export-png FILE OUT.png [--width N]\n"
            "       railvane --export-svg FILE OUT.svg [--width N]\n"
+           "       railvane --export-pdf FILE OUT.pdf [--scale N | --percent P | --fit]\n"
+           "                [--paper a4|a3|letter] [--landscape]\n"
            "\n"
            "Plans model-railway track layouts. With FILE, opens that layout (.tdl, or .xml from\n"
            "earlier releases) at start; Save writes it back to the same file.\n"
@@ -162,6 +226,12 @@ std::string helpText() {
            "      --export-png  draw the plan of FILE into a PNG picture (needs a display; use\n"
            "                    xvfb-run on a machine without one)\n"
            "      --export-svg  draw the plan of FILE into an SVG picture (needs a display too)\n"
+           "      --export-pdf  print the plan of FILE into a PDF file as the Print command\n"
+           "                    would, tiled over as many pages as it needs (needs a display too)\n"
+           "      --scale N     --export-pdf at true scale 1 : N, with a 100 mm calibration bar\n"
+           "      --percent P   --export-pdf at P percent of the fitted size; --fit (the default)\n"
+           "                    fits the plan onto one page\n"
+           "      --paper NAME  a4 (default), a3 or letter; --landscape turns it\n"
            "      --width N     width of the picture in pixels, " +
            std::to_string(kMinExportWidth) + " to " + std::to_string(kMaxExportWidth) +
            " (default " + std::to_string(kDefaultExportWidth) +
@@ -175,9 +245,9 @@ std::string helpText() {
            "  0  done; --check: the file reads without problems\n"
            "  1  the layout file cannot be opened or is refused (the message names the line)\n"
            "  2  the command line is wrong\n"
-           "  3  the picture file cannot be written\n"
+           "  3  the picture or PDF file cannot be written\n"
            "  4  --check: the file reads, but with problems (each listed with its line)\n"
-           "  5  --export-png/--export-svg: no display to draw with\n";
+           "  5  --export-png/--export-svg/--export-pdf: no display to draw with\n";
 }
 
 std::string versionText() {

@@ -1,21 +1,24 @@
 #pragma once
 // What the program was asked to do on its command line: "railvane [FILE]" opens a layout at
 // start; "--help" and "--version" print and quit before any window exists; "--parts", "--check",
-// "--export-png" and "--export-svg" work on a layout file without opening a window.
+// "--export-png", "--export-svg" and "--export-pdf" work on a layout file without opening a
+// window.
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "print/print_pages.h"
+
 /// Exit codes of the program, as --help lists them.
 enum ExitCode : int {
     kExitOk = 0,
-    kExitUnreadable = 1,    ///< the layout file cannot be opened or is refused
-    kExitUsage = 2,         ///< the command line is wrong
-    kExitCannotWrite = 3,   ///< the output file cannot be written
-    kExitRepaired = 4,      ///< --check: the file was read, but with problems repaired
-    kExitNoDisplay = 5,     ///< --export-png/--export-svg: the window toolkit cannot start
+    kExitUnreadable = 1,   ///< the layout file cannot be opened or is refused
+    kExitUsage = 2,        ///< the command line is wrong
+    kExitCannotWrite = 3,  ///< the output file cannot be written
+    kExitRepaired = 4,     ///< --check: the file was read, but with problems repaired
+    kExitNoDisplay = 5,    ///< --export-png/--export-svg: the window toolkit cannot start
 };
 
 /// Width in pixels of an exported picture when --width is not given, and the range it may take.
@@ -36,12 +39,15 @@ struct CommandLine {
         Check,      ///< read `file` and report what the reader repaired or refused
         ExportPng,  ///< draw the plan of `file` into the PNG picture `output`
         ExportSvg,  ///< draw the plan of `file` into the SVG picture `output`
+        ExportPdf,  ///< print the plan of `file` into the PDF file `output`
         Error       ///< print `error` and the usage line to standard error and exit 2
     };
     Action action = Action::Run;
-    std::string file;    ///< layout file, as given
-    std::string output;  ///< picture to write, for the exports
+    std::string file;                 ///< layout file, as given
+    std::string output;               ///< picture to write, for the exports
     int width = kDefaultExportWidth;  ///< picture width in pixels, for the exports
+    PrintOptions print;               ///< scaling of --export-pdf (fitted unless asked)
+    PaperSize paper;                  ///< sheet of --export-pdf: A4 portrait unless asked
     std::string error;                ///< what was wrong, for Action::Error
 };
 

@@ -7,6 +7,7 @@
 #include <wx/init.h>
 
 #include "document/layout_file.h"
+#include "print/ui/pdf_export.h"
 #include "render/ui/plan_export.h"
 
 int RunPictureExport(const CommandLine& line, int argc, char** argv) {
@@ -19,14 +20,24 @@ int RunPictureExport(const CommandLine& line, int argc, char** argv) {
     }
     // Starts the toolkit without running the application's OnInit: no window is built.
     if (!wxEntryStart(argc, argv)) {
-        std::fputs("railvane: the window toolkit cannot start, so there is nothing to draw "
-                   "with (no display?); run under xvfb-run on a machine without a screen\n",
-                   stderr);
+        std::fputs(
+            "railvane: the window toolkit cannot start, so there is nothing to draw "
+            "with (no display?); run under xvfb-run on a machine without a screen\n",
+            stderr);
         return kExitNoDisplay;
     }
-    const std::string error = line.action == CommandLine::Action::ExportPng
-                                  ? ExportPlanPng(layout, line.output, line.width)
-                                  : ExportPlanSvg(layout, line.output, line.width);
+    std::string error;
+    switch (line.action) {
+        case CommandLine::Action::ExportPng:
+            error = ExportPlanPng(layout, line.output, line.width);
+            break;
+        case CommandLine::Action::ExportSvg:
+            error = ExportPlanSvg(layout, line.output, line.width);
+            break;
+        default:
+            error = exportLayoutPdf(layout, line.print, line.paper, line.output);
+            break;
+    }
     wxEntryCleanup();
     if (!error.empty()) {
         std::fprintf(stderr, "railvane: %s\n", error.c_str());

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
             return checkLayoutFile(line.file, std::cout, std::cerr);
         case CommandLine::Action::ExportPng:
         case CommandLine::Action::ExportSvg:
+        case CommandLine::Action::ExportPdf:
             return RunPictureExport(line, argc, argv);
         case CommandLine::Action::Run:
             break;

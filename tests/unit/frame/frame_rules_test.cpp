@@ -128,7 +128,8 @@ TEST(CommandLine, WindowlessCommandsTakeTheirFilesAndRefuseWhatDoesNotFit) {
     EXPECT_EQ(parseCommandLine({"--export-png", "Yard.tdl"}).error,
               "--export-png needs a layout file and a picture file");
     EXPECT_EQ(parseCommandLine({"--parts", "a.tdl", "--check"}).error,
-              "only one of --parts, --check, --export-png and --export-svg can be given");
+              "only one of --parts, --check, --export-png, --export-svg and --export-pdf can be "
+              "given");
     EXPECT_EQ(parseCommandLine({"--parts", "a.tdl", "--width", "640"}).error,
               "--width goes with --export-png or --export-svg");
     for (const char* bad : {"99", "16001", "12px", ""}) {
@@ -138,6 +139,27 @@ TEST(CommandLine, WindowlessCommandsTakeTheirFilesAndRefuseWhatDoesNotFit) {
     }
     EXPECT_EQ(parseCommandLine({"--export-png", "a.tdl", "b.png", "--width"}).error,
               "--width needs a number of pixels");
+}
+
+TEST(CommandLine, PdfExportTakesScaleOrPercentPaperAndLandscape) {
+    const CommandLine fitted = parseCommandLine({"--export-pdf", "a.tdl", "a.pdf"});
+    EXPECT_EQ(fitted.action, CommandLine::Action::ExportPdf);
+    EXPECT_EQ(fitted.print.scaleMode, PrintScaleMode::FitToPage);
+    EXPECT_DOUBLE_EQ(fitted.paper.width, 210.0);
+    const CommandLine scaled = parseCommandLine(
+        {"--export-pdf", "a.tdl", "a.pdf", "--landscape", "--paper", "A3", "--scale", "87"});
+    EXPECT_EQ(scaled.print.scaleMode, PrintScaleMode::ActualScale);
+    EXPECT_EQ(scaled.print.scaleN, 87);
+    EXPECT_DOUBLE_EQ(scaled.paper.width, 420.0) << "landscape holds whatever order";
+    EXPECT_EQ(
+        parseCommandLine({"--export-pdf", "a.tdl", "a.pdf", "--percent", "250"}).print.percentage,
+        250);
+    EXPECT_EQ(parseCommandLine({"--export-pdf", "a.tdl", "a.pdf", "--scale", "0"}).error,
+              "--scale needs a whole number from 1 to 1000");
+    EXPECT_EQ(parseCommandLine({"--export-pdf", "a.tdl", "a.pdf", "--paper", "a5"}).error,
+              "--paper must be a4, a3 or letter, not \"a5\"");
+    EXPECT_EQ(parseCommandLine({"--export-png", "a.tdl", "a.png", "--scale", "10"}).error,
+              "--scale, --percent, --fit, --paper and --landscape go with --export-pdf");
 }
 
 }  // namespace
