@@ -83,6 +83,16 @@ wxString GetRecentFilesPath() {
     return folder + wxFILE_SEP_PATH + "recent-files.cfg";
 }
 
+wxString GetRecoveryFolder() {
+    wxString base;
+    if (!wxGetEnv("XDG_DATA_HOME", &base) || base.empty()) {
+        base = wxGetHomeDir() + wxFILE_SEP_PATH + ".local" + wxFILE_SEP_PATH + "share";
+    }
+    const wxString folder = base + wxFILE_SEP_PATH + "railvane";
+    ensureFolder(folder);
+    return folder;
+}
+
 void LoadPrefs(Prefs& prefs) {
     loadPrefs(prefsLocations(), prefs);
 }

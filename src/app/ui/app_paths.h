@@ -29,6 +29,10 @@ wxString GetUserPrefsPath();
 /// ($XDG_CONFIG_HOME, else ~/.config), the folder created if missing.
 wxString GetRecentFilesPath();
 
+/// Where recovery copies of unsaved work are kept: "railvane" in the per-user data folder
+/// ($XDG_DATA_HOME, else ~/.local/share), created if missing.
+wxString GetRecoveryFolder();
+
 /// Fills `prefs` from the preferences file; keeps its values when there is none.
 void LoadPrefs(Prefs& prefs);
 

@@ -7,10 +7,10 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 
-#include "app/ui/app_paths.h"
 #include "app/command_line.h"
 #include "app/prefs.h"
 #include "app/run_log.h"
+#include "app/ui/app_paths.h"
 #include "app/ui/splash_dialog.h"
 #include "catalog/track_catalog.h"
 #include "document/atomic_file.h"
@@ -74,6 +74,8 @@ bool RailvaneApp::OnInit() {
         AppLog("Opening " + line.file);
         frame->LoadLayoutFile(AbsoluteLayoutPath(wxString::FromUTF8(line.file)));
     }
+    // Unsaved work of a run that was killed or crashed is offered back, not forced on the user.
+    frame->OfferRecovery();
     return true;
 }
 

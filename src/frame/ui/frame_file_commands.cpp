@@ -166,6 +166,7 @@ bool MainFrame::WriteToFilePath() {
     }
     m_modified = false;
     UpdateTitle();
+    DropRecoveryCopy();
     RememberRecentFile(wxString::FromUTF8(m_layout.identity.filePath));
     return true;
 }

@@ -74,6 +74,7 @@ MainFrame::MainFrame()
 
     BindCommands();
     SetUpRecentFiles();
+    StartAutosave();
 
     if (!appPrefs().asked) {
         // Deferred so that the question comes from the event loop, after the window is up.
@@ -167,6 +168,11 @@ void MainFrame::MarkModified() {
 
 void MainFrame::layoutEdited(const EditNotice& notice) {
     m_modified = !notice.matchesFile;
+    if (notice.matchesFile) {
+        DropRecoveryCopy();
+    } else if (m_autosave.edited()) {
+        KeepRecoveryCopy();
+    }
     UpdateTitle();
     if (notice.documentReplaced) {
         GetMenuBar()->Check(unitsCommandId(static_cast<int>(m_layout.units)), true);
@@ -247,6 +253,8 @@ void MainFrame::OnClose(wxCloseEvent& event) {
         event.Veto();
         return;
     }
+    // Saved or discarded: either way the user has decided about the changes.
+    DropRecoveryCopy();
     Destroy();
 }
 

@@ -9,9 +9,11 @@
 
 #include <wx/cmndata.h>
 #include <wx/frame.h>
+#include <wx/timer.h>
 #include <wx/weakref.h>
 
 #include "app/prompter.h"
+#include "app/recovery.h"
 #include "document/layout.h"
 #include "edit/layout_editor.h"
 #include "frame/command_handlers.h"
@@ -140,6 +142,13 @@ public:
     /// and when a menu opens).
     void UpdateCommandStates();
 
+    /// At start: when a recovery copy of unsaved work was left by a run that did not end
+    /// properly, asks whether to restore it; Yes loads it as the unsaved layout it was, No
+    /// discards the copy.
+    void OfferRecovery();
+    /// Where the recovery copies go (tests point it into their private folder).
+    const std::string& recoveryFolder() const { return m_recoveryFolder; }
+
     /// Replaces the prompter (tests install a scripted one).
     void setPrompter(std::unique_ptr<Prompter> prompter) { m_prompter = std::move(prompter); }
 
@@ -156,6 +165,10 @@ private:
     void BindCommands();
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnClose(wxCloseEvent& event);
+    // frame_recovery.cpp: the recovery copy follows the edits and the minute timer.
+    void StartAutosave();
+    void KeepRecoveryCopy();
+    void DropRecoveryCopy();
     /// Delete... of the Open list: asks, deletes the file and forgets it as the open file; true
     /// when the file is gone.
     bool DeleteLayoutEntry(const LayoutFileEntry& entry);
@@ -181,6 +194,9 @@ private:
     wxPageSetupDialogData m_pageSetupData;
     PrintOptions m_printOptions;      ///< the options last chosen, for the whole run
     wxWeakRef<View3DFrame> m_view3D;  ///< cleared by the toolkit when the window closes
+    AutosavePolicy m_autosave;
+    wxTimer m_autosaveTimer;
+    std::string m_recoveryFolder;
 
     LayoutEditor m_editor{m_layout};
     std::unique_ptr<Prompter> m_prompter;
