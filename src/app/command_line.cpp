@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 
+#include <cctype>
 #include <charconv>
-#include <utility>
 
 #include "app/app_info.h"
 
@@ -67,37 +67,35 @@ std::optional<int> readFactor(const std::vector<std::string>& args, size_t& i) {
 bool readPageOption(const std::vector<std::string>& args, size_t& i, CommandLine& result,
                     std::string& error) {
     const std::string& arg = args[i];
-    PrintOptions& print = result.print;
+    CommandLine::PdfPages& pdf = result.pdf;
+    using Scale = CommandLine::PdfPages::Scale;
     if (arg == "--scale" || arg == "--percent") {
         const std::optional<int> factor = readFactor(args, i);
         if (!factor) {
             error = arg + " needs a whole number from 1 to 1000";
-        } else if (arg == "--scale") {
-            print.scaleMode = PrintScaleMode::ActualScale;
-            print.scaleN = *factor;
         } else {
-            print.scaleMode = PrintScaleMode::Percentage;
-            print.percentage = *factor;
+            pdf.scale = arg == "--scale" ? Scale::OneTo : Scale::Percent;
+            pdf.factor = *factor;
         }
         return true;
     }
     if (arg == "--fit") {
-        print.scaleMode = PrintScaleMode::FitToPage;
-        return true;
-    }
-    if (arg == "--paper") {
-        const std::string name = i + 1 < args.size() ? args[++i] : std::string();
-        const bool landscape = result.paper.width > result.paper.height;
-        if (const std::optional<PaperSize> paper = paperByName(name, landscape)) {
-            result.paper = *paper;
-        } else {
-            error = "--paper must be a4, a3 or letter, not \"" + name + "\"";
-        }
+        pdf.scale = Scale::Fit;
         return true;
     }
     if (arg == "--landscape") {
-        if (result.paper.width < result.paper.height) {
-            std::swap(result.paper.width, result.paper.height);
+        pdf.landscape = true;
+        return true;
+    }
+    if (arg == "--paper") {
+        std::string name = i + 1 < args.size() ? args[++i] : std::string();
+        for (char& ch : name) {
+            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        }
+        if (name == "a4" || name == "a3" || name == "letter") {
+            pdf.paper = name;
+        } else {
+            error = "--paper must be a4, a3 or letter, not \"" + args[i] + "\"";
         }
         return true;
     }

@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "print/print_pages.h"
-
 /// Exit codes of the program, as --help lists them.
 enum ExitCode : int {
     kExitOk = 0,
@@ -46,9 +44,16 @@ struct CommandLine {
     std::string file;                 ///< layout file, as given
     std::string output;               ///< picture to write, for the exports
     int width = kDefaultExportWidth;  ///< picture width in pixels, for the exports
-    PrintOptions print;               ///< scaling of --export-pdf (fitted unless asked)
-    PaperSize paper;                  ///< sheet of --export-pdf: A4 portrait unless asked
-    std::string error;                ///< what was wrong, for Action::Error
+    /// The pages of --export-pdf: fitted unless a scale or percentage is asked for, on A4 portrait
+    /// unless another sheet is named or turned.
+    struct PdfPages {
+        enum class Scale { Fit, OneTo, Percent };
+        Scale scale = Scale::Fit;
+        int factor = 0;            ///< N of 1 : N, or the percentage
+        std::string paper = "a4";  ///< "a4", "a3" or "letter"
+        bool landscape = false;
+    } pdf;
+    std::string error;  ///< what was wrong, for Action::Error
 };
 
 /// Reads the arguments after the program name. "-h"/"--help" and "--version" win over anything

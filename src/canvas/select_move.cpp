@@ -12,7 +12,7 @@
 #include "edit/connector_grid.h"
 #include "edit/edit_guards.h"
 #include "edit/track_joints.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "document/snap_search.h"
 #include "edit/connector_grid.h"
 #include "edit/track_joints.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 Edit::Edit(LayoutEditor& editor) : m_editor(editor) {}
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "catalog/helix_catalog.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "catalog/helix_catalog.h"
 #include "catalog/scenery_catalog.h"
 #include "catalog/track_catalog.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 namespace {
 

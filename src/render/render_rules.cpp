@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "catalog/helix_catalog.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 namespace {
 

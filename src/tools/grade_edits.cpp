@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "edit/edit.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 namespace {
 

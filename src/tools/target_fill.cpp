@@ -7,7 +7,7 @@
 
 #include "document/snap_search.h"
 #include "edit/edit.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 #include "tools/elevation_wizard.h"
 #include "tools/straight_fill.h"
 

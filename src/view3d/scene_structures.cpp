@@ -3,7 +3,7 @@
 
 #include "catalog/helix_catalog.h"
 #include "render/render_rules.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 #include "view3d/scene_parts.h"
 #include "view3d/track_mesh.h"
 

@@ -12,7 +12,7 @@
 #include "document/layout_file.h"
 #include "files_test_fixture.h"
 #include "panels/ui/properties_panel.h"
-#include "render/plan_picture.h"
+#include "canvas/plan_picture.h"
 #include "render_support.h"
 
 namespace fs = std::filesystem;

@@ -10,7 +10,7 @@
 #include "edit/edit.h"
 #include "files_test_fixture.h"
 #include "frame/command_ids.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 #include "tools/target_fill.h"
 #include "tools/ui/elevation_dialogs.h"
 #include "tools/ui/fill_choice_dialog.h"

@@ -11,7 +11,7 @@
 #include "document/snap_search.h"
 #include "edit/edit.h"
 #include "files_test_fixture.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 #include "tools/ui/elevation_dialogs.h"
 #include "tools/ui/fill_choice_dialog.h"
 

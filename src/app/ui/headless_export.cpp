@@ -10,6 +10,27 @@
 #include "print/ui/pdf_export.h"
 #include "render/ui/plan_export.h"
 
+namespace {
+
+PrintOptions printOptionsOf(const CommandLine::PdfPages& pdf) {
+    PrintOptions options;
+    switch (pdf.scale) {
+        case CommandLine::PdfPages::Scale::OneTo:
+            options.scaleMode = PrintScaleMode::ActualScale;
+            options.scaleN = pdf.factor;
+            break;
+        case CommandLine::PdfPages::Scale::Percent:
+            options.scaleMode = PrintScaleMode::Percentage;
+            options.percentage = pdf.factor;
+            break;
+        case CommandLine::PdfPages::Scale::Fit:
+            break;
+    }
+    return options;
+}
+
+}  // namespace
+
 int RunPictureExport(const CommandLine& line, int argc, char** argv) {
     // The file first: a file that cannot be read is reported the same with or without a display.
     Layout layout;
@@ -35,7 +56,8 @@ int RunPictureExport(const CommandLine& line, int argc, char** argv) {
             error = ExportPlanSvg(layout, line.output, line.width);
             break;
         default:
-            error = exportLayoutPdf(layout, line.print, line.paper, line.output);
+            error = exportLayoutPdf(layout, printOptionsOf(line.pdf),
+                                    *paperByName(line.pdf.paper, line.pdf.landscape), line.output);
             break;
     }
     wxEntryCleanup();

@@ -9,7 +9,7 @@
 #include <wx/app.h>
 
 #include "app/command_line.h"
-#include "app/headless_commands.h"
+#include "frame/headless_commands.h"
 #include "app/ui/headless_export.h"
 #include "app/ui/railvane_app.h"
 

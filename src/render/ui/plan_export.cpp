@@ -9,7 +9,7 @@
 #include <wx/image.h>
 #include <wx/log.h>
 
-#include "render/plan_picture.h"
+#include "canvas/plan_picture.h"
 #include "render/ui/layout_renderer.h"
 
 namespace {

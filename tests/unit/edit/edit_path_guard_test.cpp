@@ -5,7 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <regex>
+#include <set>
 #include <string>
 
 TEST(EditPathGuard, NothingOutsideTheEditPathChangesTheDocumentsLists) {
@@ -40,4 +43,45 @@ TEST(EditPathGuard, NothingOutsideTheEditPathChangesTheDocumentsLists) {
     }
     EXPECT_GT(files, 50) << "the source tree was not found at " << root;
     EXPECT_EQ(found, "");
+}
+
+TEST(EditPathGuard, CoreFoldersIncludeEachOtherWithoutACycle) {
+    namespace fs = std::filesystem;
+    // Folder -> folders its window-free files include.
+    std::map<std::string, std::set<std::string>> uses;
+    const std::regex include(R"re(#include "(\w+)/(ui/)?)re");
+    const fs::path root = RAILVANE_SOURCE_DIR;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const fs::path relative = fs::relative(entry.path(), root);
+        if (!entry.is_regular_file() || relative.parent_path().filename() == "ui") {
+            continue;
+        }
+        std::ifstream in(entry.path());
+        std::string line;
+        std::smatch m;
+        const std::string from = relative.begin()->string();
+        while (std::getline(in, line)) {
+            if (std::regex_search(line, m, include) && m[1] != from && !m[2].matched) {
+                uses[from].insert(m[1]);
+            }
+        }
+    }
+    // Depth-first search; a folder met again while still on the path closes a cycle.
+    std::map<std::string, int> state;
+    std::function<std::string(const std::string&)> visit = [&](const std::string& f) {
+        state[f] = 1;
+        for (const std::string& g : uses[f]) {
+            if (state[g] == 1) {
+                return f + " -> " + g;
+            }
+            if (const std::string cycle = state[g] == 0 ? visit(g) : ""; !cycle.empty()) {
+                return cycle;
+            }
+        }
+        state[f] = 2;
+        return std::string();
+    };
+    for (const auto& [folder, _] : uses) {
+        EXPECT_EQ(state[folder] == 0 ? visit(folder) : "", "") << "an include closes a cycle";
+    }
 }

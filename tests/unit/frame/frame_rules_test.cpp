@@ -142,18 +142,19 @@ TEST(CommandLine, WindowlessCommandsTakeTheirFilesAndRefuseWhatDoesNotFit) {
 }
 
 TEST(CommandLine, PdfExportTakesScaleOrPercentPaperAndLandscape) {
+    using Scale = CommandLine::PdfPages::Scale;
     const CommandLine fitted = parseCommandLine({"--export-pdf", "a.tdl", "a.pdf"});
     EXPECT_EQ(fitted.action, CommandLine::Action::ExportPdf);
-    EXPECT_EQ(fitted.print.scaleMode, PrintScaleMode::FitToPage);
-    EXPECT_DOUBLE_EQ(fitted.paper.width, 210.0);
+    EXPECT_EQ(fitted.pdf.scale, Scale::Fit);
+    EXPECT_EQ(fitted.pdf.paper, "a4");
     const CommandLine scaled = parseCommandLine(
         {"--export-pdf", "a.tdl", "a.pdf", "--landscape", "--paper", "A3", "--scale", "87"});
-    EXPECT_EQ(scaled.print.scaleMode, PrintScaleMode::ActualScale);
-    EXPECT_EQ(scaled.print.scaleN, 87);
-    EXPECT_DOUBLE_EQ(scaled.paper.width, 420.0) << "landscape holds whatever order";
-    EXPECT_EQ(
-        parseCommandLine({"--export-pdf", "a.tdl", "a.pdf", "--percent", "250"}).print.percentage,
-        250);
+    EXPECT_EQ(scaled.pdf.scale, Scale::OneTo);
+    EXPECT_EQ(scaled.pdf.factor, 87);
+    EXPECT_EQ(scaled.pdf.paper, "a3");
+    EXPECT_TRUE(scaled.pdf.landscape);
+    EXPECT_EQ(parseCommandLine({"--export-pdf", "a.tdl", "a.pdf", "--percent", "250"}).pdf.factor,
+              250);
     EXPECT_EQ(parseCommandLine({"--export-pdf", "a.tdl", "a.pdf", "--scale", "0"}).error,
               "--scale needs a whole number from 1 to 1000");
     EXPECT_EQ(parseCommandLine({"--export-pdf", "a.tdl", "a.pdf", "--paper", "a5"}).error,

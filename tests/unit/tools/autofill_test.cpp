@@ -8,7 +8,7 @@
 #include "document/snap_search.h"
 #include "edit/edit.h"
 #include "tools/autofill.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 #include "tools/straight_fill.h"
 
 namespace {

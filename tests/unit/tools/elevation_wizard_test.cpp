@@ -7,7 +7,7 @@
 #include "app/scripted_prompter.h"
 #include "document/snap_search.h"
 #include "edit/edit.h"
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 #include "tools/elevation_wizard.h"
 #include "tools/grade_edits.h"
 #include "tools/target_fill.h"

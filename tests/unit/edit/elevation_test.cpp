@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 namespace {
 

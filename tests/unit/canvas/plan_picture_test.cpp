@@ -1,5 +1,5 @@
 // The frame of an exported picture: the whole board inside the margins, the height following it.
-#include "render/plan_picture.h"
+#include "canvas/plan_picture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/headless_commands.h"
+#include "frame/headless_commands.h"
 
 #include <ostream>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "render/plan_picture.h"
+#include "canvas/plan_picture.h"
 
 #include <algorithm>
 #include <cmath>

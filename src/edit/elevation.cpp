@@ -1,4 +1,4 @@
-#include "tools/elevation.h"
+#include "edit/elevation.h"
 
 #include <algorithm>
 #include <cmath>
