@@ -29,7 +29,9 @@ public:
     static constexpr double kOpenZoom = 1.0;     ///< the reset offered after opening a file
     static constexpr double kMinZoom = 0.3;      ///< interactive zoom limits, pixels per mm
     static constexpr double kMaxZoom = 20.0;
-    static constexpr double kFitMinZoom = 0.05;   ///< zoom-to-fit may go this far out
+    /// Zoom-to-fit may go this far out: a club layout or garden railway of several hundred metres
+    /// is still seen whole.
+    static constexpr double kFitMinZoom = 0.001;
     static constexpr double kFitMargin = 80.0;    ///< pixels kept free on each side by a fit
     static constexpr double kWheelFactor = 1.15;  ///< per wheel step
     static constexpr double kMenuZoomIn = 1.25;
@@ -55,7 +57,7 @@ public:
     void zoomAtCentre(double factor, int clientWidth, int clientHeight);
 
     /// Fits the content into a client area of the given size (pixels) with 80 px margins, zoom
-    /// within [0.05, 20]. piecesOnly leaves level decks and the baseboard out. An empty layout
+    /// within [0.001, 20]. piecesOnly leaves level decks and the baseboard out. An empty layout
     /// (or one where nothing has a known extent) resets the view. Returns false when it reset.
     bool zoomToFit(const Layout& layout, bool piecesOnly, int clientWidth, int clientHeight,
                    const TrackCatalog& catalog, const HelixOuterRadius& helixOuterRadius = {});

@@ -167,5 +167,9 @@ TEST(CanvasViewFit, ZoomStaysWithinFitLimits) {
     huge.vertices = {{0, 0}, {100000, 0}, {100000, 100000}};
     layout.shapes.push_back(huge);
     view.zoomToFit(layout, false, 800, 600, cat);
-    EXPECT_DOUBLE_EQ(view.zoom, 0.05) << "fit may zoom out beyond the interactive 0.3";
+    EXPECT_DOUBLE_EQ(view.zoom, 440.0 / 100000) << "a 100 m garden railway is seen whole";
+    huge.vertices[1].x = huge.vertices[2].x = 5.0e6;
+    layout.shapes.push_back(huge);
+    view.zoomToFit(layout, false, 800, 600, cat);
+    EXPECT_DOUBLE_EQ(view.zoom, CanvasView::kFitMinZoom) << "fit stops at 0.001";
 }
