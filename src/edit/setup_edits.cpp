@@ -11,14 +11,6 @@
 
 namespace {
 
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 int32_t largestLevelId(const Layout& layout) {
     int32_t largest = 0;
     for (const LayoutLevel& level : layout.levels) {
@@ -114,7 +106,7 @@ std::string proposedLevelName(const Layout& layout) {
 }
 
 int32_t addNamedLevel(LayoutEditor& editor, const std::string& name) {
-    const std::string levelName = trimmed(name);
+    const std::string levelName = std::string(trimBlanks(name));
     if (levelName.empty()) {
         return -1;
     }
@@ -217,7 +209,7 @@ void applyLevelProperties(LayoutEditor& editor, int32_t level, const LevelProper
     Edit edit(editor);
     Layout& doc = edit.changeSetup();
     LayoutLevel& target = *doc.FindLevel(level);
-    if (const std::string name = trimmed(properties.name); !name.empty()) {
+    if (const std::string name = std::string(trimBlanks(properties.name)); !name.empty()) {
         target.name = name;
     }
     target.height = properties.heightMm;

@@ -37,9 +37,9 @@ std::string formatAmount(double value, int decimals) {
 }
 
 std::string_view trimBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t\r");
+    const size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }

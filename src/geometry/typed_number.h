@@ -12,5 +12,5 @@ std::optional<double> parseAmount(std::string_view text);
 /// `value` with `decimals` places at most and without trailing zeros ("2.5", "1200").
 std::string formatAmount(double value, int decimals);
 
-/// `text` without blanks and tabs at both ends.
+/// `text` without blanks, tabs and line ends at both ends.
 std::string_view trimBlanks(std::string_view text);
