@@ -107,31 +107,48 @@ bool SelectTool::moveGuardsPass() {
     return true;
 }
 
+namespace {
+
+/// Selects the unselected pieces joined to a selected turntable; returns their slots.
+std::vector<size_t> selectTurntableNeighbours(Layout& layout) {
+    std::vector<size_t> pulled;
+    const auto index = pieceIndexById(layout);
+    for (const PlacedPiece& p : layout.pieces) {
+        if (!p.selected || p.article != kTurntable) {
+            continue;
+        }
+        for (const Joint& j : p.joints) {
+            auto it = j.isOpen() ? index.end() : index.find(static_cast<uint32_t>(j.target));
+            if (it != index.end() && !layout.pieces[it->second].selected) {
+                layout.pieces[it->second].selected = true;
+                pulled.push_back(it->second);
+            }
+        }
+    }
+    return pulled;
+}
+
+}  // namespace
+
 bool SelectTool::beginMove() {
     Layout& layout = m_ctrl.layout();
     const TrackCatalog& catalog = m_ctrl.catalog();
     CanvasHost& host = m_ctrl.host();
+    // A turntable carries the track joined to it, so that track is part of what the guards look
+    // at: a helix stub or tunnel piece pulled in this way refuses the move as if selected.
     // Guards first, before any undo step: a refusal leaves the document as it was.
     host.releaseMouse();
+    const std::vector<size_t> carried = selectTurntableNeighbours(layout);
     if (!moveGuardsPass()) {
+        for (const size_t i : carried) {
+            layout.pieces[i].selected = false;
+        }
         m_move = PieceMove{};
         return false;
     }
     m_ctrl.beginEdit();
     m_move.moving = true;
     host.captureMouse();
-
-    const auto index = pieceIndexById(layout);
-    for (PlacedPiece& p : layout.pieces) {
-        if (p.selected && p.article == kTurntable) {
-            for (const Joint& j : p.joints) {
-                auto it = index.find(static_cast<uint32_t>(j.target));
-                if (!j.isOpen() && it != index.end()) {
-                    layout.pieces[it->second].selected = true;
-                }
-            }
-        }
-    }
     breakOutsideJoints();
 
     for (size_t i = 0; i < layout.pieces.size(); ++i) {

@@ -96,6 +96,22 @@ TEST_F(PieceMove, GroupLetGoNearAnOpenEndSnapsOntoItAsOneRigidBlock) {
     EXPECT_EQ(layout.undoStack.size(), 1u);
 }
 
+TEST_F(PieceMove, ATurntableJoinedToTunnelTrackIsLockedAsIfThatTrackWereSelected) {
+    const uint32_t tableId = put("74861", 400, 300).id;
+    const uint32_t trackId = put("24188", 800, 300).id;
+    joinPieces(*layout.FindPiece(tableId), 0, *layout.FindPiece(trackId), 0);
+    Tunnel& tunnel = layout.tunnels.emplace_back();
+    tunnel.id = layout.AllocateId();
+    tunnel.covers = {trackId};
+    layout.FindPiece(tableId)->selected = true;
+    drag({400, 300}, {300, 200});
+    ASSERT_EQ(host.prompts.records().size(), 1u);
+    EXPECT_EQ(host.prompts.records()[0].title, "Tunnel is locked");
+    EXPECT_EQ(layout.FindPiece(tableId)->x, 400.0);
+    EXPECT_EQ(layout.FindPiece(tableId)->jointAt(0).target, static_cast<int32_t>(trackId));
+    EXPECT_FALSE(layout.FindPiece(trackId)->selected) << "the refusal leaves the selection alone";
+}
+
 using CanvasKeys = GestureFixture;
 
 TEST_F(CanvasKeys, EscapeEndsAPaletteDragFirstAndOtherwiseClearsTheWholeSelection) {
