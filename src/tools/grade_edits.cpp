@@ -72,6 +72,7 @@ std::string applySetGrade(LayoutEditor& editor, uint32_t piece, int conn, double
         p.z += rise(p, editor.catalog()) * std::sin(degToRad(deg));
     }
     p.selected = true;
+    doc.CompleteHelixSelection();  // a helix is selected whole or not at all
     edit.commit();
     char buf[96];
     std::snprintf(buf, sizeof buf, "Elevation: %s %.1f deg - new pieces will inherit the grade",
