@@ -47,3 +47,28 @@ bool confirmSaveTarget(Prompter& prompter, const std::string& path, const std::s
                         "A layout named \"" + name + "\" already exists.\n\nReplace it?",
                         PromptButtons::YesNo, kIdNo, PromptIcon::Question) == kIdYes;
 }
+
+bool confirmExportTarget(Prompter& prompter, const std::string& path) {
+    const std::string file = std::filesystem::path(path).filename().string();
+    std::string question;
+    switch (examineSaveTarget(path)) {
+        case SaveTarget::Free:
+            return true;
+        case SaveTarget::NotAFile:
+            prompter.showMessage("Export Failed",
+                                 "\"" + file +
+                                     "\" in that folder is a folder or another kind of entry, "
+                                     "not a layout file.\n\nChoose another name.",
+                                 PromptIcon::Error);
+            return false;
+        case SaveTarget::ReadOnlyLayout:
+            question = "\"" + file +
+                       "\" in that folder is read-only.\n\nReplace it anyway? It stays read-only.";
+            break;
+        case SaveTarget::Layout:
+            question = "\"" + file + "\" already exists in that folder.\n\nReplace it?";
+            break;
+    }
+    return prompter.ask("Confirm Replace", question, PromptButtons::YesNo, kIdNo,
+                        PromptIcon::Question) == kIdYes;
+}

@@ -29,3 +29,8 @@ enum class ExistingLayout {
 /// an error box titled `failTitle`, naming what is in the way.
 bool confirmSaveTarget(Prompter& prompter, const std::string& path, const std::string& name,
                        ExistingLayout existing, const std::string& failTitle);
+
+/// The same for Export writing a copy to `path`, whose questions name the file: an existing file
+/// is replaced after "Confirm Replace", a read-only one after its own question (it stays
+/// read-only), and a folder or another non-file is refused ("Export Failed").
+bool confirmExportTarget(Prompter& prompter, const std::string& path);

@@ -65,15 +65,19 @@ const LayoutFileEntry* firstEntryNamed(const std::vector<LayoutFileEntry>& entri
     return it == entries.end() ? nullptr : &*it;
 }
 
-std::vector<std::string> listLayoutFileNames(const std::string& folder) {
+std::vector<LayoutFileEntry> listImportableFiles(const std::string& folder) {
     if (folder.empty()) {
         return {};
     }
-    std::vector<std::string> names = plainFilesWith(folder, ".tdl");
+    std::vector<std::string> files = plainFilesWith(folder, ".tdl");
     const std::vector<std::string> older = plainFilesWith(folder, ".xml");
-    names.insert(names.end(), older.begin(), older.end());
-    std::sort(names.begin(), names.end());
-    return names;
+    files.insert(files.end(), older.begin(), older.end());
+    std::sort(files.begin(), files.end());
+    std::vector<LayoutFileEntry> entries;
+    for (const std::string& file : files) {
+        entries.push_back({utf8WithLatin1Fallback(file), (fs::path(folder) / file).string()});
+    }
+    return entries;
 }
 
 bool deleteLayoutFile(const std::string& path) {

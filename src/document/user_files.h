@@ -26,9 +26,10 @@ std::vector<LayoutFileEntry> listLayoutFiles(const std::string& folder);
 const LayoutFileEntry* firstEntryNamed(const std::vector<LayoutFileEntry>& entries,
                                        const std::string& name);
 
-/// Full file names (with extension) of the plain ".tdl" and ".xml" files of `folder`, sorted.
-/// Empty for an empty text or a folder that does not exist.
-std::vector<std::string> listLayoutFileNames(const std::string& folder);
+/// The plain ".tdl" and ".xml" files of `folder` sorted by file name, each with its full file name
+/// (with extension, readable as for listLayoutFiles) and its path. Empty for an empty text or a
+/// folder that does not exist.
+std::vector<LayoutFileEntry> listImportableFiles(const std::string& folder);
 
 /// Removes the layout file at `path`; false when it could not be removed.
 bool deleteLayoutFile(const std::string& path);

@@ -116,15 +116,20 @@ wxString ImportLayoutDialog::selectedFile() const {
     return selectedText(m_list);
 }
 
+std::string ImportLayoutDialog::selectedPath() const {
+    const LayoutFileEntry* entry = firstEntryNamed(m_files, std::string(selectedFile().utf8_str()));
+    return entry != nullptr ? entry->path : std::string();
+}
+
 wxString ImportLayoutDialog::importName() const {
     return m_name->GetValue();
 }
 
 void ImportLayoutDialog::refill() {
     m_list->Clear();
-    for (const std::string& file :
-         listLayoutFileNames(std::string(m_folder->GetValue().utf8_str()))) {
-        m_list->Append(wxString::FromUTF8(file));
+    m_files = listImportableFiles(std::string(m_folder->GetValue().utf8_str()));
+    for (const LayoutFileEntry& file : m_files) {
+        m_list->Append(wxString::FromUTF8(file.name));
     }
     updateButton();
 }

@@ -5,9 +5,12 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <wx/dialog.h>
+
+#include "document/user_files.h"
 
 class wxButton;
 class wxListBox;
@@ -27,8 +30,11 @@ public:
 
     /// The folder text as typed.
     wxString sourceFolder() const;
-    /// The selected file name with extension; empty without a selection.
+    /// The selected file name with extension as listed; empty without a selection.
     wxString selectedFile() const;
+    /// The path of the selected file in the file system's own bytes (a name that is not UTF-8 is
+    /// listed readably but opened as it is); empty without a selection.
+    std::string selectedPath() const;
     /// The "Import as:" text as typed.
     wxString importName() const;
 
@@ -43,6 +49,7 @@ private:
     void updateButton();
 
     FolderChooser m_chooser;
+    std::vector<LayoutFileEntry> m_files;  ///< what the list shows, by listed name
     wxTextCtrl* m_folder = nullptr;
     wxButton* m_browse = nullptr;
     wxListBox* m_list = nullptr;

@@ -32,11 +32,6 @@ std::string utf8(const wxString& text) {
     return std::string(text.utf8_str());
 }
 
-bool fileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::path(path), ec);
-}
-
 /// Where Import looks and Export writes unless the user picks another folder: Downloads, or the
 /// home folder when there is no Downloads folder.
 wxString defaultTransferFolder() {
@@ -251,8 +246,7 @@ void MainFrame::importLayout() {
         prompter().showMessage("Import Layout", problem, PromptIcon::Exclamation);
         return;
     }
-    const std::string source =
-        (std::filesystem::path(utf8(dialog.sourceFolder())) / utf8(dialog.selectedFile())).string();
+    const std::string source = dialog.selectedPath();
     const std::string target =
         layoutFileInFolder(std::filesystem::path(utf8(GetUserFolder())), name).string();
     if (!confirmSaveTarget(prompter(), target, name, ExistingLayout::Ask, "Import Failed")) {
@@ -311,13 +305,8 @@ void MainFrame::exportLayout() {
     }
     const std::string file = exportFileName(typed);
     const std::string target = (std::filesystem::path(folder) / file).string();
-    if (fileExists(target)) {
-        const int replace = prompter().ask(
-            "Confirm Replace", "\"" + file + "\" already exists in that folder.\n\nReplace it?",
-            PromptButtons::YesNo, kIdNo, PromptIcon::Question);
-        if (replace != kIdYes) {
-            return;
-        }
+    if (!confirmExportTarget(prompter(), target)) {
+        return;
     }
     if (const std::string error = copyLayoutFile(source->path, target); !error.empty()) {
         prompter().showMessage("Export Failed", error, PromptIcon::Error);

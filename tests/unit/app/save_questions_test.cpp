@@ -8,6 +8,7 @@
 
 #include "app/scripted_prompter.h"
 #include "document/layout_file.h"
+#include "document/user_files.h"
 #include "temp_folder.h"
 
 namespace {
@@ -77,4 +78,31 @@ TEST(SaveQuestions, AFolderWithTheLayoutsFileNameIsNotCalledALayout) {
     EXPECT_EQ(prompts.records()[0].text,
               "The layout \"X\" cannot be saved: \"X.tdl\" in that folder is a folder or another "
               "kind of entry, not a layout file.\n\nChoose another name.");
+}
+
+TEST(SaveQuestions, ExportNamesTheFileAndAsksAgainForAReadOnlyOneWhichStaysReadOnly) {
+    TempFolder folder;
+    const std::string path = (folder / "Yard.tdl").string();
+    ScriptedPrompter prompts;
+    EXPECT_TRUE(confirmExportTarget(prompts, path));
+    writeFile(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    prompts.queueAnswer(kIdYes);
+    ASSERT_TRUE(confirmExportTarget(prompts, path));
+    ASSERT_EQ(prompts.records().size(), 1u);
+    EXPECT_EQ(prompts.records()[0].text,
+              "\"Yard.tdl\" in that folder is read-only.\n\nReplace it anyway? It stays read-only.");
+    writeFile((folder / "new.tdl").string(), "new");
+    EXPECT_EQ(copyLayoutFile((folder / "new.tdl").string(), path), "");
+    EXPECT_EQ(readFile(path), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+
+    std::filesystem::create_directory(folder / "Box.tdl");
+    EXPECT_FALSE(confirmExportTarget(prompts, (folder / "Box.tdl").string()));
+    EXPECT_EQ(prompts.records().back().title, "Export Failed");
+    EXPECT_EQ(prompts.records().back().text,
+              "\"Box.tdl\" in that folder is a folder or another kind of entry, not a layout "
+              "file.\n\nChoose another name.");
 }

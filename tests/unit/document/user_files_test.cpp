@@ -36,8 +36,8 @@ TEST(UserFiles, ListsTdlBeforeXmlSoTheTdlOfANameOpens) {
     EXPECT_EQ(names(entries), "a=a.tdl b=b.tdl b=b.xml");
     ASSERT_NE(firstEntryNamed(entries, "b"), nullptr);
     EXPECT_EQ(firstEntryNamed(entries, "b")->path, (folder.path() / "b.tdl").string());
-    EXPECT_EQ(listLayoutFileNames(folder.path().string()),
-              (std::vector<std::string>{"a.tdl", "b.tdl", "b.xml"}));
+    EXPECT_EQ(names(listImportableFiles(folder.path().string())),
+              "a.tdl=a.tdl b.tdl=b.tdl b.xml=b.xml");
     EXPECT_TRUE(deleteLayoutFile((folder.path() / "b.tdl").string()));
     EXPECT_EQ(names(listLayoutFiles(folder.path().string())), "a=a.tdl b=b.xml");
 }
@@ -53,6 +53,10 @@ TEST(UserFiles, ANameThatIsNotUtf8IsListedReadablyAndOpensItsFile) {
     Layout doc;
     std::string name;
     EXPECT_EQ(ReadLayout(firstEntryNamed(entries, "Bahnhof S\xc3\xbc" "d")->path, doc, name), "");
+    const auto importable = listImportableFiles(folder.path().string());
+    ASSERT_EQ(importable.size(), 1u);
+    EXPECT_EQ(importable[0].name, "Bahnhof S\xc3\xbc" "d.tdl");
+    EXPECT_EQ(importable[0].path, entries[0].path);
 }
 
 TEST(UserFiles, ExportNamesDropTheirExtensionAndStayInTheFolder) {
