@@ -22,6 +22,7 @@ wanted=(
   "xvfb|virtual display for the window tests without a screen"
   "xauth|lets xvfb-run start the virtual display"
   "xfonts-base|fonts for the virtual display"
+  "xdotool|presses keys in the running program for the kill-and-restart test"
   "desktop-file-utils|checks the installed .desktop entry (install test)"
   "shared-mime-info|registers the .tdl file type on install (and checks it in the install test)"
   "libxml2-utils|xmllint, checks the installed MIME type file (install test)"
