@@ -61,6 +61,13 @@ std::string LayoutRenderer::paintDocument(wxDC& dc, const Layout& layout,
                                           wxSize clientSize, wxPoint mouse,
                                           const std::string& currentStatus) {
     drawLayout(dc, layout, options, view, clientSize);
+    return paintOverPlan(dc, layout, options, view, mouse, currentStatus);
+}
+
+std::string LayoutRenderer::paintOverPlan(wxDC& dc, const Layout& layout,
+                                          const RenderOptions& options, const CanvasView& view,
+                                          wxPoint mouse, const std::string& currentStatus) {
+    m_options = options;
     drawRulers(dc, view, unitsFromInt(static_cast<int>(layout.units)), mouse);
 
     // Handles only for a lone scenery item: with anything else selected a drag moves the group.

@@ -69,6 +69,10 @@ public:
     std::string paintDocument(wxDC& dc, const Layout& layout, const RenderOptions& options,
                               const CanvasView& view, wxSize clientSize, wxPoint mouse,
                               const std::string& currentStatus);
+    /// The same without drawLayout, over a plan already drawn: the rulers and the handles.
+    std::string paintOverPlan(wxDC& dc, const Layout& layout, const RenderOptions& options,
+                              const CanvasView& view, wxPoint mouse,
+                              const std::string& currentStatus);
 
     /// One scenery item in its pose and scale, toned and framed when drawn `selected`.
     void drawSceneryItem(wxDC& dc, const SceneryItem& item, const SceneryDef& def,
@@ -88,6 +92,9 @@ private:
     void drawPlacedPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
                          const CanvasView& view, bool selected, bool showLabels,
                          bool tunnelCovered);
+    void drawPieceFull(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
+                       const PieceShape& shape, const CanvasView& view,
+                       const PieceColours& colours, bool selected, bool tunnelCovered);
     void drawPieceBody(wxDC& dc, const PieceDef& def, const Pose& pose, const CanvasView& view,
                        const PieceColours& colours, bool selected, bool tunnelCovered,
                        bool preview);
@@ -102,6 +109,20 @@ private:
     void drawHelixRings(wxDC& dc, const Layout& layout, const CanvasView& view);
     void drawOnTopPieces(wxDC& dc, const Layout& layout, const CanvasView& view);
     bool pieceOnScreen(const PieceShape& shape, const Pose& pose, const CanvasView& view) const;
+
+    // Far-out track as batched centre lines (render_strokes.cpp).
+    bool drawnAsStroke(const PieceShape& shape, const CanvasView& view) const;
+    void addStroke(const PieceShape& shape, const Pose& pose, const CanvasView& view,
+                   RenderColour colour);
+    /// Strokes what addStroke gathered, one path per colour and width.
+    void flushStrokes(wxDC& dc);
+    struct StrokeBatch {
+        RenderColour colour;
+        int width = 1;
+        std::vector<wxPoint> points;     ///< screen points of all lines, back to back
+        std::vector<size_t> lineStarts;  ///< where each line begins in `points`
+    };
+    std::vector<StrokeBatch> m_strokes;
 
     // Board, decks, shapes, labels, measurements (render_decor.cpp).
     void drawBaseboard(wxDC& dc, const Layout& layout, const CanvasView& view, bool filled);

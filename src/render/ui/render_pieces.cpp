@@ -66,6 +66,7 @@ void LayoutRenderer::drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDe
     m_options = options;
     drawPlacedPiece(dc, piece, def, view, options.selected(piece.selected), options.showLabels,
                     false);
+    flushStrokes(dc);
 }
 
 void LayoutRenderer::drawPlacedPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
@@ -82,6 +83,26 @@ void LayoutRenderer::drawPlacedPiece(wxDC& dc, const PlacedPiece& piece, const P
     const PieceColours colours =
         pieceColours(piece, def, level, selected, tunnelCovered, helixFlat);
 
+    if (drawnAsStroke(shape, view)) {
+        addStroke(shape, pose, view, colours.outline);
+        if (shape.hasStopBar) {
+            // A buffer stop's bar keeps its few pixels at any zoom: it marks where track ends.
+            drawPieceDecorations(dc, def, shape, pose, view, tunnelCovered, selected);
+        }
+    } else {
+        drawPieceFull(dc, piece, def, shape, view, colours, selected, tunnelCovered);
+    }
+    if (showLabels && view.zoom >= kLabelsMinZoom) {
+        drawPieceLabel(dc, piece, shape, view, selected);
+        drawConnectorDots(dc, piece, def, view);
+    }
+}
+
+void LayoutRenderer::drawPieceFull(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
+                                   const PieceShape& shape, const CanvasView& view,
+                                   const PieceColours& colours, bool selected,
+                                   bool tunnelCovered) {
+    const Pose pose = piece.pose();
     drawPieceBody(dc, def, pose, view, colours, selected, tunnelCovered, false);
     if (shape.turntable) {
         // Spokes to the joined tracks show which ring connectors are in use.
@@ -106,10 +127,6 @@ void LayoutRenderer::drawPlacedPiece(wxDC& dc, const PlacedPiece& piece, const P
 
     if (m_options.showRails && view.zoom >= kRailsMinZoom && !tunnelCovered) {
         drawRails(dc, def, shape, pose, view, colours.outline);
-    }
-    if (showLabels && view.zoom >= kLabelsMinZoom) {
-        drawPieceLabel(dc, piece, shape, view, selected);
-        drawConnectorDots(dc, piece, def, view);
     }
 }
 
@@ -300,6 +317,7 @@ void LayoutRenderer::drawPieceGroup(wxDC& dc, const Layout& layout, const Canvas
             drawPlacedPiece(dc, p, *def, view, selected, m_options.showLabels,
                             m_sets.tunnelCovered.count(p.id) != 0);
         }
+        flushStrokes(dc);  // selected track goes over the rest
     }
 }
 
@@ -315,6 +333,7 @@ void LayoutRenderer::drawOnTopPieces(wxDC& dc, const Layout& layout, const Canva
         drawPlacedPiece(dc, p, *def, view, m_options.selected(p.selected), m_options.showLabels,
                         m_sets.tunnelCovered.count(p.id) != 0);
     }
+    flushStrokes(dc);
 }
 
 void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const CanvasView& view) {
@@ -351,4 +370,5 @@ void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const Canvas
             }
         }
     }
+    flushStrokes(dc);
 }
