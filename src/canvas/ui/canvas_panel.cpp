@@ -258,9 +258,11 @@ void CanvasPanel::editSceneryScale(uint32_t itemId) {
 void CanvasPanel::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
     const ScreenPoint mouse = m_controller->mousePoint();
-    const std::string status = m_renderer->paintDocument(
-        dc, m_context.layout(), canvasRenderOptions(m_context.layout()), m_controller->view(),
-        GetClientSize(), wxPoint(mouse.x, mouse.y), m_status0);
+    const ::Layout& layout = m_context.layout();
+    const RenderOptions options = canvasRenderOptions(layout);
+    m_plan.draw(dc, *m_renderer, layout, options, m_controller->view(), GetClientSize());
+    const std::string status = m_renderer->paintOverPlan(
+        dc, layout, options, m_controller->view(), wxPoint(mouse.x, mouse.y), m_status0);
     if (!status.empty()) {
         setStatusText(0, status);
     }

@@ -11,6 +11,7 @@
 
 #include "canvas/canvas_controller.h"
 #include "canvas/canvas_host.h"
+#include "canvas/ui/plan_cache.h"
 #include "canvas/ui/wx_double_click.h"
 #include "tools/elevation_wizard.h"
 
@@ -92,6 +93,7 @@ private:
     std::unique_ptr<CanvasController> m_controller;
     DoubleClickRecovery m_clicks{desktopDoubleClickRecovery(this)};
     std::unique_ptr<LayoutRenderer> m_renderer;
+    PlanCache m_plan;
     wxTimer m_flashTimer;
     std::string m_status0;  ///< what field 0 shows now (the paint may replace a banner)
     Vec2 m_labelDropPoint;
