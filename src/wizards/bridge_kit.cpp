@@ -24,9 +24,15 @@ constexpr std::array kKitRows = {
 // ramps on two flat joints.
 std::vector<ClearanceProfile> cTable() {
     return {
-        {kBridgeSteamProfile, 74.5, 12, 9,
+        {kBridgeSteamProfile,
+         74.5,
+         12,
+         9,
          {2.5, 5.5, 11.5, 20.5, 29.5, 38.5, 47.5, 56.5, 65.5, 71.5, 74.5}},
-        {kBridgeElectricProfile, 104.5, 16, 13,
+        {kBridgeElectricProfile,
+         104.5,
+         16,
+         13,
          {2.5, 5.5, 11.5, 20.5, 29.5, 38.5, 47.5, 56.5, 65.5, 74.5, 83.5, 92.5, 98.5, 101.5,
           104.5}},
     };
@@ -34,9 +40,15 @@ std::vector<ClearanceProfile> cTable() {
 
 std::vector<ClearanceProfile> kTable() {
     return {
-        {kBridgeSteamProfile, 68.5, 12, 9,
+        {kBridgeSteamProfile,
+         68.5,
+         12,
+         9,
          {2.5, 2.5, 8.5, 17.5, 26.5, 35.5, 44.5, 53.5, 62.5, 65.5, 68.5}},
-        {kBridgeElectricProfile, 98.5, 15, 12,
+        {kBridgeElectricProfile,
+         98.5,
+         15,
+         12,
          {2.5, 2.5, 8.5, 17.5, 26.5, 35.5, 44.5, 53.5, 62.5, 71.5, 80.5, 89.5, 95.5, 98.5}},
     };
 }

@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr double kBasePlate = 2.5;   // 7250, under every stack
-constexpr double kPlate3 = 3.0;      // 7251
-constexpr double kPillar = 6.0;      // 7252
-constexpr double kHighPillar = 30.0; // 7253
+constexpr double kBasePlate = 2.5;    // 7250, under every stack
+constexpr double kPlate3 = 3.0;       // 7251
+constexpr double kPillar = 6.0;       // 7252
+constexpr double kHighPillar = 30.0;  // 7253
 
 std::string printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
 std::string printed(const char* format, ...) {
@@ -185,10 +185,10 @@ std::string pillarSection(const BridgePlan& plan, Units units) {
                 "   " + pillarStackText(pillarStack(plan.heights[i])) + "\n";
     }
     if (plan.composition.size() >= 2) {
-        text += printed("  + %d bridge joint(s) at ",
-                        static_cast<int>(plan.composition.size()) - 1) +
-                bridgeLength(plan.clearance, units) + "   " +
-                pillarStackText(pillarStack(plan.clearance)) + "\n";
+        text +=
+            printed("  + %d bridge joint(s) at ", static_cast<int>(plan.composition.size()) - 1) +
+            bridgeLength(plan.clearance, units) + "   " +
+            pillarStackText(pillarStack(plan.clearance)) + "\n";
     }
     return text;
 }

@@ -79,10 +79,10 @@ std::string pillarStackText(const PillarStack& stack);
 
 /// Totals of the pier parts of a plan (none without a pillar table).
 struct PillarTotals {
-    int basePlates = 0;  ///< 7250, one per stack
-    int plates3 = 0;     ///< 7251
-    int pillars = 0;     ///< 7252
-    int highPillars = 0; ///< 7253
+    int basePlates = 0;   ///< 7250, one per stack
+    int plates3 = 0;      ///< 7251
+    int pillars = 0;      ///< 7252
+    int highPillars = 0;  ///< 7253
 };
 PillarTotals pillarTotals(const BridgePlan& plan);
 

@@ -1,5 +1,7 @@
 #include "wizards/ui/bridge_wizard_dialog.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
@@ -22,6 +24,17 @@ const char* kGradeTip =
     "Grade for CUSTOM clearances only (Marklin recommends 5%).\nSteeper = shorter wings but "
     "harder pulling; the catalog\ntable options above always use the printed Marklin profile.";
 
+/// A number field at least `width` pixels wide; wider where the toolkit's spin buttons would
+/// not fit beside the number otherwise.
+wxSpinCtrlDouble* numberField(wxWindow* parent, int width, double min, double max, double start,
+                              double step, int decimals) {
+    auto* field = new wxSpinCtrlDouble(parent, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
+                                       wxSP_ARROW_KEYS, min, max, start, step);
+    field->SetDigits(static_cast<unsigned>(decimals));
+    field->SetMinSize(wxSize(std::max(width, field->GetBestSize().x), -1));
+    return field;
+}
+
 wxString unitSuffix(Units units) {
     return units == Units::Centimetres ? " cm" : units == Units::Inches ? " in" : " mm";
 }
@@ -29,8 +42,8 @@ wxString unitSuffix(Units units) {
 }  // namespace
 
 BridgeWizardDialog::BridgeWizardDialog(wxWindow* parent, const BridgeKit& kit, Units units)
-    : wxDialog(parent, wxID_ANY, "Bridge Wizard (Experimental)", wxDefaultPosition,
-               wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+    : wxDialog(parent, wxID_ANY, "Bridge Wizard (Experimental)", wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       m_kit(kit),
       m_units(units),
       m_composition(kit) {
@@ -56,16 +69,15 @@ BridgeWizardDialog::BridgeWizardDialog(wxWindow* parent, const BridgeKit& kit, U
 }
 
 wxSizer* BridgeWizardDialog::buildClearanceBox() {
-    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, "1. Clearance - what runs UNDER the bridge?");
+    auto* box =
+        new wxStaticBoxSizer(wxVERTICAL, this, "1. Clearance - what runs UNDER the bridge?");
     wxWindow* inBox = box->GetStaticBox();
     const int decimals = m_units == Units::Millimetres ? 1 : 2;
     const double start =
         m_kit.profiles.empty() ? kZTrackClearance : m_kit.profiles.front().clearance;
-    m_clearance = new wxSpinCtrlDouble(
-        inBox, wxID_ANY, "", wxDefaultPosition, wxSize(90, -1), wxSP_ARROW_KEYS,
-        toDisplay(kLeastClearance, m_units), toDisplay(kMostClearance, m_units),
-        toDisplay(start, m_units), toDisplay(kClearanceStep, m_units));
-    m_clearance->SetDigits(static_cast<unsigned>(decimals));
+    m_clearance = numberField(inBox, 90, toDisplay(kLeastClearance, m_units),
+                              toDisplay(kMostClearance, m_units), toDisplay(start, m_units),
+                              toDisplay(kClearanceStep, m_units), decimals);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     if (m_kit.profiles.empty()) {
         box->Add(new wxStaticText(inBox, wxID_ANY,
@@ -103,9 +115,7 @@ wxSizer* BridgeWizardDialog::buildClearanceBox() {
 wxSizer* BridgeWizardDialog::buildGradeRow() {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxStaticText(this, wxID_ANY, "Grade:"), 0, wxALIGN_CENTER_VERTICAL);
-    m_grade = new wxSpinCtrlDouble(this, wxID_ANY, "", wxDefaultPosition, wxSize(70, -1),
-                                   wxSP_ARROW_KEYS, 2.0, 12.0, 5.0, 0.5);
-    m_grade->SetDigits(1);
+    m_grade = numberField(this, 70, 2.0, 12.0, 5.0, 0.5, 1);
     m_grade->SetToolTip(kGradeTip);
     m_grade->Bind(wxEVT_SPINCTRLDOUBLE, [this](wxSpinDoubleEvent&) { recompute(); });
     row->Add(m_grade, 0, wxLEFT | wxALIGN_CENTER_VERTICAL, 6);
@@ -130,9 +140,8 @@ wxSizer* BridgeWizardDialog::buildCompositionBox() {
     addButton(addArchLabel(m_kit), m_kit.arch);
     box->Add(adds, 0, wxALL, 4);
     m_list = new wxListBox(inBox, wxID_ANY, wxDefaultPosition, wxSize(-1, 110));
-    m_list->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) {
-        m_composition.select(m_list->GetSelection());
-    });
+    m_list->Bind(wxEVT_LISTBOX,
+                 [this](wxCommandEvent&) { m_composition.select(m_list->GetSelection()); });
     box->Add(m_list, 0, wxEXPAND | wxALL, 4);
     auto* edits = new wxBoxSizer(wxHORIZONTAL);
     addEditButton(inBox, edits, "Remove selected", &BridgeComposition::removeSelected);

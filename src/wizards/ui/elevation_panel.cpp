@@ -12,7 +12,7 @@ const wxColour kBackground(250, 251, 252);
 const wxColour kHeadline(200, 16, 46);
 const wxColour kSummary(74, 93, 110);
 const wxColour kSpan(62, 108, 142);
-const wxColour kInk(28, 43, 57);         // ground, ramps, dimension
+const wxColour kInk(28, 43, 57);  // ground, ramps, dimension
 const wxColour kPierFill(231, 225, 210);
 const wxColour kPierEdge(143, 134, 111);
 
@@ -25,7 +25,9 @@ constexpr int kPierWidth = 5;    // px
 struct ElevationScale {
     double x0 = 0.0, ground = 0.0, perMm = 1.0, perHeightMm = 1.0;
     int x(double mm) const { return static_cast<int>(std::lround(x0 + mm * perMm)); }
-    int y(double heightMm) const { return static_cast<int>(std::lround(ground - heightMm * perHeightMm)); }
+    int y(double heightMm) const {
+        return static_cast<int>(std::lround(ground - heightMm * perHeightMm));
+    }
 };
 
 ElevationScale scaleFor(const wxRect& area, double footprint, double clearance) {
@@ -46,7 +48,7 @@ void drawArrowHead(wxDC& dc, int x, int y, int dir) {
 }  // namespace
 
 ElevationPanel::ElevationPanel(wxWindow* parent, const BridgeKit& kit, Units units)
-    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxSize(640, 230)), m_kit(kit), m_units(units) {
+    : wxPanel(parent, wxID_ANY, wxDefaultPosition, wxSize(740, 230)), m_kit(kit), m_units(units) {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, &ElevationPanel::OnPaint, this);
     Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
@@ -102,6 +104,9 @@ void ElevationPanel::drawBridge(wxDC& dc, const wxRect& area) const {
     dc.SetPen(wxPen(kPierEdge));
     dc.SetBrush(wxBrush(kPierFill));
     const auto pier = [&](double atMm, double height) {
+        if (!m_plan.pillarTable) {
+            return;  // no stacks to show where the kit has no pillar table
+        }
         const int top = s.y(height);
         dc.DrawRectangle(s.x(atMm) - kPierWidth / 2, top, kPierWidth, s.y(0.0) - top + 1);
     };
@@ -133,13 +138,15 @@ void ElevationPanel::drawBridge(wxDC& dc, const wxRect& area) const {
     dc.DrawLines(static_cast<int>(n), line.data());
     dc.DrawLines(static_cast<int>(n), line.data() + n);
 
-    // The spans: a girder as a box on the deck, an arch as a bow over it.
+    // The spans: a girder as a box on the deck, an arch as a bow under it (as the 3D view has
+    // them).
     const int deck = s.y(m_plan.clearance);
     const int rise = std::max(8, area.height / 6);
     double from = m_counts.rampLength;
     for (size_t i = 0; i < spanEnds.size(); ++i) {
         const int x0 = s.x(from), x1 = s.x(spanEnds[i]);
-        const bool girder = m_kit.girder != nullptr && m_plan.composition[i] == m_kit.girder->article;
+        const bool girder =
+            m_kit.girder != nullptr && m_plan.composition[i] == m_kit.girder->article;
         dc.SetPen(wxPen(kSpan, 2));
         if (girder) {
             dc.SetBrush(wxBrush(kSpan.ChangeLightness(160)));
@@ -148,8 +155,9 @@ void ElevationPanel::drawBridge(wxDC& dc, const wxRect& area) const {
             std::vector<wxPoint> bow;
             for (int k = 0; k <= 16; ++k) {
                 const double t = k / 16.0;
-                bow.emplace_back(x0 + static_cast<int>(std::lround(t * (x1 - x0))),
-                                 deck - static_cast<int>(std::lround(rise * 4.0 * t * (1.0 - t))));
+                bow.emplace_back(
+                    x0 + static_cast<int>(std::lround(t * (x1 - x0))),
+                    deck + static_cast<int>(std::lround(rise * (1.0 - 4.0 * t * (1.0 - t)))));
             }
             dc.DrawLines(static_cast<int>(bow.size()), bow.data());
             dc.DrawLine(x0, deck, x1, deck);

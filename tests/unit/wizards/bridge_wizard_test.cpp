@@ -35,14 +35,15 @@ TEST(BridgePlan, CatalogProfileGivesTheTableHeightsCountsAndReport) {
     EXPECT_EQ(counts.plainStraights, 6) << "3 plain straights per side";
     EXPECT_NEAR(counts.footprint, 2 * 12 * 180.0 + 2 * 188.3 + 2 * 360.0, 1e-9);
     const std::string report = bridgeReport(plan, kit, Units::Millimetres);
-    for (const char* line : {"PILLARS per side (Marklin stacks)\n   1 2.5 mm   1x7250\n",
-                             "  11 74.5 mm   1x7250 + 2x7252 + 2x7253\n",
-                             "  + 3 bridge joint(s) at 74.5 mm   1x7250 + 2x7252 + 2x7253\n",
-                             "\nPIECE TALLY (both sides)\n  74618      ramp structures        x 18\n"
-                             "  24188      plain straights (lead) x 6\n"
-                             "  74620      truss/girder           x 2\n"
-                             "  74636      arch                   x 2\n"
-                             "  7250       Base Plate  2.5 mm    x 25\n"}) {
+    for (const char* line :
+         {"PILLARS per side (Marklin stacks)\n   1 2.5 mm   1x7250\n",
+          "  11 74.5 mm   1x7250 + 2x7252 + 2x7253\n",
+          "  + 3 bridge joint(s) at 74.5 mm   1x7250 + 2x7252 + 2x7253\n",
+          "\nPIECE TALLY (both sides)\n  74618      ramp structures        x 18\n"
+          "  24188      plain straights (lead) x 6\n"
+          "  74620      truss/girder           x 2\n"
+          "  74636      arch                   x 2\n"
+          "  7250       Base Plate  2.5 mm    x 25\n"}) {
         EXPECT_NE(report.find(line), std::string::npos) << line << "\nin\n" << report;
     }
     plan.composition = {"74636"};
@@ -74,9 +75,11 @@ TEST(BridgePlan, CustomClearanceSynthesizesEasedHeights) {
     // At 5 % over 180 mm the synthesized ramp repeats the printed one.
     const std::vector<double> steam = synthesizedHeights(74.5, 180.0, 5.0);
     std::vector<double> printed = {0, 0};
-    for (double h : kit.profiles[0].jointHeights) printed.push_back(h);
+    for (double h : kit.profiles[0].jointHeights)
+        printed.push_back(h);
     ASSERT_EQ(steam.size(), printed.size());
-    for (size_t i = 0; i < steam.size(); ++i) EXPECT_NEAR(steam[i], printed[i], 1e-9) << i;
+    for (size_t i = 0; i < steam.size(); ++i)
+        EXPECT_NEAR(steam[i], printed[i], 1e-9) << i;
     // Z-Track: custom clearance only, no pier stacks.
     const BridgeKit z = kitOf(Systems::ZTrack);
     EXPECT_TRUE(z.profiles.empty());
@@ -140,7 +143,8 @@ TEST(BridgePlacing, LaysAJoinedChainCentredOnTheClickInOneUndoStep) {
     EXPECT_FALSE(startBridgeWizard(ctrl, Systems::CTrack, empty));
     ASSERT_EQ(host.prompts.records().size(), 2u);
     EXPECT_EQ(host.prompts.records()[1].title, "Bridge Wizard");
-    EXPECT_EQ(host.prompts.records()[1].text, "The bridge needs at least one span (truss or arch).");
+    EXPECT_EQ(host.prompts.records()[1].text,
+              "The bridge needs at least one span (truss or arch).");
     EXPECT_EQ(ctrl.toolAs<BridgePlaceTool>(), nullptr) << "nothing pending";
 
     ASSERT_TRUE(startBridgeWizard(ctrl, Systems::CTrack, [&](const BridgeKit&) { return plan; }));
@@ -170,8 +174,9 @@ TEST(BridgePlacing, LaysAJoinedChainCentredOnTheClickInOneUndoStep) {
         const double east = i < 12 ? plan.heights[i + 1] : i < 16 ? 74.5 : plan.heights[27 - i];
         EXPECT_NEAR(end(i, 0)[2], west, 1e-9) << i;
         EXPECT_NEAR(end(i, 1)[2], east, 1e-9) << i;
-        EXPECT_EQ(p.article, i < 3 || i > 24 ? "24188" : i < 12 || i > 15 ? "74618"
-                                                                          : plan.composition[i - 12]);
+        EXPECT_EQ(p.article, i < 3 || i > 24    ? "24188"
+                             : i < 12 || i > 15 ? "74618"
+                                                : plan.composition[i - 12]);
         if (i > 0) {
             EXPECT_EQ(p.jointAt(0).target, static_cast<int32_t>(layout.pieces[i - 1].id)) << i;
             EXPECT_NEAR(end(i, 0)[0], end(i - 1, 1)[0], 1e-6) << i;
