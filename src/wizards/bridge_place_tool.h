@@ -1,7 +1,8 @@
 #pragma once
 // The Bridge Wizard on the canvas: while a plan is pending, the next left click lays the bridge
-// centred there; the tool then ends, whether or not the bridge could be laid. Escape drops the
-// plan. Also the command's flow from the kit check through the dialog to the pending plan.
+// centred there; the tool then ends, whether or not the bridge could be laid. The view may be
+// panned and zoomed meanwhile to find the spot; Escape drops the plan. Also the command's flow
+// from the kit check through the dialog to the pending plan.
 
 #include <functional>
 #include <optional>
@@ -16,7 +17,6 @@ public:
     BridgePlaceTool(CanvasController& ctrl, BridgePlan plan);
 
     void leftDown(ScreenPoint at, Modifiers mods) override;
-    bool allowPan(bool) override { return false; }
     CanvasCursor cursor() const override { return CanvasCursor::Cross; }
     std::string hint() const override { return kBridgePendingStatus; }
 
