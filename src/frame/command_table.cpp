@@ -204,7 +204,7 @@ constexpr std::array kTable = {
     CommandEntry{.id = Id::BridgeWizard,
                  .menu = kLayout,
                  .text = "&Bridge Wizard (Experimental)...",
-                 .available = false},
+                 .handler = Do::inWindow<&CommandContext::startBridgeWizard>},
 
     // Help
     CommandEntry{.id = Id::Help,

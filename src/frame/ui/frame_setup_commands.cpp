@@ -1,11 +1,15 @@
-// Setup commands of the main window: the baseboard outline, the levels and the Elevation Wizard.
+// Setup commands of the main window: the baseboard outline, the levels, the Elevation Wizard and
+// the Bridge Wizard.
 #include "canvas/drawing_tools.h"
 #include "canvas/ui/canvas_panel.h"
 #include "dialogs/ui/layout_shape_dialog.h"
 #include "dialogs/ui/level_manager_dialog.h"
 #include "edit/setup_edits.h"
 #include "frame/ui/main_frame.h"
+#include "panels/ui/palette_panel.h"
 #include "tools/ui/elevation_dialogs.h"
+#include "wizards/bridge_place_tool.h"
+#include "wizards/ui/bridge_wizard_dialog.h"
 
 void MainFrame::editLayoutShape() {
     LayoutShapeDialog dialog(this, m_layout.baseboard,
@@ -32,4 +36,14 @@ void MainFrame::manageLevels() {
 
 void MainFrame::startElevationWizard() {
     m_canvas->startElevationWizard(runElevationWizardDialog(this));
+}
+
+void MainFrame::startBridgeWizard() {
+    const Units units = unitsFromInt(static_cast<int>(m_layout.units));
+    const auto runDialog = [this, units](const BridgeKit& kit) {
+        return runBridgeWizardDialog(this, kit, units);
+    };
+    if (::startBridgeWizard(canvas(), m_palette->currentTrackSystem(), runDialog)) {
+        m_canvas->SetFocus();
+    }
 }

@@ -88,7 +88,6 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     const std::set<int> unavailable = {
         CommandId::LayoutWizard,
-        CommandId::BridgeWizard,
     };
     std::map<int, const CommandEntry*> first;
     for (const CommandEntry& row : commandTable()) {
@@ -131,7 +130,7 @@ TEST(CommandTable, UpdateUiRules) {
     state.selectionIsTunnelChain = true;
     EXPECT_TRUE(isCommandEnabled(CommandId::Tunnel, state));
     // A command whose work is missing stays disabled whatever the document says.
-    EXPECT_FALSE(isCommandEnabled(CommandId::BridgeWizard, state));
+    EXPECT_FALSE(isCommandEnabled(CommandId::LayoutWizard, state));
     EXPECT_TRUE(isCommandEnabled(CommandId::Elevation, state));
     // Copy needs pieces or scenery, Paste a filled clipboard, Rotate anything that turns.
     for (const int id : {CommandId::Copy, CommandId::Paste, CommandId::Rotate})
