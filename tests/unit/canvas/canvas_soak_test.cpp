@@ -1,9 +1,9 @@
 // A long seeded run of random gestures and commands as a user makes them: palette drops that snap,
 // turntables and helices, clicks, chains, rubber bands, moves, Alt and wheel turns, the Delete key
 // with its questions answered at random, copy and paste, library blocks, context menus, levels,
-// grades, autofill, undo and redo. After every step the document must be sound; every 1,000 steps
-// a save must read back to the same bytes and undo then redo must give back the same file. A
-// failure names the seed and step, so it can be replayed: RAILVANE_SOAK_SEED and
+// grades, autofill, tunnels, bridges, undo and redo. After every step the document must be sound;
+// every 1,000 steps a save must read back to the same bytes and undo then redo must give back the
+// same file. A failure names the seed and step, so it can be replayed: RAILVANE_SOAK_SEED and
 // RAILVANE_SOAK_STEPS set them.
 #include <cstdlib>
 #include <random>
@@ -17,6 +17,7 @@
 #include "gesture_fixture.h"
 #include "tools/autofill.h"
 #include "tools/grade_edits.h"
+#include "wizards/bridge_plan.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ public:
             &CanvasSoak::copyPaste, &CanvasSoak::block,      &CanvasSoak::contextMenu,
             &CanvasSoak::levels,    &CanvasSoak::grades,     &CanvasSoak::autofill,
             &CanvasSoak::undoRedo,  &CanvasSoak::undoRedo,   &CanvasSoak::tunnel,
+            &CanvasSoak::bridge,
         };
         if (m_layout.pieces.size() > 160) {
             clearPlan();  // big plans are cleared, so the run stays quick
@@ -248,6 +250,20 @@ private:
         m_ctrl.leftDown(end, kShift);
         m_ctrl.leftUp(end, kShift);
         tunnelCommand(m_editor);
+    }
+    void bridge() {
+        const BridgeKitResult found = resolveBridgeKit(m_ctrl.catalog().byArticle("24188")->system);
+        ASSERT_TRUE(found.kit.has_value());
+        ClearanceChoice choice;
+        choice.profile = pick(3) - 1;
+        choice.customClearance = 20 + pick(100);
+        std::vector<std::string> spans = BridgeComposition(*found.kit).spans();
+        spans.resize(static_cast<size_t>(pick(static_cast<int>(spans.size()) + 1)));
+        if (!spans.empty()) {
+            const ScreenPoint at = anywhere();
+            placeBridge(m_editor, recomputeBridgePlan(*found.kit, choice, spans),
+                        m_ctrl.view().screenToWorld(at.x, at.y));
+        }
     }
     void undoRedo() {
         for (int n = 1 + pick(5); n > 0; --n) {
