@@ -107,6 +107,30 @@ void BM_GesturePaintFitted(benchmark::State& state) {
     state.counters["redraws"] = plan.redraws();
 }
 
+// A paint while a selection of 50 pieces is dragged over a fitted plan: the kept picture of the
+// rest, then the moved selection drawn over it.
+void BM_MovePaintFitted(benchmark::State& state) {
+    Layout layout = makeLayout(static_cast<int>(state.range(0)));
+    for (size_t i = 0; i < 50; ++i) {
+        layout.pieces[i * 7].selected = true;
+    }
+    CanvasView view;
+    view.zoomToFit(layout, false, kWidth, kHeight, TrackCatalog::instance());
+    wxBitmap bitmap(kWidth, kHeight, 24);
+    wxMemoryDC dc(bitmap);
+    LayoutRenderer renderer;
+    PlanCache plan;
+    const RenderOptions options = canvasRenderOptions(layout);
+    for (auto _ : state) {
+        for (size_t i = 0; i < 50; ++i) {
+            layout.pieces[i * 7].x += 1.0 / view.zoom;
+        }
+        plan.draw(dc, renderer, layout, options, view, wxSize(kWidth, kHeight), true);
+        renderer.paintOverPlan(dc, layout, options, view, wxPoint(300, 300), "");
+    }
+    state.counters["redraws"] = plan.redraws();
+}
+
 void BM_RepaintFitted(benchmark::State& state) {
     drawOnce(state, true);
 }
@@ -116,6 +140,7 @@ void BM_RepaintZoom1(benchmark::State& state) {
 
 BENCHMARK(BM_RepaintFitted)->Arg(1000)->Arg(5000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GesturePaintFitted)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MovePaintFitted)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintZoom1)->Arg(1000)->Arg(5000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 class BenchApp : public wxApp {

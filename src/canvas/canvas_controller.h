@@ -123,6 +123,8 @@ public:
     CanvasOverlays overlays() const;
     /// Whether a gesture (the active tool's, or a pan) is in progress.
     bool gestureActive() const;
+    /// A gesture moves the selection (see CanvasTool::movesSelection).
+    bool movingSelection() const { return tool().movesSelection(); }
 
     // Helpers for the tools.
     Vec2 toWorld(ScreenPoint p) const { return m_view.screenToWorld(p.x, p.y); }

@@ -129,6 +129,9 @@ public:
 
     /// Whether a gesture of this tool is in progress (Delete, copy and paste wait for its end).
     virtual bool busy() const { return false; }
+    /// True while the gesture moves or turns the selection and nothing else changes: the canvas
+    /// then keeps its picture of the rest of the plan.
+    virtual bool movesSelection() const { return false; }
     /// Appends what the tool draws over the document.
     virtual void overlays(CanvasOverlays& /*out*/) const {}
     virtual CanvasCursor cursor() const { return CanvasCursor::Arrow; }

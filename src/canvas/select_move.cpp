@@ -138,9 +138,9 @@ bool SelectTool::beginMove() {
     // at: a helix stub or tunnel piece pulled in this way refuses the move as if selected.
     // Guards first, before any undo step: a refusal leaves the document as it was.
     host.releaseMouse();
-    const std::vector<size_t> carried = selectTurntableNeighbours(layout);
+    const std::vector<size_t> pulled = selectTurntableNeighbours(layout);
     if (!moveGuardsPass()) {
-        for (const size_t i : carried) {
+        for (const size_t i : pulled) {
             layout.pieces[i].selected = false;
         }
         m_move = PieceMove{};

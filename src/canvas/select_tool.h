@@ -31,6 +31,9 @@ public:
     void timer() override;
     bool allowPan(bool spaceBar) override;
     bool busy() const override;
+    bool movesSelection() const override {
+        return m_move.moving || m_rotation.active || (m_simple.active && m_simple.level < 0);
+    }
     void overlays(CanvasOverlays& out) const override;
 
 private:

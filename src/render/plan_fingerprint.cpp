@@ -37,10 +37,13 @@ private:
     uint64_t m_h = 0xcbf29ce484222325ull;
 };
 
-void addPieces(Mix& m, const Layout& layout) {
+void addPieces(Mix& m, const Layout& layout, bool onlyUnselected) {
     m.add(static_cast<uint64_t>(layout.pieces.size()));
     for (const PlacedPiece& p : layout.pieces) {
         m.add(p.id);
+        if (onlyUnselected && p.selected) {
+            continue;  // drawn apart, over the picture, wherever it goes
+        }
         m.add(static_cast<uint64_t>(p.article.size()));
         m.add(p.x);
         m.add(p.y);
@@ -58,10 +61,14 @@ void addPieces(Mix& m, const Layout& layout) {
     }
 }
 
-void addAnnotations(Mix& m, const Layout& layout) {
+void addAnnotations(Mix& m, const Layout& layout, bool onlyUnselected) {
     m.add(static_cast<uint64_t>(layout.scenery.size()));
     for (const SceneryItem& s : layout.scenery) {
         m.add(s.item);
+        m.add(s.selected);
+        if (onlyUnselected && s.selected) {
+            continue;
+        }
         m.add(Vec2{s.x, s.y});
         m.add(s.heading);
         m.add(Vec2{s.scalex, s.scaley});
@@ -127,8 +134,9 @@ void addStructure(Mix& m, const Layout& layout) {
 
 uint64_t planFingerprint(const Layout& layout, const RenderOptions& options) {
     Mix m;
-    addPieces(m, layout);
-    addAnnotations(m, layout);
+    const bool onlyUnselected = options.layer == SelectionLayer::Unselected;
+    addPieces(m, layout, onlyUnselected);
+    addAnnotations(m, layout, onlyUnselected);
     addStructure(m, layout);
     m.add(options.showSelection);
     m.add(options.showGrid);
@@ -136,6 +144,7 @@ uint64_t planFingerprint(const Layout& layout, const RenderOptions& options) {
     m.add(options.showRails);
     m.add(options.showBaseboard);
     m.add(options.grayscale);
+    m.add(static_cast<uint32_t>(options.layer));
     m.add(options.gridSpacing);
     m.add(options.onlyLevel.has_value() ? *options.onlyLevel : INT32_MIN);
     return m.value();

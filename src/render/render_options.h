@@ -9,6 +9,11 @@
 #include "document/layout.h"
 #include "render/render_style.h"
 
+/// Which objects a drawing takes by their selection: all of them, or one layer of a two-layer
+/// drawing (while the canvas moves a selection it draws the rest once and the selection over it on
+/// every move).
+enum class SelectionLayer { All, Unselected, Selected };
+
 struct RenderOptions {
     /// Selected objects in their selection colours and frames; off, they look like the others.
     bool showSelection = true;
@@ -25,6 +30,12 @@ struct RenderOptions {
     /// Empty: the levels switched visible are drawn. A level id: that level alone. Objects on a
     /// level the document does not have are drawn either way.
     std::optional<int32_t> onlyLevel;
+    SelectionLayer layer = SelectionLayer::All;
+
+    /// Whether an object with this selection flag belongs to the layer drawn.
+    bool inLayer(bool selectedFlag) const {
+        return layer == SelectionLayer::All || (layer == SelectionLayer::Selected) == selectedFlag;
+    }
 
     /// Whether an object with this selection flag is drawn as selected.
     bool selected(bool flag) const { return showSelection && flag; }

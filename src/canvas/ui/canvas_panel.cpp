@@ -260,7 +260,8 @@ void CanvasPanel::OnPaint(wxPaintEvent&) {
     const ScreenPoint mouse = m_controller->mousePoint();
     const ::Layout& layout = m_context.layout();
     const RenderOptions options = canvasRenderOptions(layout);
-    m_plan.draw(dc, *m_renderer, layout, options, m_controller->view(), GetClientSize());
+    m_plan.draw(dc, *m_renderer, layout, options, m_controller->view(), GetClientSize(),
+                m_controller->movingSelection());
     const std::string status = m_renderer->paintOverPlan(
         dc, layout, options, m_controller->view(), wxPoint(mouse.x, mouse.y), m_status0);
     if (!status.empty()) {

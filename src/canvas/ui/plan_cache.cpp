@@ -11,20 +11,30 @@ bool PlanCache::matches(uint64_t fingerprint, const CanvasView& view, wxSize siz
 }
 
 void PlanCache::draw(wxDC& dc, LayoutRenderer& renderer, const Layout& layout,
-                     const RenderOptions& options, const CanvasView& view, wxSize size) {
+                     const RenderOptions& options, const CanvasView& view, wxSize size,
+                     bool selectionMoving) {
     if (size.x <= 0 || size.y <= 0) {
         return;
     }
-    const uint64_t fingerprint = planFingerprint(layout, options);
+    RenderOptions kept = options;
+    if (selectionMoving) {
+        kept.layer = SelectionLayer::Unselected;
+    }
+    const uint64_t fingerprint = planFingerprint(layout, kept);
     if (!matches(fingerprint, view, size)) {
         if (!m_bitmap.IsOk() || m_bitmap.GetSize() != size) {
             m_bitmap.Create(size, 24);
         }
         wxMemoryDC memory(m_bitmap);
-        renderer.drawLayout(memory, layout, options, view, size);
+        renderer.drawLayout(memory, layout, kept, view, size);
         m_fingerprint = fingerprint;
         m_view = view;
         ++m_redraws;
     }
     dc.DrawBitmap(m_bitmap, 0, 0);
+    if (selectionMoving) {
+        RenderOptions moving = options;
+        moving.layer = SelectionLayer::Selected;
+        renderer.drawLayout(dc, layout, moving, view, size);
+    }
 }

@@ -16,9 +16,11 @@ class LayoutRenderer;
 
 class PlanCache {
 public:
-    /// Puts the plan of `layout` as `renderer` draws it onto `dc` at (0, 0).
+    /// Puts the plan of `layout` as `renderer` draws it onto `dc` at (0, 0). While a gesture
+    /// moves the selection, the picture holds the rest and the selection is drawn over it.
     void draw(wxDC& dc, LayoutRenderer& renderer, const Layout& layout,
-              const RenderOptions& options, const CanvasView& view, wxSize size);
+              const RenderOptions& options, const CanvasView& view, wxSize size,
+              bool selectionMoving = false);
     /// How many of the paints so far drew the plan anew (for tests and measurements).
     int redraws() const { return m_redraws; }
 

@@ -22,20 +22,8 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const RenderOpti
     m_labelSpace.clear();
     m_trackLabels.clear();
 
-    dc.SetBackground(wxBrush(ink(RenderStyle::kBackground)));
-    dc.Clear();
-
-    const bool board = options.showBaseboard && layout.baseboard.vertices.size() >= 3;
-    if (board) {
-        drawBaseboard(dc, layout, view, true);
-    }
-    drawLevelDecks(dc, layout, view);
-    if (options.showGrid) {
-        drawGrid(dc, view, clientSize);
-    }
-    if (board) {
-        drawBaseboard(dc, layout, view, false);
-        drawBaseboardLabels(dc, layout, view);
+    if (options.layer != SelectionLayer::Selected) {
+        drawGround(dc, layout, view, clientSize);
     }
     drawShapes(dc, layout, view);
     drawScenery(dc, layout, view, false);
@@ -54,6 +42,24 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const RenderOpti
     drawGradeArrows(dc, layout, view);
     drawLabels(dc, layout, view);
     drawMeasurements(dc, layout, view);
+}
+
+void LayoutRenderer::drawGround(wxDC& dc, const Layout& layout, const CanvasView& view,
+                                wxSize clientSize) {
+    dc.SetBackground(wxBrush(ink(RenderStyle::kBackground)));
+    dc.Clear();
+    const bool board = m_options.showBaseboard && layout.baseboard.vertices.size() >= 3;
+    if (board) {
+        drawBaseboard(dc, layout, view, true);
+    }
+    drawLevelDecks(dc, layout, view);
+    if (m_options.showGrid) {
+        drawGrid(dc, view, clientSize);
+    }
+    if (board) {
+        drawBaseboard(dc, layout, view, false);
+        drawBaseboardLabels(dc, layout, view);
+    }
 }
 
 std::string LayoutRenderer::paintDocument(wxDC& dc, const Layout& layout,

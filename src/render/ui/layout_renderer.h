@@ -124,6 +124,8 @@ private:
     };
     std::vector<StrokeBatch> m_strokes;
 
+    /// Background, board, decks and grid: what lies under every object.
+    void drawGround(wxDC& dc, const Layout& layout, const CanvasView& view, wxSize clientSize);
     // Board, decks, shapes, labels, measurements (render_decor.cpp).
     void drawBaseboard(wxDC& dc, const Layout& layout, const CanvasView& view, bool filled);
     void drawBaseboardLabels(wxDC& dc, const Layout& layout, const CanvasView& view);

@@ -190,7 +190,7 @@ void LayoutRenderer::drawShapes(wxDC& dc, const Layout& layout, const CanvasView
     std::vector<const FreeShape*> shapes;
     shapes.reserve(layout.shapes.size());
     for (const FreeShape& s : layout.shapes) {
-        if (m_options.showsLevel(layout, s.level)) {
+        if (m_options.showsLevel(layout, s.level) && m_options.inLayer(s.selected)) {
             shapes.push_back(&s);
         }
     }
@@ -257,7 +257,9 @@ void LayoutRenderer::drawShapeEdgeLengths(wxDC& dc, const FreeShape& shape, Vec2
 void LayoutRenderer::drawGradeArrows(wxDC& dc, const Layout& layout, const CanvasView& view) {
     for (const GradeRun& run : layout.gradeRuns) {
         const GradeArrow a = gradeArrow(layout, run, m_catalog);
-        if (!a.valid) {
+        const PlacedPiece* anchor =
+            m_options.layer == SelectionLayer::All ? nullptr : layout.FindPiece(static_cast<uint32_t>(run.anchor));
+        if (!a.valid || (anchor != nullptr && !m_options.inLayer(anchor->selected))) {
             continue;
         }
         const RenderColour c = a.upward ? RenderStyle::kGradeUp : RenderStyle::kGradeDown;
@@ -285,6 +287,9 @@ void LayoutRenderer::drawLabels(wxDC& dc, const Layout& layout, const CanvasView
     }
     dc.SetFont(m_fonts.get(std::max(8, static_cast<int>(11 * view.zoom)), true));
     for (const LayoutLabel& l : layout.labels) {
+        if (!m_options.inLayer(l.selected)) {
+            continue;
+        }
         const bool selected = m_options.selected(l.selected);
         const wxString text = wxString::FromUTF8(l.text);
         const ScreenPoint p = view.worldToScreen(l.x, l.y);
@@ -306,6 +311,9 @@ void LayoutRenderer::drawLabels(wxDC& dc, const Layout& layout, const CanvasView
 void LayoutRenderer::drawMeasurements(wxDC& dc, const Layout& layout, const CanvasView& view) {
     const Units units = layoutUnits(layout);
     for (const Measurement& m : layout.measurements) {
+        if (!m_options.inLayer(m.selected)) {
+            continue;
+        }
         const bool selected = m_options.selected(m.selected);
         const RenderColour c = selected ? RenderStyle::kMeasureSelected : RenderStyle::kMeasureLine;
         const wxPoint a = toWxPoint(view.worldToScreen(m.x1, m.y1));

@@ -304,7 +304,8 @@ void LayoutRenderer::drawPieceGroup(wxDC& dc, const Layout& layout, const Canvas
     for (bool selectedPass : {false, true}) {
         for (const PlacedPiece& p : layout.pieces) {
             const bool selected = m_options.selected(p.selected);
-            if (selected != selectedPass || (m_sets.lowerGroup.count(p.id) != 0) != lowerGroup) {
+            if (selected != selectedPass || !m_options.inLayer(p.selected) ||
+                (m_sets.lowerGroup.count(p.id) != 0) != lowerGroup) {
                 continue;
             }
             if (!m_options.showsLevel(layout, p.level)) {
@@ -323,7 +324,7 @@ void LayoutRenderer::drawPieceGroup(wxDC& dc, const Layout& layout, const Canvas
 
 void LayoutRenderer::drawOnTopPieces(wxDC& dc, const Layout& layout, const CanvasView& view) {
     for (const PlacedPiece& p : layout.pieces) {
-        if (p.article != kOnTopArticle) {
+        if (p.article != kOnTopArticle || !m_options.inLayer(p.selected)) {
             continue;
         }
         const PieceDef* def = m_catalog.byArticle(p.article);
@@ -348,11 +349,15 @@ void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const Canvas
         }
         bool selected = false;
         for (const PlacedPiece& p : layout.pieces) {
-            if (p.helix == h.id && m_options.selected(p.selected)) {
+            if (p.helix == h.id && p.selected) {
                 selected = true;
                 break;
             }
         }
+        if (!m_options.inLayer(selected)) {
+            continue;
+        }
+        selected = m_options.selected(selected);
         const int n = v->curveCount();
         const std::pair<const std::string*, double> turns[2] = {
             {&v->innerCurveArticle, v->innerRadius}, {&v->outerCurveArticle, v->outerRadius}};

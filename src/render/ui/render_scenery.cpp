@@ -122,7 +122,7 @@ void LayoutRenderer::drawScenery(wxDC& dc, const Layout& layout, const CanvasVie
     for (bool selectedPass : {false, true}) {
         for (const SceneryItem& s : layout.scenery) {
             const bool selected = m_options.selected(s.selected);
-            if (selected != selectedPass ||
+            if (selected != selectedPass || !m_options.inLayer(s.selected) ||
                 (portalIds.count(static_cast<int64_t>(s.id)) != 0) != portals) {
                 continue;
             }

@@ -54,6 +54,17 @@ TEST(PlanFingerprint, EveryChangeAGestureMakesInPlaceChangesItAndACopyKeepsIt) {
         change(changed);
         EXPECT_NE(planFingerprint(changed, options), before) << what;
     }
+    // While a selection is dragged, the picture of the rest stays valid as the selection moves.
+    RenderOptions rest = options;
+    rest.layer = SelectionLayer::Unselected;
+    Layout dragged = sampleLayout();
+    dragged.pieces[0].selected = true;
+    const uint64_t restBefore = planFingerprint(dragged, rest);
+    dragged.pieces[0].x += 50;
+    EXPECT_EQ(planFingerprint(dragged, rest), restBefore);
+    dragged.scenery[0].x += 50;
+    EXPECT_NE(planFingerprint(dragged, rest), restBefore) << "unselected scenery moved";
+
     RenderOptions noGrid = options;
     noGrid.showGrid = false;
     EXPECT_NE(planFingerprint(base, noGrid), before);
