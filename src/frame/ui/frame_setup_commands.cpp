@@ -1,11 +1,14 @@
-// Setup commands of the main window: the baseboard outline, the levels and the Elevation Wizard.
+// Setup commands of the main window: the baseboard outline, the levels, the Elevation Wizard and
+// the Layout Wizard.
 #include "canvas/drawing_tools.h"
 #include "canvas/ui/canvas_panel.h"
 #include "dialogs/ui/layout_shape_dialog.h"
 #include "dialogs/ui/level_manager_dialog.h"
 #include "edit/setup_edits.h"
 #include "frame/ui/main_frame.h"
+#include "panels/ui/palette_panel.h"
 #include "tools/ui/elevation_dialogs.h"
+#include "wizards/ui/layout_wizard_dialog.h"
 
 void MainFrame::editLayoutShape() {
     LayoutShapeDialog dialog(this, m_layout.baseboard,
@@ -32,4 +35,8 @@ void MainFrame::manageLevels() {
 
 void MainFrame::startElevationWizard() {
     m_canvas->startElevationWizard(runElevationWizardDialog(this));
+}
+
+void MainFrame::startLayoutWizard() {
+    runLayoutWizardWindow(this, m_editor, prompter(), m_palette->currentTrackSystem());
 }

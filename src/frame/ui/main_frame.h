@@ -79,6 +79,7 @@ public:
     void editLayoutShape() override;
     void manageLevels() override;
     void startElevationWizard() override;
+    void startLayoutWizard() override;
     void showView3D() override;
     /// The open 3D window, or nullptr.
     View3DFrame* view3D() const { return m_view3D.get(); }
