@@ -90,6 +90,31 @@ void LoopGenerator::placeStraights(Chain& chain, double length) {
     }
 }
 
+void LoopGenerator::placeStraightsBefore(Chain& chain, double room, double middle,
+                                         double shortest) {
+    const double half = unlessUnfillable(std::max(0.0, (room - middle) / 2.0), shortest);
+    // The straights of both sides are found together and shared out, so that the rest after
+    // the middle part can be filled as well as the part before it.
+    const std::vector<StraightSpec> both = fillStraights(*m_straights, room - middle, kFillTolerance);
+    double total = 0.0;
+    for (const StraightSpec& s : both) {
+        total += s.length;
+    }
+    if (std::abs(total - (room - middle)) > kFillTolerance) {
+        placeStraights(chain, half);
+        return;
+    }
+    double before = 0.0, after = 0.0;
+    for (const StraightSpec& s : both) {
+        if (before <= after && before + s.length <= half + kFillTolerance) {
+            before += s.length;
+            place(chain, *s.def, false);
+        } else {
+            after += s.length;
+        }
+    }
+}
+
 void LoopGenerator::fillTo(Chain& chain, Vec2 target, Vec2 along) {
     placeStraights(chain, dot({target.x - chain.end.x, target.y - chain.end.y}, along));
 }
@@ -143,7 +168,7 @@ void LoopGenerator::placeStationEdge(Chain& chain, const LoopRequest& request, d
     if (2.0 * low + length >= room) {
         length = room;
     }
-    placeStraights(chain, unlessUnfillable((room - length) / 2.0, low));
+    placeStraightsBefore(chain, room, length, low);
     placeStation(chain, spec, length);
 }
 
@@ -175,8 +200,7 @@ void LoopGenerator::placeStation(Chain& chain, const StationSpec& spec, double l
 
 void LoopGenerator::placeBridgeEdge(Chain& chain, const LoopRequest& request, double room) {
     const BridgeSpec& spec = *request.bridge;
-    const double before = std::max(0.0, (room - 2.0 * spec.rampRun - spec.spanLength()) / 2.0);
-    placeStraights(chain, unlessUnfillable(before, shortest(request)));
+    placeStraightsBefore(chain, room, 2.0 * spec.rampRun + spec.spanLength(), shortest(request));
     placeBridge(chain, spec);
 }
 
