@@ -22,9 +22,9 @@ void BM_LayoutWizardLargestTable(benchmark::State& state) {
         layout.baseboard.vertices = parametricBaseboard(shape, field, field, field / 2, field / 2);
         LayoutEditor editor(layout);
         ScriptedPrompter prompter;
-        const bool done = runLayoutWizard(editor, prompter, Systems::CTrack, [&](const std::string&) {
-            return std::optional<LayoutWizardChoices>(choices);
-        });
+        const bool done = runLayoutWizard(
+            editor, prompter, Systems::CTrack,
+            [&](const std::string&) { return std::optional<LayoutWizardChoices>(choices); });
         if (!done) {
             state.SkipWithError("nothing generated");
             break;

@@ -85,10 +85,10 @@ InsertedObjects insertFragment(Edit& edit, const LayoutFragment& fragment, Vec2 
         piece.helix = kNoId;
         for (size_t c = 0; c < piece.joints.size(); ++c) {
             const long other = partners[i][c];
-            piece.joints[c] = other < 0 ? Joint{}
-                                        : Joint{static_cast<int32_t>(
-                                                    inserted.pieces[static_cast<size_t>(other)]),
-                                                piece.joints[c].tconn};
+            piece.joints[c] =
+                other < 0 ? Joint{}
+                          : Joint{static_cast<int32_t>(inserted.pieces[static_cast<size_t>(other)]),
+                                  piece.joints[c].tconn};
         }
         edit.addPiece(std::move(piece));
     }

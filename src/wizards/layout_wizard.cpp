@@ -61,8 +61,8 @@ std::optional<std::pair<CurveSpec, InsetOutline>> innerLoop(const std::vector<Ve
 
 /// Station pieces, edge and radius (which may lower the loop radius); a notice when none.
 bool chooseStation(const LoopFit& fit, const std::vector<CurveSpec>& curves, double shortest,
-                   const TrackCatalog& catalog, TrackSystem system, StationSpec& spec,
-                   int& edge, CurveSpec& loop, std::vector<std::string>& notices) {
+                   const TrackCatalog& catalog, TrackSystem system, StationSpec& spec, int& edge,
+                   CurveSpec& loop, std::vector<std::string>& notices) {
     if (!stationSpec(catalog, system, spec)) {
         notices.emplace_back(LayoutWizardText::kStationSystem);
         return false;
@@ -82,7 +82,8 @@ bool chooseStation(const LoopFit& fit, const std::vector<CurveSpec>& curves, dou
 }
 
 /// Bridge pieces, edge and spans; a notice when none.
-bool chooseBridge(const InsetOutline& outline, double radius, double shortest, int stationEdge,
+bool chooseBridge(const InsetOutline& outline, double radius,
+                  const std::vector<StraightSpec>& straights, int stationEdge,
                   const TrackCatalog& catalog, TrackSystem system, BridgeSpec& spec,
                   std::vector<std::string>& notices) {
     if (!bridgePieces(catalog, system, spec)) {
@@ -98,7 +99,7 @@ bool chooseBridge(const InsetOutline& outline, double radius, double shortest, i
         }
     }
     const double available = best - 2.0 * radius - 2.0 * spec.rampRun;
-    if (spec.edge < 0 || !chooseSpans(spec, available, shortest)) {
+    if (spec.edge < 0 || !chooseSpans(spec, available, straights.back().length, straights)) {
         notices.emplace_back(LayoutWizardText::kBridgeRoom);
         spec.edge = -1;
         return false;
@@ -183,7 +184,7 @@ LayoutWizardPlan planLayout(const std::vector<Vec2>& table, const LoopFit& fit,
     if (choices.bridge && inner) {
         plan.notices.emplace_back(LayoutWizardText::kBridgeDouble);
     } else if (choices.bridge) {
-        plan.bridge = chooseBridge(fit.outline, outer.convex.radius, shortest, outer.stationEdge,
+        plan.bridge = chooseBridge(fit.outline, outer.convex.radius, straights, outer.stationEdge,
                                    catalog, system, bridge, plan.notices);
         outer.bridgeEdge = bridge.edge;
         outer.bridge = plan.bridge ? &bridge : nullptr;
@@ -244,8 +245,8 @@ bool prepare(const Layout& layout, Prompter& prompter, TrackSystem system,
     }
     const bool onlySmallest = std::abs(fit.curve.radius - curves.back().radius) <= 0.5;
     return !(onlySmallest && curves.size() > 1 &&
-             prompter.ask(kLayoutWizardR1Title, LayoutWizardText::kR1Question,
-                          PromptButtons::YesNo, kIdNo, PromptIcon::Exclamation) != kIdYes);
+             prompter.ask(kLayoutWizardR1Title, LayoutWizardText::kR1Question, PromptButtons::YesNo,
+                          kIdNo, PromptIcon::Exclamation) != kIdYes);
 }
 
 }  // namespace

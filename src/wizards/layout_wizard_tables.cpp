@@ -19,9 +19,8 @@ std::vector<CurveSpec> curveTable(const TrackCatalog& catalog, TrackSystem syste
         }
         const CurveSpec spec{def, def->radius, def->angle,
                              static_cast<int>(std::lround(perQuarter))};
-        const auto same = std::find_if(table.begin(), table.end(), [&](const CurveSpec& c) {
-            return c.radius == def->radius;
-        });
+        const auto same = std::find_if(table.begin(), table.end(),
+                                       [&](const CurveSpec& c) { return c.radius == def->radius; });
         if (same == table.end()) {
             table.push_back(spec);
         } else if (def->angle > same->angle) {
@@ -47,8 +46,7 @@ namespace {
 bool searchFill(const std::vector<StraightSpec>& straights, const std::vector<double>& lengths,
                 double distance, double tolerance, std::vector<StraightSpec>& out) {
     StraightSearchLimits limits;
-    limits.maxCount =
-        static_cast<int>(std::min(std::ceil(distance / lengths.back()) + 2.0, 40.0));
+    limits.maxCount = static_cast<int>(std::min(std::ceil(distance / lengths.back()) + 2.0, 40.0));
     limits.maxCombos = 1;
     for (const double tol : {0.25, 1.0, tolerance}) {
         limits.tolerance = tol;
@@ -68,8 +66,8 @@ constexpr double kBulkPieces = 4.0;
 
 }  // namespace
 
-std::vector<StraightSpec> fillStraights(const std::vector<StraightSpec>& straights,
-                                        double distance, double tolerance) {
+std::vector<StraightSpec> fillStraights(const std::vector<StraightSpec>& straights, double distance,
+                                        double tolerance) {
     std::vector<StraightSpec> out;
     if (straights.empty() || distance < -0.5 || distance <= tolerance) {
         return out;
@@ -205,20 +203,32 @@ bool bridgePieces(const TrackCatalog& catalog, TrackSystem system, BridgeSpec& s
     return true;
 }
 
-bool chooseSpans(BridgeSpec& spec, double available, double shortest) {
+bool chooseSpans(BridgeSpec& spec, double available, double shortest,
+                 const std::vector<StraightSpec>& straights) {
     const PieceDef* t = spec.truss;
     const PieceDef* a = spec.arch;
     const std::vector<std::vector<const PieceDef*>> candidates = {
         {t, a, t}, {t, a}, {t, t}, {a}, {t}};
-    for (const std::vector<const PieceDef*>& spans : candidates) {
+    const auto fills = [&](double distance) {
         double total = 0.0;
-        for (const PieceDef* def : spans) {
-            total += def->length;
+        for (const StraightSpec& s : fillStraights(straights, distance)) {
+            total += s.length;
         }
-        const double leftover = (available - total) / 2.0;
-        if (total <= available && (leftover <= 2.0 || leftover >= shortest)) {
-            spec.spans = spans;
-            return true;
+        return distance <= 2.0 || std::abs(total - distance) <= 2.0;
+    };
+    // First the spans whose straights beside them fill the edge exactly, then any that fit.
+    for (const bool exact : {true, false}) {
+        for (const std::vector<const PieceDef*>& spans : candidates) {
+            double total = 0.0;
+            for (const PieceDef* def : spans) {
+                total += def->length;
+            }
+            const double leftover = (available - total) / 2.0;
+            if (total <= available && (leftover <= 2.0 || leftover >= shortest) &&
+                (!exact || fills(available - total))) {
+                spec.spans = spans;
+                return true;
+            }
         }
     }
     return false;

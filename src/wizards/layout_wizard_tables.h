@@ -30,8 +30,8 @@ std::vector<StraightSpec> straightTable(const TrackCatalog& catalog, TrackSystem
 /// Straights whose lengths add up to `distance` (mm): the first combination within 0.25 mm, then
 /// 1.0 mm, then `tolerance`, of the fewest pieces; without one, the longest pieces that still fit
 /// one after another. Empty for a distance of `tolerance` or less.
-std::vector<StraightSpec> fillStraights(const std::vector<StraightSpec>& straights,
-                                        double distance, double tolerance = 2.0);
+std::vector<StraightSpec> fillStraights(const std::vector<StraightSpec>& straights, double distance,
+                                        double tolerance = 2.0);
 
 /// The passing siding of a station: turnouts, compensating curve and optional extra straight.
 struct StationSpec {
@@ -65,5 +65,7 @@ struct BridgeSpec {
 bool bridgePieces(const TrackCatalog& catalog, TrackSystem system, BridgeSpec& spec);
 
 /// The first span list (truss-arch-truss, truss-arch, truss-truss, arch, truss) that fits into
-/// `available` mm leaving on each side either at most 2 mm or at least `shortest`; false if none.
-bool chooseSpans(BridgeSpec& spec, double available, double shortest);
+/// `available` mm leaving on each side either at most 2 mm or at least `shortest`, preferring one
+/// whose leftover `straights` fill within 2 mm; false if none fits.
+bool chooseSpans(BridgeSpec& spec, double available, double shortest,
+                 const std::vector<StraightSpec>& straights);

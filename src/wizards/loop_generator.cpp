@@ -10,6 +10,8 @@ namespace {
 constexpr double kFillTolerance = 2.0;
 /// Length a station adds to its turnouts and the siding's shortfall: room for the platform.
 constexpr double kStationPlatformRun = 1200.0;
+/// The shortest platform run a station edge must leave room for.
+constexpr double kStationLeast = 540.0;
 constexpr double kPlatformTrim = 40.0;
 constexpr double kPlatformMinimum = 200.0;
 constexpr double kPlatformClearance = 4.0;
@@ -95,7 +97,8 @@ void LoopGenerator::placeStraightsBefore(Chain& chain, double room, double middl
     const double half = unlessUnfillable(std::max(0.0, (room - middle) / 2.0), shortest);
     // The straights of both sides are found together and shared out, so that the rest after
     // the middle part can be filled as well as the part before it.
-    const std::vector<StraightSpec> both = fillStraights(*m_straights, room - middle, kFillTolerance);
+    const std::vector<StraightSpec> both =
+        fillStraights(*m_straights, room - middle, kFillTolerance);
     double total = 0.0;
     for (const StraightSpec& s : both) {
         total += s.length;
@@ -167,9 +170,39 @@ void LoopGenerator::placeStationEdge(Chain& chain, const LoopRequest& request, d
     double length = 2.0 * spec.turnoutLength + spec.shortfall + kStationPlatformRun;
     if (2.0 * low + length >= room) {
         length = room;
+    } else {
+        length = fittingStationLength(spec, room, length, low);
     }
     placeStraightsBefore(chain, room, length, low);
     placeStation(chain, spec, length);
+}
+
+bool LoopGenerator::fillable(double distance) const {
+    if (distance <= kFillTolerance) {
+        return distance >= -kFillTolerance;
+    }
+    double total = 0.0;
+    for (const StraightSpec& s : fillStraights(*m_straights, distance, kFillTolerance)) {
+        total += s.length;
+    }
+    return std::abs(total - distance) <= kFillTolerance;
+}
+
+double LoopGenerator::fittingStationLength(const StationSpec& spec, double room, double length,
+                                           double shortest) const {
+    // The platform run gives way by up to a straight's length, 1 mm at a time, when straights
+    // cannot fill the rest of the edge or the station's own runs at the planned length.
+    const double least = 2.0 * spec.turnoutLength + spec.shortfall + kStationLeast;
+    for (int k = 0; k <= static_cast<int>(shortest); ++k) {
+        for (const double candidate : {length + k, length - k}) {
+            if (candidate >= least && candidate <= room && fillable(room - candidate) &&
+                fillable(candidate - 2.0 * spec.turnoutLength) &&
+                fillable(candidate - 2.0 * spec.turnoutLength - spec.shortfall)) {
+                return candidate;
+            }
+        }
+    }
+    return length;
 }
 
 void LoopGenerator::placeStation(Chain& chain, const StationSpec& spec, double length) {

@@ -60,6 +60,12 @@ private:
     void closeAt(const Chain& chain, size_t piece, int conn);
     void placeStationEdge(Chain& chain, const LoopRequest& request, double room);
     void placeStation(Chain& chain, const StationSpec& spec, double length);
+    /// Whether straights fill `distance` within the fill tolerance.
+    bool fillable(double distance) const;
+    /// The station length nearest `length` whose straight runs, and the rest of the edge, can be
+    /// filled; `length` itself when none can.
+    double fittingStationLength(const StationSpec& spec, double room, double length,
+                                double shortest) const;
     void placeBridgeEdge(Chain& chain, const LoopRequest& request, double room);
     void placeBridge(Chain& chain, const BridgeSpec& spec);
     void addStationScenery(const StationSpec& spec, Segment main, Segment siding);

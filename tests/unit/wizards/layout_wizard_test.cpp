@@ -9,6 +9,7 @@
 #include "document/layout_reader.h"
 #include "document/layout_writer.h"
 #include "document/snap_search.h"
+#include "edit/elevation.h"
 #include "wizards/layout_wizard.h"
 
 namespace {
@@ -37,12 +38,14 @@ struct WizardRun {
         return out;
     }
     int count(const std::string& article) const {
-        return static_cast<int>(std::count_if(layout.pieces.begin(), layout.pieces.end(),
-                                              [&](const PlacedPiece& p) { return p.article == article; }));
+        return static_cast<int>(
+            std::count_if(layout.pieces.begin(), layout.pieces.end(),
+                          [&](const PlacedPiece& p) { return p.article == article; }));
     }
 };
 
-void wizard(WizardRun& run, const Rect& table, TrackSystem system, LayoutWizardChoices choices = {}) {
+void wizard(WizardRun& run, const Rect& table, TrackSystem system,
+            LayoutWizardChoices choices = {}) {
     run.layout.baseboard.vertices = table;
     LayoutEditor editor(run.layout);
     run.generated = runLayoutWizard(editor, run.prompter, system, [&](const std::string&) {
@@ -137,9 +140,9 @@ TEST(LayoutWizard, CurveTableKeepsPerRadiusTheFirstCurveOfTheLargestAngle) {
     EXPECT_EQ(radiusEntry(Systems::KTrack, 360.0), "2210");
     EXPECT_EQ(radiusEntry(Systems::Gauge1, 1550.0), "59076");
     const auto table = curveTable(TrackCatalog::instance(), Systems::CTrack);
-    EXPECT_TRUE(std::is_sorted(table.begin(), table.end(), [](const CurveSpec& a, const CurveSpec& b) {
-        return a.radius > b.radius;
-    }));
+    EXPECT_TRUE(
+        std::is_sorted(table.begin(), table.end(),
+                       [](const CurveSpec& a, const CurveSpec& b) { return a.radius > b.radius; }));
 }
 
 TEST(LayoutWizard, StopsBeforeAnyChangeWithTheStartMessages) {
@@ -150,14 +153,14 @@ TEST(LayoutWizard, StopsBeforeAnyChangeWithTheStartMessages) {
         bool dialog;
     };
     const Rect diagonal = {{0, 0}, {2000, 0}, {2000, 1200}, {300, 1200}, {0, 900}};
-    const Rect nine = {{0, 0}, {100, 0}, {100, 10}, {200, 10}, {200, 20},
-                       {300, 20}, {300, 30}, {0, 30}, {0, 15}};
-    for (const Case& c : {Case{{}, Systems::CTrack, LayoutWizardText::kNoTable, false},
-                          Case{nine, Systems::CTrack, LayoutWizardText::kTooManyCorners, false},
-                          Case{diagonal, Systems::CTrack, LayoutWizardText::kNotRectilinear, true},
-                          Case{rectangle(600, 600), Systems::CTrack, LayoutWizardText::kTooSmall, true},
-                          Case{rectangle(2000, 1200), Systems::KatoN, LayoutWizardText::kNoPieces,
-                               true}}) {
+    const Rect nine = {{0, 0},    {100, 0},  {100, 10}, {200, 10}, {200, 20},
+                       {300, 20}, {300, 30}, {0, 30},   {0, 15}};
+    for (const Case& c :
+         {Case{{}, Systems::CTrack, LayoutWizardText::kNoTable, false},
+          Case{nine, Systems::CTrack, LayoutWizardText::kTooManyCorners, false},
+          Case{diagonal, Systems::CTrack, LayoutWizardText::kNotRectilinear, true},
+          Case{rectangle(600, 600), Systems::CTrack, LayoutWizardText::kTooSmall, true},
+          Case{rectangle(2000, 1200), Systems::KatoN, LayoutWizardText::kNoPieces, true}}) {
         WizardRun run;
         run.layout.units = 1;
         wizard(run, c.table, c.system);
@@ -213,8 +216,23 @@ TEST(LayoutWizard, StationAndBridgeInCTrackAreLaidJoinedWithTheirScenery) {
         }
     }
     EXPECT_GT(top, 40.0);
+    // Joined ends meet at the same height.
+    const TrackCatalog& catalog = TrackCatalog::instance();
+    for (const PlacedPiece& p : run.layout.pieces) {
+        for (int c = 0; c < static_cast<int>(p.joints.size()); ++c) {
+            const PlacedPiece* q = run.layout.FindPiece(static_cast<uint32_t>(p.joints[c].target));
+            EXPECT_NEAR(heightAt(p, *catalog.byArticle(p.article), c),
+                        heightAt(*q, *catalog.byArticle(q->article), p.joints[c].tconn), 1e-6);
+        }
+    }
     expectClosedAndStable(run.layout);
     EXPECT_EQ(run.layout.undoStack.size(), 1u);
+    EXPECT_TRUE(run.prompter.records().empty()) << "the station and the bridge close exactly";
+
+    WizardRun stationOnly;
+    wizard(stationOnly, rectangle(3600, 2000), Systems::CTrack, {false, true, false});
+    EXPECT_TRUE(stationOnly.generated && stationOnly.prompter.records().empty())
+        << ::testing::PrintToString(stationOnly.texts());
 }
 
 TEST(LayoutWizard, StationAndBridgeFallBackToAPlainLoopWithTheirMessages) {
@@ -226,13 +244,21 @@ TEST(LayoutWizard, StationAndBridgeFallBackToAPlainLoopWithTheirMessages) {
     };
     using namespace LayoutWizardText;
     for (const Case& c : {
-             Case{rectangle(6000, 4000), Systems::Gauge1, {false, true, true},
+             Case{rectangle(6000, 4000),
+                  Systems::Gauge1,
+                  {false, true, true},
                   {kStationSystem, kBridgeSystem}},
-             Case{rectangle(2400, 1400), Systems::CTrack, {true, true, true},
+             Case{rectangle(2400, 1400),
+                  Systems::CTrack,
+                  {true, true, true},
                   {kStationDouble, kBridgeDouble}},
-             Case{rectangle(1400, 1100), Systems::CTrack, {false, true, true},
+             Case{rectangle(1400, 1100),
+                  Systems::CTrack,
+                  {false, true, true},
                   {kStationRoom, kBridgeRoom}},
-             Case{rectangle(950, 950), Systems::CTrack, {true, false, false},
+             Case{rectangle(950, 950),
+                  Systems::CTrack,
+                  {true, false, false},
                   {kR1Question, kNoInnerTrack}},
          }) {
         WizardRun run;
@@ -242,9 +268,10 @@ TEST(LayoutWizard, StationAndBridgeFallBackToAPlainLoopWithTheirMessages) {
         EXPECT_EQ(run.texts(), c.texts);
         EXPECT_TRUE(run.layout.scenery.empty());
         for (const PlacedPiece& p : run.layout.pieces) {
-            EXPECT_EQ(TrackCatalog::instance().byArticle(p.article)->kind == PieceKind::Curve ||
-                          TrackCatalog::instance().byArticle(p.article)->kind == PieceKind::Straight,
-                      true);
+            EXPECT_EQ(
+                TrackCatalog::instance().byArticle(p.article)->kind == PieceKind::Curve ||
+                    TrackCatalog::instance().byArticle(p.article)->kind == PieceKind::Straight,
+                true);
             EXPECT_EQ(p.z, 0.0);
         }
         expectClosedAndStable(run.layout);
@@ -253,9 +280,10 @@ TEST(LayoutWizard, StationAndBridgeFallBackToAPlainLoopWithTheirMessages) {
 
 TEST(LayoutWizard, SweepOverSystemsAndTableSizesGeneratesOrExplainsAndNeverBreaksAJoint) {
     using namespace LayoutWizardText;
-    const std::vector<std::string> known = {
-        kNoPieces,     kNotRectilinear, kTooSmall,      kR1Question,  kNoInnerTrack, kStationDouble, kStationSystem,
-        kStationRoom,  kBridgeDouble,  kBridgeSystem, kBridgeRoom};
+    const std::vector<std::string> known = {kNoPieces,      kNotRectilinear, kTooSmall,
+                                            kR1Question,    kNoInnerTrack,   kStationDouble,
+                                            kStationSystem, kStationRoom,    kBridgeDouble,
+                                            kBridgeSystem,  kBridgeRoom};
     const double sizes[] = {1, 700, 950, 1333, 2000, 3170, 5555, 99000};
     std::vector<Rect> tables;
     for (const double w : sizes) {
@@ -266,11 +294,12 @@ TEST(LayoutWizard, SweepOverSystemsAndTableSizesGeneratesOrExplainsAndNeverBreak
     }
     int generated = 0;
     for (TrackSystem system = 0; system <= Systems::MTrack; ++system) {
-        for (size_t t = 0; t < tables.size(); ++t) {
+        for (size_t t = 0; t < 3 * tables.size(); ++t) {
             WizardRun run;
             run.prompter.queueAnswer(kIdYes);
-            const LayoutWizardChoices choices{t % 3 == 2, t % 2 == 0, t % 4 < 2};
-            ASSERT_NO_THROW(wizard(run, tables[t], system, choices)) << system << " " << t;
+            const int k = static_cast<int>(t % 3);
+            const LayoutWizardChoices choices{k == 1, k < 2, k == 0};
+            ASSERT_NO_THROW(wizard(run, tables[t / 3], system, choices)) << system << " " << t;
             bool mismatchShown = false;
             for (const std::string& text : run.texts()) {
                 mismatchShown = mismatchShown || text.rfind("The loop closed with a ", 0) == 0;
@@ -290,7 +319,8 @@ TEST(LayoutWizard, SweepOverSystemsAndTableSizesGeneratesOrExplainsAndNeverBreak
                     const WorldConnector b = connectorToWorld(
                         *q, *TrackCatalog::instance().byArticle(q->article), j.tconn);
                     EXPECT_TRUE(std::hypot(a.x - b.x, a.y - b.y) <= 5.0 || mismatchShown)
-                        << system << " t" << t << " " << p.article << "#" << c << "-" << q->article << "#" << j.tconn << " " << std::hypot(a.x - b.x, a.y - b.y);
+                        << system << " t" << t << " " << p.article << "#" << c << "-" << q->article
+                        << "#" << j.tconn << " " << std::hypot(a.x - b.x, a.y - b.y);
                 }
             }
             generated += run.generated ? 1 : 0;
