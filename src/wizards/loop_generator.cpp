@@ -30,11 +30,6 @@ Vec2 at(const WorldConnector& c) {
     return {c.x, c.y};
 }
 
-/// 0 for a run of straights too short for any piece but longer than the fill tolerance.
-double unlessUnfillable(double run, double shortest) {
-    return run > kFillTolerance && run < shortest - kFillTolerance ? 0.0 : run;
-}
-
 }  // namespace
 
 LoopGenerator::LoopGenerator(TrackSystem system, int32_t level, const SceneryCatalog& scenery)
@@ -92,29 +87,38 @@ void LoopGenerator::placeStraights(Chain& chain, double length) {
     }
 }
 
-void LoopGenerator::placeStraightsBefore(Chain& chain, double room, double middle,
-                                         double shortest) {
-    const double half = unlessUnfillable(std::max(0.0, (room - middle) / 2.0), shortest);
-    // The straights of both sides are found together and shared out, so that the rest after
-    // the middle part can be filled as well as the part before it.
-    const std::vector<StraightSpec> both =
-        fillStraights(*m_straights, room - middle, kFillTolerance);
-    double total = 0.0;
-    for (const StraightSpec& s : both) {
-        total += s.length;
+std::vector<StraightSpec> LoopGenerator::placeStraightsBefore(Chain& chain, double room,
+                                                              double middle, double shortest) {
+    // The straights of both sides are found together, as near the room left as straights come,
+    // and shared out, so that the part after the middle closes the edge as well as the part
+    // before it starts it.
+    const double rest = std::max(0.0, room - middle);
+    std::vector<StraightSpec> both;
+    for (int k = 0; k <= static_cast<int>(shortest) && both.empty() && rest > kFillTolerance; ++k) {
+        for (const double candidate : {rest - k, rest + k}) {
+            if (both.empty() && fillable(candidate)) {
+                both = fillStraights(*m_straights, candidate, kFillTolerance);
+            }
+        }
     }
-    if (std::abs(total - (room - middle)) > kFillTolerance) {
-        placeStraights(chain, half);
-        return;
-    }
-    double before = 0.0, after = 0.0;
+    const double half = rest / 2.0;
+    std::vector<StraightSpec> after;
+    double before = 0.0, afterLength = 0.0;
     for (const StraightSpec& s : both) {
-        if (before <= after && before + s.length <= half + kFillTolerance) {
+        if (before <= afterLength && before + s.length <= half + kFillTolerance) {
             before += s.length;
             place(chain, *s.def, false);
         } else {
-            after += s.length;
+            afterLength += s.length;
+            after.push_back(s);
         }
+    }
+    return after;
+}
+
+void LoopGenerator::placeAll(Chain& chain, const std::vector<StraightSpec>& straights) {
+    for (const StraightSpec& s : straights) {
+        place(chain, *s.def, false);
     }
 }
 
@@ -173,8 +177,9 @@ void LoopGenerator::placeStationEdge(Chain& chain, const LoopRequest& request, d
     } else {
         length = fittingStationLength(spec, room, length, low);
     }
-    placeStraightsBefore(chain, room, length, low);
+    const std::vector<StraightSpec> after = placeStraightsBefore(chain, room, length, low);
     placeStation(chain, spec, length);
+    placeAll(chain, after);
 }
 
 bool LoopGenerator::fillable(double distance) const {
@@ -233,8 +238,10 @@ void LoopGenerator::placeStation(Chain& chain, const StationSpec& spec, double l
 
 void LoopGenerator::placeBridgeEdge(Chain& chain, const LoopRequest& request, double room) {
     const BridgeSpec& spec = *request.bridge;
-    placeStraightsBefore(chain, room, 2.0 * spec.rampRun + spec.spanLength(), shortest(request));
+    const std::vector<StraightSpec> after = placeStraightsBefore(
+        chain, room, 2.0 * spec.rampRun + spec.spanLength(), shortest(request));
     placeBridge(chain, spec);
+    placeAll(chain, after);
 }
 
 void LoopGenerator::placeBridge(Chain& chain, const BridgeSpec& spec) {

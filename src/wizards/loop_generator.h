@@ -54,8 +54,11 @@ private:
                  double grade = 0.0);
     void placeStraights(Chain& chain, double distance);
     void fillTo(Chain& chain, Vec2 target, Vec2 along);
-    /// The straights before a station or bridge of length `middle` centred in `room`.
-    void placeStraightsBefore(Chain& chain, double room, double middle, double shortest);
+    /// The straights before a station or bridge of length `middle` centred in `room`; returns
+    /// those that go after it.
+    std::vector<StraightSpec> placeStraightsBefore(Chain& chain, double room, double middle,
+                                                   double shortest);
+    void placeAll(Chain& chain, const std::vector<StraightSpec>& straights);
     void joinPieces(size_t a, int connA, size_t b, int connB);
     void closeAt(const Chain& chain, size_t piece, int conn);
     void placeStationEdge(Chain& chain, const LoopRequest& request, double room);
