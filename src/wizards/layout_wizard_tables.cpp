@@ -69,7 +69,8 @@ constexpr double kBulkPieces = 4.0;
 std::vector<StraightSpec> fillStraights(const std::vector<StraightSpec>& straights, double distance,
                                         double tolerance) {
     std::vector<StraightSpec> out;
-    if (straights.empty() || distance < -0.5 || distance <= tolerance) {
+    // Also nothing for a distance that is not a number or infinite.
+    if (straights.empty() || !(distance > tolerance) || !std::isfinite(distance)) {
         return out;
     }
     std::vector<double> lengths;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "app/scripted_prompter.h"
 #include "dialogs/baseboard_shape.h"
@@ -309,12 +310,16 @@ TEST(LayoutWizard, SweepOverSystemsAndTableSizesGeneratesOrExplainsAndNeverBreak
             }
             EXPECT_TRUE(run.generated || !run.texts().empty());
             EXPECT_EQ(run.layout.checkInvariants(), "");
+            std::unordered_map<int32_t, const PlacedPiece*> byId;
+            for (const PlacedPiece& p : run.layout.pieces) {
+                byId[static_cast<int32_t>(p.id)] = &p;
+            }
             for (const PlacedPiece& p : run.layout.pieces) {
                 const PieceDef* def = TrackCatalog::instance().byArticle(p.article);
                 for (int c = 0; c < static_cast<int>(def->connectors.size()); ++c) {
                     const Joint j = p.jointAt(c);
                     ASSERT_FALSE(j.isOpen()) << system << " " << t;
-                    const PlacedPiece* q = run.layout.FindPiece(static_cast<uint32_t>(j.target));
+                    const PlacedPiece* q = byId.at(j.target);
                     const WorldConnector a = connectorToWorld(p, *def, c);
                     const WorldConnector b = connectorToWorld(
                         *q, *TrackCatalog::instance().byArticle(q->article), j.tconn);
