@@ -70,27 +70,27 @@ InsertedObjects insertFragment(Edit& edit, const LayoutFragment& fragment, Vec2 
     }
     addMissingLevels(edit, fragment);
     const std::vector<std::vector<long>> partners = mirroredPartners(fragment);
-    for (const PlacedPiece& source : fragment.pieces) {
-        PlacedPiece piece = source;
-        piece.id = kNoId;
+    // The copies' ids are known before they are added, so the joints inside the group go in
+    // with the records (mirrored on both sides) without looking a piece up per joint.
+    Layout& doc = edit.change();
+    for (size_t i = 0; i < fragment.pieces.size(); ++i) {
+        inserted.pieces.push_back(doc.AllocateId());
+    }
+    for (size_t i = 0; i < fragment.pieces.size(); ++i) {
+        PlacedPiece piece = fragment.pieces[i];
+        piece.id = inserted.pieces[i];
         piece.x += offset.x;
         piece.y += offset.y;
         piece.selected = select;
         piece.helix = kNoId;
-        for (Joint& j : piece.joints) {
-            j = Joint{};
-        }
-        inserted.pieces.push_back(edit.addPiece(std::move(piece)));
-    }
-    for (size_t i = 0; i < partners.size(); ++i) {
-        for (size_t c = 0; c < partners[i].size(); ++c) {
+        for (size_t c = 0; c < piece.joints.size(); ++c) {
             const long other = partners[i][c];
-            if (other >= 0 && static_cast<size_t>(other) >= i) {  // each joint once
-                edit.join(inserted.pieces[i], static_cast<int>(c),
-                          inserted.pieces[static_cast<size_t>(other)],
-                          fragment.pieces[i].joints[c].tconn, Edit::Heights::Keep);
-            }
+            piece.joints[c] =
+                other < 0 ? Joint{}
+                          : Joint{static_cast<int32_t>(inserted.pieces[static_cast<size_t>(other)]),
+                                  piece.joints[c].tconn};
         }
+        edit.addPiece(std::move(piece));
     }
     for (const SceneryItem& source : fragment.scenery) {
         SceneryItem item = source;

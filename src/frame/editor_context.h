@@ -73,6 +73,8 @@ public:
     /// The Bridge Wizard for the palette's system: its dialog, then the plan waits for a click
     /// on the canvas.
     virtual void startBridgeWizard() = 0;
+    /// The Layout Wizard on the palette's track system.
+    virtual void startLayoutWizard() = 0;
     /// The 3D window: raised when it is open, else opened on the layout.
     virtual void showView3D() = 0;
     /// Closes the program after the unsaved-changes question.

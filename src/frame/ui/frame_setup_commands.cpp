@@ -1,5 +1,5 @@
 // Setup commands of the main window: the baseboard outline, the levels, the Elevation Wizard and
-// the Bridge Wizard.
+// the Bridge Wizard and the Layout Wizard.
 #include "canvas/drawing_tools.h"
 #include "canvas/ui/canvas_panel.h"
 #include "dialogs/ui/layout_shape_dialog.h"
@@ -10,6 +10,7 @@
 #include "tools/ui/elevation_dialogs.h"
 #include "wizards/bridge_place_tool.h"
 #include "wizards/ui/bridge_wizard_dialog.h"
+#include "wizards/ui/layout_wizard_dialog.h"
 
 void MainFrame::editLayoutShape() {
     LayoutShapeDialog dialog(this, m_layout.baseboard,
@@ -46,4 +47,8 @@ void MainFrame::startBridgeWizard() {
     if (::startBridgeWizard(canvas(), m_palette->currentTrackSystem(), runDialog)) {
         m_canvas->SetFocus();
     }
+}
+
+void MainFrame::startLayoutWizard() {
+    runLayoutWizardWindow(this, m_editor, prompter(), m_palette->currentTrackSystem());
 }

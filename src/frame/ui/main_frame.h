@@ -80,6 +80,7 @@ public:
     void manageLevels() override;
     void startElevationWizard() override;
     void startBridgeWizard() override;
+    void startLayoutWizard() override;
     void showView3D() override;
     /// The open 3D window, or nullptr.
     View3DFrame* view3D() const { return m_view3D.get(); }

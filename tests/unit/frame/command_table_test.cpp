@@ -87,7 +87,6 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
 
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
     const std::set<int> unavailable = {
-        CommandId::LayoutWizard,
     };
     std::map<int, const CommandEntry*> first;
     for (const CommandEntry& row : commandTable()) {
