@@ -21,14 +21,16 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAILED: $*" >&2
+  [[ -s "$work/run.log" ]] && sed 's/^/  program: /' "$work/run.log" >&2
   exit 1
 }
 
-# Polls a condition every 0.1 s for at most 30 s; never waits a fixed time.
+# Polls a condition every 0.1 s for at most two minutes (a loaded machine starts slowly); never
+# waits a fixed time.
 wait_for() {
   local what=$1
   shift
-  for _ in $(seq 300); do
+  for _ in $(seq 1200); do
     if "$@" >/dev/null 2>&1; then
       return 0
     fi

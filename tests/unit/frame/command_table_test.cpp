@@ -128,8 +128,7 @@ TEST(CommandTable, UpdateUiRules) {
     EXPECT_FALSE(isCommandEnabled(CommandId::Tunnel, state));
     state.selectionIsTunnelChain = true;
     EXPECT_TRUE(isCommandEnabled(CommandId::Tunnel, state));
-    // A command whose work is missing stays disabled whatever the document says.
-    EXPECT_FALSE(isCommandEnabled(CommandId::LayoutWizard, state));
+    EXPECT_TRUE(isCommandEnabled(CommandId::LayoutWizard, state));
     EXPECT_TRUE(isCommandEnabled(CommandId::Elevation, state));
     // Copy needs pieces or scenery, Paste a filled clipboard, Rotate anything that turns.
     for (const int id : {CommandId::Copy, CommandId::Paste, CommandId::Rotate})
