@@ -1,10 +1,10 @@
 // A long seeded run of random gestures and commands as a user makes them: palette drops that snap,
 // turntables and helices, clicks, chains, rubber bands, moves, Alt and wheel turns, the Delete key
 // with its questions answered at random, copy and paste, library blocks, context menus, levels,
-// grades, autofill, tunnels, bridges, undo and redo. After every step the document must be sound;
-// every 1,000 steps a save must read back to the same bytes and undo then redo must give back the
-// same file. A failure names the seed and step, so it can be replayed: RAILVANE_SOAK_SEED and
-// RAILVANE_SOAK_STEPS set them.
+// grades, autofill, tunnels, both wizards, undo and redo. After every step the document must be
+// sound; every 1,000 steps a save must read back to the same bytes and undo then redo must give
+// back the same file. A failure names the seed and step, so it can be replayed:
+// RAILVANE_SOAK_SEED and RAILVANE_SOAK_STEPS set them.
 #include <cstdlib>
 #include <random>
 #include <set>
@@ -18,6 +18,7 @@
 #include "tools/autofill.h"
 #include "tools/grade_edits.h"
 #include "wizards/bridge_plan.h"
+#include "wizards/layout_wizard.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ public:
             &CanvasSoak::copyPaste, &CanvasSoak::block,      &CanvasSoak::contextMenu,
             &CanvasSoak::levels,    &CanvasSoak::grades,     &CanvasSoak::autofill,
             &CanvasSoak::undoRedo,  &CanvasSoak::undoRedo,   &CanvasSoak::tunnel,
-            &CanvasSoak::bridge,
+            &CanvasSoak::bridge,    &CanvasSoak::layoutWizard,
         };
         if (m_layout.pieces.size() > 160) {
             clearPlan();  // big plans are cleared, so the run stays quick
@@ -264,6 +265,18 @@ private:
             placeBridge(m_editor, recomputeBridgePlan(*found.kit, choice, spans),
                         m_ctrl.view().screenToWorld(at.x, at.y));
         }
+    }
+    void layoutWizard() {
+        if (m_layout.pieces.size() > 40) {
+            return;  // the generated loop would take the plan past what the run keeps
+        }
+        Baseboard board = m_layout.baseboard;
+        const double w = 1200 + pick(3000), h = 900 + pick(2000);
+        board.vertices = {{0, 0}, {w, 0}, {w, h}, {0, h}};
+        setBaseboard(m_editor, board);
+        const LayoutWizardChoices choices{pick(3) == 0, pick(2) == 0, pick(2) == 0};
+        runLayoutWizard(m_editor, m_host.random, m_ctrl.catalog().byArticle("24188")->system,
+                        [&choices](const std::string&) { return choices; });
     }
     void undoRedo() {
         for (int n = 1 + pick(5); n > 0; --n) {
