@@ -4,6 +4,7 @@
 // (most pieces off screen and skipped). Needs a display; without DISPLAY it reports a skip.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -131,6 +132,29 @@ void BM_MovePaintFitted(benchmark::State& state) {
     state.counters["redraws"] = plan.redraws();
 }
 
+// A paint while the fitted plan is panned by a few pixels a move: the kept picture moved, and
+// only the uncovered strips drawn.
+void BM_PanPaintFitted(benchmark::State& state) {
+    const Layout layout = makeLayout(static_cast<int>(state.range(0)));
+    CanvasView view;
+    view.zoomToFit(layout, false, kWidth, kHeight, TrackCatalog::instance());
+    view.panX = std::round(view.panX);
+    view.panY = std::round(view.panY);
+    wxBitmap bitmap(kWidth, kHeight, 24);
+    wxMemoryDC dc(bitmap);
+    LayoutRenderer renderer;
+    PlanCache plan;
+    const RenderOptions options = canvasRenderOptions(layout);
+    int step = 0;
+    for (auto _ : state) {
+        view.panX += (step / 20) % 2 == 0 ? 4 : -4;  // to and fro, so the plan stays in view
+        view.panY += (step++ / 20) % 2 == 0 ? 3 : -3;
+        plan.draw(dc, renderer, layout, options, view, wxSize(kWidth, kHeight));
+        renderer.paintOverPlan(dc, layout, options, view, wxPoint(300, 300), "");
+    }
+    state.counters["redraws"] = plan.redraws();
+}
+
 void BM_RepaintFitted(benchmark::State& state) {
     drawOnce(state, true);
 }
@@ -141,6 +165,7 @@ void BM_RepaintZoom1(benchmark::State& state) {
 BENCHMARK(BM_RepaintFitted)->Arg(1000)->Arg(5000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GesturePaintFitted)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MovePaintFitted)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PanPaintFitted)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintZoom1)->Arg(1000)->Arg(5000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 class BenchApp : public wxApp {

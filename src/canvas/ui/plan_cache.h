@@ -26,6 +26,9 @@ public:
 
 private:
     bool matches(uint64_t fingerprint, const CanvasView& view, wxSize size) const;
+    /// After a pan: moves the picture by whole pixels and draws only the strips it uncovers.
+    bool shifted(uint64_t fingerprint, LayoutRenderer& renderer, const Layout& layout,
+                 const RenderOptions& options, const CanvasView& view, wxSize size);
 
     wxBitmap m_bitmap;
     uint64_t m_fingerprint = 0;

@@ -19,6 +19,7 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const RenderOpti
     m_layout = &layout;
     m_options = options;
     m_clientSize = clientSize;
+    m_drawArea = m_partArea.IsEmpty() ? wxRect(wxPoint(0, 0), clientSize) : m_partArea;
     m_labelSpace.clear();
     m_trackLabels.clear();
 
@@ -42,6 +43,15 @@ void LayoutRenderer::drawLayout(wxDC& dc, const Layout& layout, const RenderOpti
     drawGradeArrows(dc, layout, view);
     drawLabels(dc, layout, view);
     drawMeasurements(dc, layout, view);
+}
+
+void LayoutRenderer::drawLayoutPart(wxDC& dc, const Layout& layout, const RenderOptions& options,
+                                    const CanvasView& view, wxSize clientSize, wxRect area) {
+    dc.SetClippingRegion(area);
+    m_partArea = area;
+    drawLayout(dc, layout, options, view, clientSize);
+    m_partArea = wxRect();
+    dc.DestroyClippingRegion();
 }
 
 void LayoutRenderer::drawGround(wxDC& dc, const Layout& layout, const CanvasView& view,

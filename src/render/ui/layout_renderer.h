@@ -42,6 +42,10 @@ public:
     void drawLayout(wxDC& dc, const Layout& layout, const RenderOptions& options,
                     const CanvasView& view, wxSize clientSize);
 
+    /// drawLayout clipped to `area` (screen pixels), drawing only what reaches into it.
+    void drawLayoutPart(wxDC& dc, const Layout& layout, const RenderOptions& options,
+                        const CanvasView& view, wxSize clientSize, wxRect area);
+
     /// One piece on its own (a palette icon) as `options` show it, not tunnel-covered. Uses the
     /// layout and helix sets of the last drawLayout, if any.
     void drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def, const CanvasView& view,
@@ -158,6 +162,8 @@ private:
     const TrackCatalog& m_catalog;
     HelixDrawSets m_sets;
     wxSize m_clientSize{0, 0};
+    wxRect m_drawArea;  ///< pieces wholly outside it are skipped
+    wxRect m_partArea;  ///< set while drawLayoutPart draws
 
     // Reused between pieces and paints so that drawing a polygon allocates nothing.
     std::vector<wxPoint> m_screen;

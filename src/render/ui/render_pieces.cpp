@@ -58,7 +58,9 @@ bool LayoutRenderer::pieceOnScreen(const PieceShape& shape, const Pose& pose,
     const double r = reach * std::sqrt(2.0) * view.zoom + kCullMargin;
     const double sx = pose.x * view.zoom + view.panX;
     const double sy = pose.y * view.zoom + view.panY;
-    return sx + r >= 0 && sy + r >= 0 && sx - r <= m_clientSize.x && sy - r <= m_clientSize.y;
+    const wxRect& area = m_drawArea;
+    return sx + r >= area.x && sy + r >= area.y && sx - r <= area.GetRight() + 1 &&
+           sy - r <= area.GetBottom() + 1;
 }
 
 void LayoutRenderer::drawPiece(wxDC& dc, const PlacedPiece& piece, const PieceDef& def,
