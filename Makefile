@@ -4,12 +4,14 @@
 #                  the program, its menu entry, icons and the ".tdl" file type
 # make uninstall - remove exactly the files the last make install put in place
 # make fuzz - build the fuzz target with clang and run it for FUZZ_SECONDS (600)
+# make bench - build and run the benchmarks on generated layouts, medians of three runs
+#              (BENCH_FILTER=regex picks some; docs/performance.md has the figures)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test clean sanitize install uninstall fuzz
+.PHONY: all deps configure build run test clean sanitize install uninstall fuzz bench
 
 all: build
 
@@ -27,6 +29,10 @@ run: build
 
 test: build
 	@bash scripts/run-tests.sh $(BUILD)
+
+BENCH_FILTER ?= .
+bench: build
+	@bash scripts/run-benchmarks.sh $(BUILD) '$(BENCH_FILTER)'
 
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD)
