@@ -70,6 +70,8 @@ public:
     virtual void manageLevels() = 0;
     /// The Elevation Wizard's dialog; the chosen mode starts its steps on the canvas.
     virtual void startElevationWizard() = 0;
+    /// The findings list of Check Layout: checked again and raised when open, else opened.
+    virtual void checkLayout() = 0;
     /// The 3D window: raised when it is open, else opened on the layout.
     virtual void showView3D() = 0;
     /// Closes the program after the unsaved-changes question.

@@ -22,6 +22,7 @@
 #include "print/print_pages.h"
 
 class CanvasPanel;
+class CheckLayoutFrame;
 class View3DFrame;
 struct LayoutFileEntry;
 class PalettePanel;
@@ -79,6 +80,8 @@ public:
     void editLayoutShape() override;
     void manageLevels() override;
     void startElevationWizard() override;
+    void checkLayout() override;
+    CheckLayoutFrame* checkLayoutFrame() const { return m_check.get(); }
     void showView3D() override;
     /// The open 3D window, or nullptr.
     View3DFrame* view3D() const { return m_view3D.get(); }
@@ -194,6 +197,7 @@ private:
     wxPageSetupDialogData m_pageSetupData;
     PrintOptions m_printOptions;      ///< the options last chosen, for the whole run
     wxWeakRef<View3DFrame> m_view3D;  ///< cleared by the toolkit when the window closes
+    wxWeakRef<CheckLayoutFrame> m_check;  ///< the findings list while it is open
     AutosavePolicy m_autosave;
     wxTimer m_autosaveTimer;
     std::string m_recoveryFolder;

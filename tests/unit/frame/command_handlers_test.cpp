@@ -44,6 +44,7 @@ public:
     void editLayoutShape() override { calls.push_back("shape"); }
     void manageLevels() override { calls.push_back("levels"); }
     void startElevationWizard() override { calls.push_back("elevation"); }
+    void checkLayout() override { calls.push_back("check"); }
     void showView3D() override { calls.push_back("3d"); }
     void exitProgram() override { calls.push_back("exit"); }
     std::optional<RectangleSize> askRectangleSize() override { return rectangle; }
@@ -84,15 +85,15 @@ TEST(CommandHandlers, WindowCommandsReachTheContextWithTheirCheckStateAndUnit) {
          {CommandCall{Id::SaveAs}, CommandCall{Id::CloseLayout}, CommandCall{Id::ShowGrid, false},
           CommandCall{Id::HideLabels, true}, CommandCall{Id::UnitsCentimetres},
           CommandCall{Id::Options}, CommandCall{Id::ExportImage}, CommandCall{Id::ExportPartsList},
-          CommandCall{Id::Elevation}}) {
+          CommandCall{Id::Elevation}, CommandCall{Id::CheckLayout}}) {
         EXPECT_TRUE(runCommand(c, call)) << call.id;
     }
     EXPECT_EQ(c.calls, (std::vector<std::string>{"save as", "new", "switch 2009 off",
                                                  "switch 2011 on", "units 1", "experience", "image",
-                                                 "parts list", "elevation"}));
+                                                 "parts list", "elevation", "check"}));
     EXPECT_FALSE(runCommand(c, {Id::LayoutWizard}))
         << "a command whose work is missing runs nothing";
-    EXPECT_EQ(c.calls.size(), 9u);
+    EXPECT_EQ(c.calls.size(), 10u);
 }
 
 TEST(CommandHandlers, EditCommandsRunOnlyWhileTheirRuleHolds) {

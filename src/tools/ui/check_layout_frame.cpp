@@ -1,0 +1,77 @@
+#include "tools/ui/check_layout_frame.h"
+
+#include <wx/listctrl.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+CheckLayoutFrame::CheckLayoutFrame(wxWindow* parent, LayoutEditor& editor, FindingsPlan plan)
+    : wxFrame(parent, wxID_ANY, "Check Layout", wxDefaultPosition, wxSize(680, 380),
+              wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT | wxFRAME_TOOL_WINDOW),
+      m_editor(editor),
+      m_plan(std::move(plan)) {
+    auto* panel = new wxPanel(this);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    m_header = new wxStaticText(panel, wxID_ANY, "");
+    m_header->SetFont(m_header->GetFont().Bold());
+    m_list = new wxListCtrl(panel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                            wxLC_REPORT | wxLC_SINGLE_SEL);
+    m_list->AppendColumn("Kind", wxLIST_FORMAT_LEFT, 120);
+    m_list->AppendColumn("Where", wxLIST_FORMAT_LEFT, 150);
+    m_list->AppendColumn("Finding", wxLIST_FORMAT_LEFT, 380);
+    sizer->Add(m_header, 0, wxALL | wxEXPAND, 8);
+    sizer->Add(m_list, 1, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 8);
+    panel->SetSizer(sizer);
+    m_list->Bind(wxEVT_LIST_ITEM_SELECTED, &CheckLayoutFrame::OnSelected, this);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });
+    m_editor.addObserver(this);
+    Recheck();
+}
+
+CheckLayoutFrame::~CheckLayoutFrame() {
+    m_editor.removeObserver(this);
+    if (m_plan.mark) {
+        m_plan.mark(nullptr, -1);
+    }
+}
+
+void CheckLayoutFrame::Recheck() {
+    const Units units = unitsFromInt(static_cast<int>(m_editor.layout().units));
+    m_result = checkLayout(m_editor.layout(), units, m_editor.catalog());
+    m_header->SetLabel(wxString::FromUTF8(checkSummary(m_result)));
+    m_list->Freeze();
+    m_list->DeleteAllItems();
+    for (size_t i = 0; i < m_result.findings.size(); ++i) {
+        const CheckFinding& f = m_result.findings[i];
+        const long row = m_list->InsertItem(static_cast<long>(i), checkKindName(f.kind));
+        m_list->SetItem(row, 1, wxString::FromUTF8(formatCoordinates(f.at.x, f.at.y, units)));
+        m_list->SetItem(row, 2, wxString::FromUTF8(f.text));
+    }
+    m_list->Thaw();
+    if (m_plan.mark) {
+        m_plan.mark(&m_result, -1);
+    }
+}
+
+wxString CheckLayoutFrame::header() const {
+    return m_header->GetLabel();
+}
+
+void CheckLayoutFrame::layoutEdited(const EditNotice&) {
+    Recheck();
+}
+
+void CheckLayoutFrame::OnSelected(wxListEvent& event) {
+    const long row = event.GetIndex();
+    if (row < 0 || row >= static_cast<long>(m_result.findings.size())) {
+        return;
+    }
+    const CheckFinding& f = m_result.findings[static_cast<size_t>(row)];
+    selectFinding(m_editor, f);
+    if (m_plan.centreOn) {
+        m_plan.centreOn(f.at);
+    }
+    if (m_plan.mark) {
+        m_plan.mark(&m_result, static_cast<int>(row));
+    }
+}
