@@ -1,12 +1,19 @@
 #include "tools/ui/check_layout_frame.h"
 
+#include <algorithm>
+
 #include <wx/listctrl.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+namespace {
+constexpr int kWidth = 760;   ///< px
+constexpr int kHeight = 260;  ///< px
+}  // namespace
+
 CheckLayoutFrame::CheckLayoutFrame(wxWindow* parent, LayoutEditor& editor, FindingsPlan plan)
-    : wxFrame(parent, wxID_ANY, "Check Layout", wxDefaultPosition, wxSize(680, 380),
+    : wxFrame(parent, wxID_ANY, "Check Layout", wxDefaultPosition, wxSize(kWidth, kHeight),
               wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT | wxFRAME_TOOL_WINDOW),
       m_editor(editor),
       m_plan(std::move(plan)) {
@@ -18,11 +25,17 @@ CheckLayoutFrame::CheckLayoutFrame(wxWindow* parent, LayoutEditor& editor, Findi
                             wxLC_REPORT | wxLC_SINGLE_SEL);
     m_list->AppendColumn("Kind", wxLIST_FORMAT_LEFT, 120);
     m_list->AppendColumn("Where", wxLIST_FORMAT_LEFT, 150);
-    m_list->AppendColumn("Finding", wxLIST_FORMAT_LEFT, 380);
+    m_list->AppendColumn("Finding", wxLIST_FORMAT_LEFT, kWidth - 300);
     sizer->Add(m_header, 0, wxALL | wxEXPAND, 8);
     sizer->Add(m_list, 1, wxLEFT | wxRIGHT | wxBOTTOM | wxEXPAND, 8);
     panel->SetSizer(sizer);
     m_list->Bind(wxEVT_LIST_ITEM_SELECTED, &CheckLayoutFrame::OnSelected, this);
+    if (parent != nullptr) {
+        // Over the lower left of the main window, where the middle of the plan, on which a chosen
+        // finding is centred, stays in sight.
+        const wxRect owner = parent->GetScreenRect();
+        SetPosition({owner.GetLeft() + 8, std::max(owner.GetTop(), owner.GetBottom() - kHeight - 40)});
+    }
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });
     m_editor.addObserver(this);
     Recheck();
