@@ -38,6 +38,7 @@ void checkGrade(const PlacedPiece& piece, const PieceDef& def, std::vector<Check
     CheckFinding f;
     f.kind = CheckKind::SteepGrade;
     f.at = localToLayout(piece.pose(), pieceShape(def).midpoint);
+    f.z = (piece.z + heightAt(piece, def, def.connectors.size() > 1 ? 1 : 0)) / 2.0;
     f.pieces = {piece.id};
     f.actual = percent;
     f.needed = kSteepGradePercent;
@@ -68,6 +69,7 @@ void checkJoint(const Layout& layout, const CheckModel& model, const PlacedPiece
     const double facing = headingDifference(mine.heading, theirs.heading);
     CheckFinding f;
     f.at = {(mine.x + theirs.x) / 2.0, (mine.y + theirs.y) / 2.0};
+    f.z = heightAt(piece, def, c);
     f.pieces = {piece.id, q.id};
     if (apart > kRejoinDistance || facing < kJointMinFacing) {
         f.kind = CheckKind::Gap;
@@ -114,6 +116,7 @@ void checkOffTable(const Layout& layout, const CheckModel& model, const SceneryC
         CheckFinding f;
         f.kind = CheckKind::OffTable;
         f.at = localToLayout(piece.pose(), shape.midpoint);
+        f.z = piece.z;
         f.pieces = {piece.id};
         f.text = format(wholly ? "%s lies off the table" : "%s lies partly off the table",
                         piece.article.c_str());
@@ -134,6 +137,8 @@ void checkOffTable(const Layout& layout, const CheckModel& model, const SceneryC
         CheckFinding f;
         f.kind = CheckKind::OffTable;
         f.at = {item.x, item.y};
+        const LayoutLevel* level = layout.FindLevel(item.level);
+        f.z = level != nullptr ? level->height : 0.0;
         f.scenery = {item.id};
         f.text = format(wholly ? "%s lies off the table" : "%s lies partly off the table",
                         def->name.c_str());
@@ -257,6 +262,7 @@ CheckResult checkLayoutWith(const Layout& layout, const CheckModel& model,
         CheckFinding f;
         f.kind = CheckKind::OpenEnd;
         f.at = end.at;
+        f.z = end.z;
         f.pieces = {piece.id};
         f.text = format("Open end of %s", piece.article.c_str());
         out.push_back(std::move(f));

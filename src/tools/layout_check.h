@@ -58,6 +58,7 @@ ClearanceRule clearanceRule(TrackSystem system);
 struct CheckFinding {
     CheckKind kind = CheckKind::OpenEnd;
     Vec2 at;
+    double z = 0.0;                 ///< track height there (mm), for the 3D view's mark
     std::vector<uint32_t> pieces;   ///< piece ids, in ascending order
     std::vector<uint32_t> scenery;  ///< scenery item ids (off the table only)
     std::string text;               ///< in the user's unit

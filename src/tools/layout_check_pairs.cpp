@@ -319,6 +319,7 @@ void checkPiecePair(const Layout& layout, const CheckModel& model, int i, int j,
     }
     CheckFinding f;
     f.at = where;
+    f.z = std::max(za, zb);
     f.pieces = {std::min(a.id, b.id), std::max(a.id, b.id)};
     f.actual = least;
     f.needed = clearance;
@@ -363,6 +364,7 @@ void checkEndPair(const Layout& layout, const CheckModel& model, int i, int j, U
     CheckFinding f;
     f.kind = CheckKind::Gap;
     f.at = lerp(e.at, o.at, 0.5);
+    f.z = (e.z + o.z) / 2.0;
     f.pieces = {std::min(a.id, b.id), std::max(a.id, b.id)};
     f.actual = gap;
     char buf[256];

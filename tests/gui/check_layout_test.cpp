@@ -1,6 +1,6 @@
 // Check Layout as the user meets it: Ctrl+L's command opens the findings list, choosing a finding
 // selects its pieces and centres the plan on them, the plan marks the findings while the list is
-// open, and the list follows edits.
+// open, and so does the 3D view, and the list follows edits.
 
 #include <wx/listctrl.h>
 
@@ -9,6 +9,8 @@
 #include "files_test_fixture.h"
 #include "frame/command_ids.h"
 #include "tools/ui/check_layout_frame.h"
+#include "view3d/ui/track_gl_canvas.h"
+#include "view3d/ui/view3d_frame.h"
 
 TEST_F(FilesTest, CheckLayoutListsFindingsSelectsAndCentresAndFollowsEdits) {
     command(CommandId::CheckLayout);
@@ -36,6 +38,10 @@ TEST_F(FilesTest, CheckLayoutListsFindingsSelectsAndCentresAndFollowsEdits) {
     EXPECT_EQ(list->list()->GetItemText(0, 0), "Collision");
     EXPECT_EQ(list->list()->GetItemText(0, 1), "1094 mm,  500 mm");
     EXPECT_EQ(m_frame->canvasPanel()->markedFindings(), &list->result());
+    m_frame->showView3D();
+    const TrackGLCanvas* view3d = m_frame->view3D()->canvas();
+    ASSERT_EQ(view3d->marks().size(), 5u) << "the 3D view opened later marks the findings too";
+    EXPECT_NEAR(view3d->marks()[0].foot.y, -500.0, 1.0) << "its y axis points the other way";
 
     list->list()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     EXPECT_TRUE(waitFor([&] { return m_frame->editor().layout().pieces[0].selected; }));
@@ -43,9 +49,11 @@ TEST_F(FilesTest, CheckLayoutListsFindingsSelectsAndCentresAndFollowsEdits) {
     const Vec2 centre = m_frame->viewCentre();
     EXPECT_NEAR(centre.x, 1094.0, 3.0);
     EXPECT_NEAR(centre.y, 500.0, 3.0);
+    EXPECT_TRUE(view3d->marks()[0].chosen);
 
     // Closing the list takes the marks off the plan.
     list->Close();
     EXPECT_TRUE(waitFor([&] { return m_frame->checkLayoutFrame() == nullptr; }));
     EXPECT_EQ(m_frame->canvasPanel()->markedFindings(), nullptr);
+    EXPECT_TRUE(view3d->marks().empty());
 }

@@ -6,7 +6,10 @@
 #include "dialogs/ui/level_manager_dialog.h"
 #include "edit/setup_edits.h"
 #include "frame/ui/main_frame.h"
+#include "render/ui/render_findings.h"
 #include "tools/ui/check_layout_frame.h"
+#include "view3d/ui/track_gl_canvas.h"
+#include "view3d/ui/view3d_frame.h"
 #include "tools/ui/elevation_dialogs.h"
 
 void MainFrame::editLayoutShape() {
@@ -36,24 +39,49 @@ void MainFrame::startElevationWizard() {
     m_canvas->startElevationWizard(runElevationWizardDialog(this));
 }
 
+namespace {
+
+// The findings as poles of the 3D view, in the colours of their rings on the plan.
+std::vector<MarkPole> findingPoles(const CheckResult* result, int selected) {
+    std::vector<MarkPole> poles;
+    if (result == nullptr) {
+        return poles;
+    }
+    poles.reserve(result->findings.size());
+    for (size_t i = 0; i < result->findings.size(); ++i) {
+        const CheckFinding& f = result->findings[i];
+        const RenderColour c = findingColour(f.kind);
+        // The 3D view's y axis points the other way from the plan's.
+        poles.push_back({{f.at.x, -f.at.y, f.z},
+                         {c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, 1.0f},
+                         static_cast<int>(i) == selected});
+    }
+    return poles;
+}
+
+}  // namespace
+
+void MainFrame::markFindings(const CheckResult* result, int selected) {
+    if (m_canvas != nullptr) {
+        m_canvas->markFindings(result, selected);
+    }
+    if (m_view3D) {
+        m_view3D->canvas()->setMarks(findingPoles(result, selected));
+    }
+}
+
 void MainFrame::checkLayout() {
     if (m_check) {
         m_check->Recheck();
         m_check->Raise();
         return;
     }
-    // The canvas may go before the list when the main window closes; the weak reference knows.
-    wxWeakRef<CanvasPanel> canvas(m_canvas);
-    FindingsPlan plan{[canvas](const CheckResult* result, int selected) {
-                          if (canvas) {
-                              canvas->markFindings(result, selected);
-                          }
+    // The list goes with the main window, which destroys its children while it still stands; the
+    // canvas may have gone first, which markFindings knows by its pointer being cleared.
+    FindingsPlan plan{[this](const CheckResult* result, int selected) {
+                          markFindings(result, selected);
                       },
-                      [canvas](Vec2 point) {
-                          if (canvas) {
-                              canvas->controller().centreOn(point);
-                          }
-                      }};
+                      [this](Vec2 point) { canvas().centreOn(point); }};
     m_check = new CheckLayoutFrame(this, m_editor, std::move(plan));
     m_check->Show();
 }

@@ -23,6 +23,7 @@
 
 class CanvasPanel;
 class CheckLayoutFrame;
+struct CheckResult;
 class View3DFrame;
 struct LayoutFileEntry;
 class PalettePanel;
@@ -168,6 +169,8 @@ private:
     void BindCommands();
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnClose(wxCloseEvent& event);
+    /// Marks the findings on the plan and in the 3D view (nullptr: no marks).
+    void markFindings(const CheckResult* result, int selected);
     // frame_recovery.cpp: the recovery copy follows the edits and the minute timer.
     void StartAutosave();
     void KeepRecoveryCopy();
