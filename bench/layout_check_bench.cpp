@@ -1,6 +1,10 @@
 // Cost of Check Layout over generated layouts of 1k, 5k and 10k pieces: rows of joined straights
-// and turnouts, every fifth row crossed by a row running across it 40 mm higher.
+// and turnouts, every fifth row crossed by a row running across it 40 mm higher; and a dense heap
+// of unjoined short chains on four heights.
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
 
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
@@ -48,6 +52,37 @@ Layout makeLayout(int count) {
     return layout;
 }
 
+// A dense heap: short chains of straights, curves, turnouts and crossings at random poses on
+// four heights, so that many bands overlap and the pair tests do real work.
+Layout makeHeap(int count) {
+    Layout layout;
+    uint32_t seed = 12345;
+    auto next = [&] { return (seed = seed * 1664525u + 1013904223u) / 4294967296.0; };
+    const char* articles[] = {"24188", "24130", "24612", "24640"};
+    const TrackCatalog& catalog = TrackCatalog::instance();
+    while (static_cast<int>(layout.pieces.size()) < count) {
+        Pose pose{next() * 12000.0, next() * 8000.0, next() * 360.0};
+        const double z = std::floor(next() * 4.0) * 30.0;
+        for (int k = 0; k < 5 && static_cast<int>(layout.pieces.size()) < count; ++k) {
+            PlacedPiece p;
+            p.id = layout.AllocateId();
+            p.article = articles[static_cast<int>(next() * 4.0)];
+            p.x = pose.x;
+            p.y = pose.y;
+            p.heading = pose.heading;
+            p.z = z;
+            const PieceDef& def = *catalog.byArticle(p.article);
+            p.joints.resize(def.connectors.size());
+            const ConnectorDef& c = def.connectors[1];
+            const double r = pose.heading * 3.14159265358979 / 180.0;
+            pose = {pose.x + c.x * std::cos(r) - c.y * std::sin(r),
+                    pose.y + c.x * std::sin(r) + c.y * std::cos(r), pose.heading + c.heading};
+            layout.pieces.push_back(std::move(p));
+        }
+    }
+    return layout;
+}
+
 void BM_CheckLayout(benchmark::State& state) {
     const Layout layout = makeLayout(static_cast<int>(state.range(0)));
     size_t findings = 0;
@@ -59,6 +94,17 @@ void BM_CheckLayout(benchmark::State& state) {
     state.counters["findings"] = static_cast<double>(findings);
 }
 BENCHMARK(BM_CheckLayout)->Arg(1000)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_CheckHeap(benchmark::State& state) {
+    const Layout layout = makeHeap(static_cast<int>(state.range(0)));
+    size_t findings = 0;
+    for (auto _ : state) {
+        findings = checkLayout(layout, Units::Millimetres).findings.size();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_CheckHeap)->Arg(1000)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

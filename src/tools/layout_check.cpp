@@ -154,8 +154,8 @@ bool insidePolygon(const std::vector<Vec2>& poly, Vec2 p) {
     bool inside = false;
     for (size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
         if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
-            p.x < (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) +
-                      poly[i].x) {
+            p.x <
+                (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x) {
             inside = !inside;
         }
     }
@@ -188,8 +188,8 @@ bool offBoard(const std::vector<Vec2>& board, const std::vector<Vec2>& pts, bool
             const double d2 = cross(board[l], board[k], pts[i]);
             const double d3 = cross(pts[j], pts[i], board[l]);
             const double d4 = cross(pts[j], pts[i], board[k]);
-            const double eps = 1e-6 * (std::fabs(d1) + std::fabs(d2) + std::fabs(d3) +
-                                       std::fabs(d4) + 1.0);
+            const double eps =
+                1e-6 * (std::fabs(d1) + std::fabs(d2) + std::fabs(d3) + std::fabs(d4) + 1.0);
             if (((d1 > eps && d2 < -eps) || (d1 < -eps && d2 > eps)) &&
                 ((d3 > eps && d4 < -eps) || (d3 < -eps && d4 > eps))) {
                 return true;
@@ -235,8 +235,8 @@ std::string checkLengthText(double mm, Units units) {
 }
 
 CheckResult checkLayoutWith(const Layout& layout, const CheckModel& model,
-                            const IndexPairs& piecePairs, const IndexPairs& endPairs,
-                            Units units, const SceneryCatalog& scenery) {
+                            const IndexPairs& piecePairs, const IndexPairs& endPairs, Units units,
+                            const SceneryCatalog& scenery) {
     CheckResult result;
     std::vector<CheckFinding>& out = result.findings;
     for (const auto& [i, j] : piecePairs) {
@@ -301,14 +301,18 @@ const char* checkKindName(CheckKind kind) {
 
 std::string checkSummary(const CheckResult& result) {
     static const char* const kPlural[kCheckKindCount][2] = {
-        {"collision", "collisions"},         {"low clearance", "low clearances"},
-        {"steep grade", "steep grades"},     {"gap or near miss", "gaps or near misses"},
-        {"item off the table", "items off the table"}, {"open end", "open ends"}};
+        {"collision", "collisions"},
+        {"low clearance", "low clearances"},
+        {"steep grade", "steep grades"},
+        {"gap or near miss", "gaps or near misses"},
+        {"item off the table", "items off the table"},
+        {"open end", "open ends"}};
     std::string text;
     for (int k = 0; k < kCheckKindCount; ++k) {
         const int n = result.counts[static_cast<size_t>(k)];
         if (n > 0) {
-            text += (text.empty() ? "" : ", ") + std::to_string(n) + " " + kPlural[k][n == 1 ? 0 : 1];
+            text +=
+                (text.empty() ? "" : ", ") + std::to_string(n) + " " + kPlural[k][n == 1 ? 0 : 1];
         }
     }
     return text.empty() ? "No problems found." : text;

@@ -62,7 +62,7 @@ struct CheckFinding {
     std::vector<uint32_t> pieces;   ///< piece ids, in ascending order
     std::vector<uint32_t> scenery;  ///< scenery item ids (off the table only)
     std::string text;               ///< in the user's unit
-    double actual = 0.0;  ///< low clearance: the height difference (mm); grades: percent
+    double actual = 0.0;            ///< low clearance: the height difference (mm); grades: percent
     double needed = 0.0;  ///< low clearance: the clearance (mm); grades: the limit in percent
 };
 
@@ -122,8 +122,8 @@ void checkEndPair(const Layout& layout, const CheckModel& model, int i, int j, U
 
 /// The whole check with the given candidate pairs (an index's, or every pair for a reference).
 CheckResult checkLayoutWith(const Layout& layout, const CheckModel& model,
-                            const IndexPairs& piecePairs, const IndexPairs& endPairs,
-                            Units units, const SceneryCatalog& scenery);
+                            const IndexPairs& piecePairs, const IndexPairs& endPairs, Units units,
+                            const SceneryCatalog& scenery);
 /// The whole check through the spatial index, texts in `units`.
 CheckResult checkLayout(const Layout& layout, Units units,
                         const TrackCatalog& catalog = TrackCatalog::instance(),

@@ -48,10 +48,10 @@ void addRouteParts(const PlacedPiece& piece, const PieceDef& def, const PieceSha
         double along = 0.0;
         for (int s = 0; s < path.segmentCount; ++s) {
             const RouteSegment& seg = segs[s];
-            const int steps = seg.type == RouteType::Arc
-                                  ? std::max(1, static_cast<int>(std::ceil(
-                                                    std::fabs(seg.sweep) / kArcStepDeg)))
-                                  : 1;
+            const int steps =
+                seg.type == RouteType::Arc
+                    ? std::max(1, static_cast<int>(std::ceil(std::fabs(seg.sweep) / kArcStepDeg)))
+                    : 1;
             for (int k = 0; k < steps; ++k) {
                 const double t0 = static_cast<double>(k) / steps;
                 const double t1 = static_cast<double>(k + 1) / steps;
@@ -117,8 +117,10 @@ bool bandsOverlap(const CheckPart& p, double hwp, const CheckPart& q, double hwq
     const double wp = hwp - kOverlapMargin, wq = hwq - kOverlapMargin;
     const Vec2 centres = minus(lerp(q.a, q.b, 0.5), lerp(p.a, p.b, 0.5));
     for (const Vec2 axis : {up, np, uq, nq}) {
-        const double rp = std::max(0.0, hlp) * std::fabs(dot(up, axis)) + wp * std::fabs(dot(np, axis));
-        const double rq = std::max(0.0, hlq) * std::fabs(dot(uq, axis)) + wq * std::fabs(dot(nq, axis));
+        const double rp =
+            std::max(0.0, hlp) * std::fabs(dot(up, axis)) + wp * std::fabs(dot(np, axis));
+        const double rq =
+            std::max(0.0, hlq) * std::fabs(dot(uq, axis)) + wq * std::fabs(dot(nq, axis));
         if (std::fabs(dot(centres, axis)) >= rp + rq) {
             return false;
         }
@@ -190,63 +192,103 @@ CheckModel buildCheckModel(const Layout& layout, const TrackCatalog& catalog) {
     return model;
 }
 
+namespace {
+
+bool hasExtent(const Bounds& b) {
+    return !b.empty() && std::isfinite(b.width()) && std::isfinite(b.height());
+}
+
+// A uniform grid over the pieces' band bounds: every piece is listed in each cell its box touches,
+// the lists back to back in one array (cell k's run from start[k] to start[k + 1]).
+class BoundsGrid {
+public:
+    explicit BoundsGrid(const std::vector<CheckPiece>& pieces) {
+        const int n = static_cast<int>(pieces.size());
+        double extent = 0.0;
+        for (const CheckPiece& p : pieces) {
+            if (hasExtent(p.bounds)) {
+                m_all.add(p.bounds);
+                extent += std::max(p.bounds.width(), p.bounds.height());
+            }
+        }
+        if (n < 2 || !hasExtent(m_all)) {
+            return;
+        }
+        // Cells about the size of a piece; never more cells than about four per piece.
+        m_cell = std::max(10.0, extent / n);
+        while ((m_all.width() / m_cell + 1.0) * (m_all.height() / m_cell + 1.0) > 4.0 * n + 16.0) {
+            m_cell *= 1.5;
+        }
+        m_cols = static_cast<int>(m_all.width() / m_cell) + 1;
+        m_rows = static_cast<int>(m_all.height() / m_cell) + 1;
+        start.assign(static_cast<size_t>(m_cols) * m_rows + 1, 0);
+        forEachCell(pieces, [&](int, size_t cell) { ++start[cell + 1]; });
+        for (size_t c = 1; c < start.size(); ++c) {
+            start[c] += start[c - 1];
+        }
+        std::vector<int> fill(start.begin(), start.end() - 1);
+        entries.resize(static_cast<size_t>(start.back()));
+        forEachCell(pieces,
+                    [&](int i, size_t cell) { entries[static_cast<size_t>(fill[cell]++)] = i; });
+    }
+
+    int cols() const { return m_cols; }
+    int rows() const { return m_rows; }
+    int col(double x) const {
+        return std::clamp(static_cast<int>((x - m_all.minX) / m_cell), 0, m_cols - 1);
+    }
+    int row(double y) const {
+        return std::clamp(static_cast<int>((y - m_all.minY) / m_cell), 0, m_rows - 1);
+    }
+
+    std::vector<int> start;    ///< per cell, plus one past the last
+    std::vector<int> entries;  ///< piece indices, cell by cell
+
+private:
+    template <class F>
+    void forEachCell(const std::vector<CheckPiece>& pieces, F&& f) const {
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            const Bounds& b = pieces[i].bounds;
+            if (!hasExtent(b)) {
+                continue;  // nothing to meet: no routes, or coordinates past any number
+            }
+            for (int r = row(b.minY); r <= row(b.maxY); ++r) {
+                for (int c = col(b.minX); c <= col(b.maxX); ++c) {
+                    f(static_cast<int>(i), static_cast<size_t>(r) * m_cols + c);
+                }
+            }
+        }
+    }
+
+    Bounds m_all;
+    double m_cell = 1.0;
+    int m_cols = 0, m_rows = 0;
+};
+
+bool boxesMeet(const Bounds& a, const Bounds& b) {
+    return a.maxX >= b.minX && b.maxX >= a.minX && a.maxY >= b.minY && b.maxY >= a.minY;
+}
+
+}  // namespace
+
 IndexPairs nearbyPiecePairs(const CheckModel& model) {
     IndexPairs pairs;
-    const int n = static_cast<int>(model.pieces.size());
-    if (n < 2) {
-        return pairs;
-    }
-    Bounds all;
-    double extent = 0.0;
-    for (const CheckPiece& p : model.pieces) {
-        all.add(p.bounds);
-        extent += std::max(p.bounds.width(), p.bounds.height());
-    }
-    // Cells about the size of a piece; never more cells than four per piece.
-    double cell = std::max(10.0, extent / n);
-    while ((all.width() / cell + 1.0) * (all.height() / cell + 1.0) > 4.0 * n + 16.0) {
-        cell *= 1.5;
-    }
-    const int cols = static_cast<int>(all.width() / cell) + 1;
-    const int rows = static_cast<int>(all.height() / cell) + 1;
-    auto col = [&](double x) { return std::clamp(static_cast<int>((x - all.minX) / cell), 0, cols - 1); };
-    auto row = [&](double y) { return std::clamp(static_cast<int>((y - all.minY) / cell), 0, rows - 1); };
-    // Counting sort of (cell, piece) entries into one array: start[c] .. start[c + 1].
-    std::vector<int> start(static_cast<size_t>(cols) * rows + 1, 0);
-    for (const CheckPiece& p : model.pieces) {
-        for (int r = row(p.bounds.minY); r <= row(p.bounds.maxY); ++r) {
-            for (int c = col(p.bounds.minX); c <= col(p.bounds.maxX); ++c) {
-                ++start[static_cast<size_t>(r) * cols + c + 1];
-            }
-        }
-    }
-    for (size_t c = 1; c < start.size(); ++c) {
-        start[c] += start[c - 1];
-    }
-    std::vector<int> fill(start.begin(), start.end() - 1), entries(static_cast<size_t>(start.back()));
-    for (int i = 0; i < n; ++i) {
-        const Bounds& b = model.pieces[i].bounds;
-        for (int r = row(b.minY); r <= row(b.maxY); ++r) {
-            for (int c = col(b.minX); c <= col(b.maxX); ++c) {
-                entries[static_cast<size_t>(fill[static_cast<size_t>(r) * cols + c]++)] = i;
-            }
-        }
-    }
+    const BoundsGrid grid(model.pieces);
     // A pair sharing several cells is taken only in the cell holding the top-left corner of the
     // overlap of its two boxes.
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c) {
-            const size_t cellIndex = static_cast<size_t>(r) * cols + c;
-            for (int e = start[cellIndex]; e < start[cellIndex + 1]; ++e) {
-                const Bounds& a = model.pieces[entries[e]].bounds;
-                for (int f = e + 1; f < start[cellIndex + 1]; ++f) {
-                    const Bounds& b = model.pieces[entries[f]].bounds;
-                    if (a.maxX < b.minX || b.maxX < a.minX || a.maxY < b.minY || b.maxY < a.minY ||
-                        col(std::max(a.minX, b.minX)) != c || row(std::max(a.minY, b.minY)) != r) {
-                        continue;
+    for (int r = 0; r < grid.rows(); ++r) {
+        for (int c = 0; c < grid.cols(); ++c) {
+            const size_t cell = static_cast<size_t>(r) * grid.cols() + c;
+            for (int e = grid.start[cell]; e < grid.start[cell + 1]; ++e) {
+                const int i = grid.entries[static_cast<size_t>(e)];
+                const Bounds& a = model.pieces[static_cast<size_t>(i)].bounds;
+                for (int k = e + 1; k < grid.start[cell + 1]; ++k) {
+                    const int j = grid.entries[static_cast<size_t>(k)];
+                    const Bounds& b = model.pieces[static_cast<size_t>(j)].bounds;
+                    if (boxesMeet(a, b) && grid.col(std::max(a.minX, b.minX)) == c &&
+                        grid.row(std::max(a.minY, b.minY)) == r) {
+                        pairs.emplace_back(std::min(i, j), std::max(i, j));
                     }
-                    pairs.emplace_back(std::min(entries[e], entries[f]),
-                                       std::max(entries[e], entries[f]));
                 }
             }
         }

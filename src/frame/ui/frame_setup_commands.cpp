@@ -8,9 +8,9 @@
 #include "frame/ui/main_frame.h"
 #include "render/ui/render_findings.h"
 #include "tools/ui/check_layout_frame.h"
+#include "tools/ui/elevation_dialogs.h"
 #include "view3d/ui/track_gl_canvas.h"
 #include "view3d/ui/view3d_frame.h"
-#include "tools/ui/elevation_dialogs.h"
 
 void MainFrame::editLayoutShape() {
     LayoutShapeDialog dialog(this, m_layout.baseboard,
@@ -76,12 +76,11 @@ void MainFrame::checkLayout() {
         m_check->Raise();
         return;
     }
-    // The list goes with the main window, which destroys its children while it still stands; the
-    // canvas may have gone first, which markFindings knows by its pointer being cleared.
-    FindingsPlan plan{[this](const CheckResult* result, int selected) {
-                          markFindings(result, selected);
-                      },
-                      [this](Vec2 point) { canvas().centreOn(point); }};
+    // The main window deletes the list before its panels, so the list always takes its marks off
+    // a canvas that still stands.
+    FindingsPlan plan{
+        [this](const CheckResult* result, int selected) { markFindings(result, selected); },
+        [this](Vec2 point) { canvas().centreOn(point); }};
     m_check = new CheckLayoutFrame(this, m_editor, std::move(plan));
     m_check->Show();
 }

@@ -20,12 +20,14 @@ void TightenToolPadding(GtkToolbar* bar) {
     const auto cssNew = reinterpret_cast<CssNew>(dlsym(RTLD_DEFAULT, "gtk_css_provider_new"));
     const auto cssLoad =
         reinterpret_cast<CssLoad>(dlsym(RTLD_DEFAULT, "gtk_css_provider_load_from_data"));
-    const auto screen = reinterpret_cast<ScreenDefault>(dlsym(RTLD_DEFAULT, "gdk_screen_get_default"));
+    const auto screen =
+        reinterpret_cast<ScreenDefault>(dlsym(RTLD_DEFAULT, "gdk_screen_get_default"));
     const auto addForScreen = reinterpret_cast<AddForScreen>(
         dlsym(RTLD_DEFAULT, "gtk_style_context_add_provider_for_screen"));
     const auto context =
         reinterpret_cast<StyleContext>(dlsym(RTLD_DEFAULT, "gtk_widget_get_style_context"));
-    const auto addClass = reinterpret_cast<AddClass>(dlsym(RTLD_DEFAULT, "gtk_style_context_add_class"));
+    const auto addClass =
+        reinterpret_cast<AddClass>(dlsym(RTLD_DEFAULT, "gtk_style_context_add_class"));
     if (cssNew == nullptr || cssLoad == nullptr || screen == nullptr || addForScreen == nullptr ||
         context == nullptr || addClass == nullptr || screen() == nullptr) {
         return;

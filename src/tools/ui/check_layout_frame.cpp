@@ -34,7 +34,8 @@ CheckLayoutFrame::CheckLayoutFrame(wxWindow* parent, LayoutEditor& editor, Findi
         // Over the lower left of the main window, where the middle of the plan, on which a chosen
         // finding is centred, stays in sight.
         const wxRect owner = parent->GetScreenRect();
-        SetPosition({owner.GetLeft() + 8, std::max(owner.GetTop(), owner.GetBottom() - kHeight - 40)});
+        SetPosition(
+            {owner.GetLeft() + 8, std::max(owner.GetTop(), owner.GetBottom() - kHeight - 40)});
     }
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { Destroy(); });
     m_editor.addObserver(this);

@@ -26,8 +26,10 @@ PlacedPiece& place(Layout& layout, const char* article, double x, double y, doub
 }
 
 void join(Layout& layout, size_t a, int ca, size_t b, int cb) {
-    layout.pieces[a].joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(layout.pieces[b].id), cb};
-    layout.pieces[b].joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(layout.pieces[a].id), ca};
+    layout.pieces[a].joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(layout.pieces[b].id),
+                                                        cb};
+    layout.pieces[b].joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(layout.pieces[a].id),
+                                                        ca};
 }
 
 // The piece `article` laid on connector c of piece `at` and joined there.
@@ -114,7 +116,8 @@ TEST(LayoutCheck, NearMissesBadJointsAndOpenEnds) {
     place(layout, "24188", 190.3, 0.0, 0.0);  // 2 mm past the first one's end
     place(layout, "24977", 400.0, 300.0, 0.0);
     CheckResult r = checkLayout(layout, Units::Millimetres);
-    EXPECT_EQ(kinds(r, CheckKind::Gap), "Open ends of 24188 and 24188 are 2.0 mm apart and not joined|");
+    EXPECT_EQ(kinds(r, CheckKind::Gap),
+              "Open ends of 24188 and 24188 are 2.0 mm apart and not joined|");
     EXPECT_EQ(r.counts[5], 4) << "four track ends open, the buffer stop's end is not reported";
     EXPECT_EQ(r.findings.back().text, "Open end of 24188");
     // Joined across a 6 mm gap: a bad joint, and no longer open ends or a near miss.
@@ -128,11 +131,12 @@ TEST(LayoutCheck, NearMissesBadJointsAndOpenEnds) {
 TEST(LayoutCheck, TrackOffAnLShapedTableIsReported) {
     Layout layout;
     // L: 2000 x 1000 with the top-right 1000 x 500 cut away.
-    layout.baseboard.vertices = {{0, 0}, {1000, 0}, {1000, 500}, {2000, 500}, {2000, 1000}, {0, 1000}};
-    place(layout, "24188", 100.0, 100.0, 0.0);    // inside
-    place(layout, "24188", -94.0, 300.0, 0.0);    // half off the left edge
-    place(layout, "24188", 1400.0, 200.0, 0.0);   // in the cut-away corner
-    place(layout, "24188", 880.0, 400.0, 45.0);   // corners on the board, an edge across the notch
+    layout.baseboard.vertices = {{0, 0},      {1000, 0},    {1000, 500},
+                                 {2000, 500}, {2000, 1000}, {0, 1000}};
+    place(layout, "24188", 100.0, 100.0, 0.0);   // inside
+    place(layout, "24188", -94.0, 300.0, 0.0);   // half off the left edge
+    place(layout, "24188", 1400.0, 200.0, 0.0);  // in the cut-away corner
+    place(layout, "24188", 880.0, 400.0, 45.0);  // corners on the board, an edge across the notch
     const CheckResult r = checkLayout(layout, Units::Millimetres);
     EXPECT_EQ(kinds(r, CheckKind::OffTable),
               "24188 lies off the table|24188 lies partly off the table|"
@@ -154,7 +158,8 @@ void expectIndexMatchesAllPairs(const Layout& layout) {
         for (int j = i + 1; j < static_cast<int>(model.openEnds.size()); ++j)
             ends.emplace_back(i, j);
     const SceneryCatalog& scenery = SceneryCatalog::instance();
-    const CheckResult all = checkLayoutWith(layout, model, pieces, ends, Units::Millimetres, scenery);
+    const CheckResult all =
+        checkLayoutWith(layout, model, pieces, ends, Units::Millimetres, scenery);
     const CheckResult indexed = checkLayout(layout, Units::Millimetres);
     ASSERT_EQ(indexed.findings.size(), all.findings.size());
     for (size_t k = 0; k < all.findings.size(); ++k) {
