@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "../../placed_piece_support.h"
 #include "document/layout_file.h"
 #include "document/snap_search.h"
 #include "edit/elevation.h"
@@ -13,23 +14,8 @@ namespace {
 
 PlacedPiece& place(Layout& layout, const char* article, double x, double y, double heading,
                    double z = 0.0) {
-    PlacedPiece p;
-    p.id = layout.AllocateId();
-    p.article = article;
-    p.x = x;
-    p.y = y;
-    p.heading = heading;
-    p.z = z;
-    p.joints.resize(TrackCatalog::instance().byArticle(article)->connectors.size());
-    layout.pieces.push_back(p);
+    addPiece(layout, article, x, y, heading, z);
     return layout.pieces.back();
-}
-
-void join(Layout& layout, size_t a, int ca, size_t b, int cb) {
-    layout.pieces[a].joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(layout.pieces[b].id),
-                                                        cb};
-    layout.pieces[b].joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(layout.pieces[a].id),
-                                                        ca};
 }
 
 // The piece `article` laid on connector c of piece `at` and joined there.
@@ -38,8 +24,8 @@ void extend(Layout& layout, size_t at, int c, const char* article) {
     const PlacedPiece& from = layout.pieces[at];
     const Pose pose = matingPose(*catalog.byArticle(article), 0,
                                  connectorToWorld(from, *catalog.byArticle(from.article), c));
-    place(layout, article, pose.x, pose.y, pose.heading, from.z);
-    join(layout, at, c, layout.pieces.size() - 1, 0);
+    const uint32_t fromId = from.id;  // the append below may move the pieces
+    join(layout, fromId, c, addPiece(layout, article, pose.x, pose.y, pose.heading, from.z), 0);
 }
 
 std::string kinds(const CheckResult& r, CheckKind only) {
@@ -122,7 +108,7 @@ TEST(LayoutCheck, NearMissesBadJointsAndOpenEnds) {
     EXPECT_EQ(r.findings.back().text, "Open end of 24188");
     // Joined across a 6 mm gap: a bad joint, and no longer open ends or a near miss.
     layout.pieces[1].x = 194.3;
-    join(layout, 0, 1, 1, 0);
+    join(layout, layout.pieces[0].id, 1, layout.pieces[1].id, 0);
     r = checkLayout(layout, Units::Millimetres);
     EXPECT_EQ(kinds(r, CheckKind::Gap), "Joint of 24188 and 24188 is off by 6.0 mm and 0.0 deg|");
     EXPECT_EQ(r.counts[5], 2);
