@@ -216,12 +216,11 @@ ClearanceRule clearanceRule(TrackSystem system) {
             return {68.5, 15.0};
         case Systems::ZTrack:
         case Systems::RokuhanZ:
-            return {35.0, 8.0};
         case Systems::MinitrixN:
         case Systems::KatoN:
             return {45.0, 8.0};
         case Systems::Gauge1:
-            return {150.0, 25.0};
+            return {200.0, 25.0};
         default:
             return {74.5, 15.0};
     }

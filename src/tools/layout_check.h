@@ -49,9 +49,10 @@ struct ClearanceRule {
     double clearance = 0.0;
     double clash = 0.0;
 };
-/// C-Track and TRIX C-Track 74.5 mm; K-Track and M-Track 68.5 mm; systems without a catalog
-/// profile a documented default scaled from H0 (74.5 mm) by gauge: Z-Track and Rokuhan Z 35 mm,
-/// N 45 mm, Gauge 1 150 mm. Clash height 15 mm for H0, 8 mm for Z and N, 25 mm for Gauge 1.
+/// C-Track and TRIX C-Track 74.5 mm; K-Track and M-Track 68.5 mm. Systems without a catalog
+/// profile: Z and N 45 mm (the Bridge Wizard's start value for Z-Track), Gauge 1 200 mm (the H0
+/// profile scaled by 87/32), anything else the C-Track profile. Clash height 15 mm for H0, 8 mm
+/// for Z and N, 25 mm for Gauge 1.
 ClearanceRule clearanceRule(TrackSystem system);
 
 /// One fault: where it is (layout mm), what it concerns and what the list says about it.

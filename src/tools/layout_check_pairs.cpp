@@ -139,8 +139,7 @@ bool joinedTo(const PlacedPiece& piece, uint32_t other) {
 
 // Pieces that may lie on each other by design: joined, both joined to one piece of more than two
 // ends (turnout, crossing, slip, turntable), or stubs of one helix.
-bool pairExempt(const Layout& layout, const CheckModel& model, const PlacedPiece& a,
-                const PlacedPiece& b) {
+bool pairExempt(const CheckModel& model, const PlacedPiece& a, const PlacedPiece& b) {
     if (joinedTo(a, b.id) || joinedTo(b, a.id) || (a.helix != kNoId && a.helix == b.helix)) {
         return true;
     }
@@ -154,7 +153,6 @@ bool pairExempt(const Layout& layout, const CheckModel& model, const PlacedPiece
             return true;
         }
     }
-    (void)layout;
     return false;
 }
 
@@ -325,7 +323,7 @@ void checkPiecePair(const Layout& layout, const CheckModel& model, int i, int j,
     const PlacedPiece& b = layout.pieces[pb.index];
     if (pa.bounds.maxX < pb.bounds.minX || pb.bounds.maxX < pa.bounds.minX ||
         pa.bounds.maxY < pb.bounds.minY || pb.bounds.maxY < pa.bounds.minY ||
-        pairExempt(layout, model, a, b)) {
+        pairExempt(model, a, b)) {
         return;
     }
     // The least height difference where the bands overlap, and where that is.
