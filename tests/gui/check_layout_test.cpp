@@ -50,6 +50,11 @@ TEST_F(FilesTest, CheckLayoutListsFindingsSelectsAndCentresAndFollowsEdits) {
     EXPECT_NEAR(centre.x, 1094.0, 3.0);
     EXPECT_NEAR(centre.y, 500.0, 3.0);
     EXPECT_TRUE(view3d->marks()[0].chosen);
+    // Another unit: the list speaks it at once.
+    command(CommandId::UnitsCentimetres);
+    EXPECT_EQ(list->list()->GetItemText(0, 1), "109.4 cm,  50.0 cm");
+    EXPECT_EQ(list->list()->GetItemText(0, 2),
+              "24188 and 24188 run into each other at the same height");
 
     // Closing the list takes the marks off the plan.
     list->Close();

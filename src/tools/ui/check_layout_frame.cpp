@@ -8,8 +8,41 @@
 #include <wx/stattext.h>
 
 namespace {
+
 constexpr int kWidth = 760;   ///< px
 constexpr int kHeight = 260;  ///< px
+
+// A virtual list: rows are read from the result when shown, so ten thousand findings cost
+// nothing to list after every edit.
+class FindingsList : public wxListCtrl {
+public:
+    FindingsList(wxWindow* parent, const CheckResult& result, const ::Layout& layout)
+        : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                     wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_VIRTUAL),
+          m_result(result),
+          m_layout(layout) {}
+
+    wxString OnGetItemText(long item, long column) const override {
+        if (item < 0 || item >= static_cast<long>(m_result.findings.size())) {
+            return {};
+        }
+        const CheckFinding& f = m_result.findings[static_cast<size_t>(item)];
+        switch (column) {
+            case 0:
+                return checkKindName(f.kind);
+            case 1:
+                return wxString::FromUTF8(formatCoordinates(
+                    f.at.x, f.at.y, unitsFromInt(static_cast<int>(m_layout.units))));
+            default:
+                return wxString::FromUTF8(f.text);
+        }
+    }
+
+private:
+    const CheckResult& m_result;
+    const ::Layout& m_layout;
+};
+
 }  // namespace
 
 CheckLayoutFrame::CheckLayoutFrame(wxWindow* parent, LayoutEditor& editor, FindingsPlan plan)
@@ -21,8 +54,7 @@ CheckLayoutFrame::CheckLayoutFrame(wxWindow* parent, LayoutEditor& editor, Findi
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     m_header = new wxStaticText(panel, wxID_ANY, "");
     m_header->SetFont(m_header->GetFont().Bold());
-    m_list = new wxListCtrl(panel, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                            wxLC_REPORT | wxLC_SINGLE_SEL);
+    m_list = new FindingsList(panel, m_result, m_editor.layout());
     m_list->AppendColumn("Kind", wxLIST_FORMAT_LEFT, 120);
     m_list->AppendColumn("Where", wxLIST_FORMAT_LEFT, 150);
     m_list->AppendColumn("Finding", wxLIST_FORMAT_LEFT, kWidth - 300);
@@ -53,15 +85,13 @@ void CheckLayoutFrame::Recheck() {
     const Units units = unitsFromInt(static_cast<int>(m_editor.layout().units));
     m_result = checkLayout(m_editor.layout(), units, m_editor.catalog());
     m_header->SetLabel(wxString::FromUTF8(checkSummary(m_result)));
-    m_list->Freeze();
-    m_list->DeleteAllItems();
-    for (size_t i = 0; i < m_result.findings.size(); ++i) {
-        const CheckFinding& f = m_result.findings[i];
-        const long row = m_list->InsertItem(static_cast<long>(i), checkKindName(f.kind));
-        m_list->SetItem(row, 1, wxString::FromUTF8(formatCoordinates(f.at.x, f.at.y, units)));
-        m_list->SetItem(row, 2, wxString::FromUTF8(f.text));
+    // The rows were of the last check: nothing chosen, and shown afresh.
+    const long chosen = m_list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    if (chosen >= 0) {
+        m_list->SetItemState(chosen, 0, wxLIST_STATE_SELECTED);
     }
-    m_list->Thaw();
+    m_list->SetItemCount(static_cast<long>(m_result.findings.size()));
+    m_list->Refresh();
     if (m_plan.mark) {
         m_plan.mark(&m_result, -1);
     }
