@@ -105,12 +105,25 @@ void checkOffTable(const Layout& layout, const CheckModel& model, const SceneryC
     for (const CheckPiece& cp : model.pieces) {
         const PlacedPiece& piece = layout.pieces[cp.index];
         const PieceShape& shape = pieceShape(*cp.def);
-        pts.clear();
-        appendToLayout(piece.pose(), shape.outline.data(), shape.outline.size(), pts);
-        if (shape.turntable) {
-            appendCircle({piece.x, piece.y}, shape.pitRadius, kCircleSegments, pts);
+        // Each route's band is a polygon of its own; a turntable is its pit.
+        bool off = false;
+        wholly = true;
+        for (size_t p = 0; p < shape.paths.size(); ++p) {
+            pts.clear();
+            appendToLayout(piece.pose(), shape.bandPoints(static_cast<int>(p)),
+                           static_cast<size_t>(shape.paths[p].outlineCount), pts);
+            bool all = false;
+            off = offBoard(board, pts, all) || off;
+            wholly = wholly && all;
         }
-        if (!offBoard(board, pts, wholly)) {
+        if (shape.turntable) {
+            pts.clear();
+            appendCircle({piece.x, piece.y}, shape.pitRadius, kCircleSegments, pts);
+            bool all = false;
+            off = offBoard(board, pts, all) || off;
+            wholly = wholly && all;
+        }
+        if (!off) {
             continue;
         }
         CheckFinding f;
@@ -171,6 +184,10 @@ double boundaryDistance(const std::vector<Vec2>& poly, Vec2 p) {
 }
 
 bool offBoard(const std::vector<Vec2>& board, const std::vector<Vec2>& pts, bool& wholly) {
+    wholly = false;
+    if (pts.empty()) {
+        return false;
+    }
     int outside = 0;
     for (const Vec2& p : pts) {
         if (!insidePolygon(board, p) && boundaryDistance(board, p) > kOverlapMargin) {
