@@ -83,8 +83,9 @@ struct CheckPiece {
     size_t index = 0;  ///< into layout.pieces
     const PieceDef* def = nullptr;
     int firstPart = 0, partCount = 0;
-    double halfWidth = 0.0;
-    Bounds bounds;  ///< band bounds, layout mm
+    double halfWidth = 0.0;  ///< band half-width, or a turntable's pit radius (mm)
+    bool disc = false;       ///< a turntable: its one part is the pit's diameter
+    Bounds bounds;           ///< band bounds, layout mm
     ClearanceRule rule;
 };
 

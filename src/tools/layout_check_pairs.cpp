@@ -65,7 +65,7 @@ void addRouteParts(const PlacedPiece& piece, const PieceDef& def, const PieceSha
         }
     }
     if (shape.turntable) {
-        // The pit as one square part: a turntable is a hole in the deck nothing else may cross.
+        // The pit as its diameter, tested as a disc: a hole in the deck nothing else may cross.
         const Vec2 a = localToLayout(pose, {-shape.pitRadius, 0.0});
         const Vec2 b = localToLayout(pose, {shape.pitRadius, 0.0});
         parts.push_back({a, b, piece.z, piece.z});
@@ -128,6 +128,25 @@ bool bandsOverlap(const CheckPart& p, double hwp, const CheckPart& q, double hwq
     return true;
 }
 
+// Whether a turntable's pit (the disc around the middle of its diameter part `d`, radius r) and
+// the band of part q overlap.
+bool discMeetsBand(const CheckPart& d, double r, const CheckPart& q, double hwq) {
+    return segmentDistance(lerp(d.a, d.b, 0.5), q.a, q.b) < r + hwq - kOverlapMargin;
+}
+
+bool partsOverlap(const CheckPiece& pa, const CheckPart& u, const CheckPiece& pb,
+                  const CheckPart& v) {
+    if (pa.disc && pb.disc) {
+        const Vec2 d = minus(lerp(u.a, u.b, 0.5), lerp(v.a, v.b, 0.5));
+        return std::hypot(d.x, d.y) < pa.halfWidth + pb.halfWidth - kOverlapMargin;
+    }
+    if (pa.disc || pb.disc) {
+        return pa.disc ? discMeetsBand(u, pa.halfWidth, v, pb.halfWidth)
+                       : discMeetsBand(v, pb.halfWidth, u, pa.halfWidth);
+    }
+    return bandsOverlap(u, pa.halfWidth, v, pb.halfWidth);
+}
+
 bool joinedTo(const PlacedPiece& piece, uint32_t other) {
     for (const Joint& j : piece.joints) {
         if (!j.isOpen() && static_cast<uint32_t>(j.target) == other) {
@@ -175,6 +194,7 @@ CheckModel buildCheckModel(const Layout& layout, const TrackCatalog& catalog) {
         addRouteParts(piece, *def, shape, model.parts);
         cp.partCount = static_cast<int>(model.parts.size()) - cp.firstPart;
         cp.halfWidth = shape.turntable ? shape.pitRadius : shape.halfWidth;
+        cp.disc = shape.turntable;
         cp.bounds = layoutBounds(shape, piece.pose());
         cp.rule = clearanceRule(def->system);
         model.byId.emplace(piece.id, static_cast<int>(model.pieces.size()));
@@ -338,7 +358,7 @@ void checkPiecePair(const Layout& layout, const CheckModel& model, int i, int j,
                 std::max(v.a.x, v.b.x) + reach < std::min(u.a.x, u.b.x) ||
                 std::max(u.a.y, u.b.y) + reach < std::min(v.a.y, v.b.y) ||
                 std::max(v.a.y, v.b.y) + reach < std::min(u.a.y, u.b.y) ||
-                !bandsOverlap(u, pa.halfWidth, v, pb.halfWidth)) {
+                !partsOverlap(pa, u, pb, v)) {
                 continue;
             }
             double s = 0.0, t = 0.0;

@@ -157,10 +157,12 @@ void expectIndexMatchesAllPairs(const Layout& layout) {
 }  // namespace
 
 TEST(LayoutCheck, IndexFindsWhatAllPairsFind) {
-    for (const char* file : {"/full_layout.tdl", "/legacy_layout.xml"}) {
+    const std::string data = RAILVANE_TEST_DATA, docs = RAILVANE_SOURCE_DIR "/../docs";
+    for (const std::string& file :
+         {data + "/full_layout.tdl", data + "/legacy_layout.xml", docs + "/sample-layout.tdl"}) {
         Layout layout;
         std::string name;
-        ASSERT_EQ(ReadLayout(std::string(RAILVANE_TEST_DATA) + file, layout, name), "") << file;
+        ASSERT_EQ(ReadLayout(file, layout, name), "") << file;
         expectIndexMatchesAllPairs(layout);
     }
     // 10,000 pieces in a random heap: short rows of joined track at random poses and heights.
