@@ -61,4 +61,7 @@ TEST_F(FilesTest, CheckLayoutListsFindingsSelectsAndCentresAndFollowsEdits) {
     EXPECT_TRUE(waitFor([&] { return m_frame->checkLayoutFrame() == nullptr; }));
     EXPECT_EQ(m_frame->canvasPanel()->markedFindings(), nullptr);
     EXPECT_TRUE(view3d->marks().empty());
+    // Opened again, the list is left for the main window to take down with itself.
+    command(CommandId::CheckLayout);
+    EXPECT_NE(m_frame->checkLayoutFrame(), nullptr);
 }
