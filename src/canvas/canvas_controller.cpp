@@ -297,3 +297,9 @@ void CanvasController::resetView(double zoom) {
     m_view.resetView(zoom);
     m_host.repaint();
 }
+
+void CanvasController::centreOn(Vec2 point) {
+    const ScreenPoint size = m_host.clientSize();
+    m_view.centreOn(point, size.x, size.y);
+    m_host.repaint();
+}

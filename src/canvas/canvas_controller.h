@@ -118,6 +118,8 @@ public:
     void zoomOut();
     void zoomToFit(bool piecesOnly = false);
     void resetView(double zoom);
+    /// Pans the plan so that the layout point (mm) lies at the window's centre; repaints.
+    void centreOn(Vec2 point);
 
     /// What the paint draws after the document: the active tool's overlays.
     CanvasOverlays overlays() const;

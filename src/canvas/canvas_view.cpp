@@ -76,6 +76,11 @@ void CanvasView::zoomAtCentre(double factor, int clientWidth, int clientHeight) 
     zoomAt(factor, clientWidth / 2, clientHeight / 2);
 }
 
+void CanvasView::centreOn(Vec2 point, int clientWidth, int clientHeight) {
+    panX = clientWidth / 2 - point.x * zoom;
+    panY = clientHeight / 2 - point.y * zoom;
+}
+
 void CanvasView::resetView(double newZoom) {
     zoom = newZoom;
     panX = kInitialPan;

@@ -62,6 +62,9 @@ public:
     bool zoomToFit(const Layout& layout, bool piecesOnly, int clientWidth, int clientHeight,
                    const TrackCatalog& catalog, const HelixOuterRadius& helixOuterRadius = {});
 
+    /// Pans so that the layout point (mm) lies at the centre of a client area of the given size.
+    void centreOn(Vec2 point, int clientWidth, int clientHeight);
+
     /// Zoom `newZoom` (0.4 for a new layout, 1.0 after opening a file) and pan (60, 60).
     void resetView(double newZoom = kInitialZoom);
 };

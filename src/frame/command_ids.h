@@ -57,5 +57,6 @@ inline constexpr int Options = 2029;           ///< "&Options..." (experience ch
 inline constexpr int Copy = 2030;              ///< "&Copy"
 inline constexpr int Paste = 2031;             ///< "&Paste"
 inline constexpr int Rotate = 2032;            ///< "R&otate" (one step clockwise)
+inline constexpr int CheckLayout = 2033;       ///< "&Check Layout...", toolbar "Check"
 
 }  // namespace CommandId

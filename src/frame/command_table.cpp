@@ -205,6 +205,11 @@ constexpr std::array kTable = {
                  .menu = kLayout,
                  .text = "&Bridge Wizard (Experimental)...",
                  .handler = Do::inWindow<&CommandContext::startBridgeWizard>},
+    menuSeparator(kLayout),
+    CommandEntry{.id = Id::CheckLayout,
+                 .menu = kLayout,
+                 .text = "&Check Layout...\tCtrl+L",
+                 .handler = Do::inWindow<&CommandContext::checkLayout>},
 
     // Help
     CommandEntry{.id = Id::Help,
@@ -287,6 +292,12 @@ constexpr std::array kTable = {
                  .tooltip = "Elevation",
                  .statusHelp = "Open the Elevation Wizard to set up track grades and inclines",
                  .handler = Do::inWindow<&CommandContext::startElevationWizard>},
+    CommandEntry{.id = Id::CheckLayout,
+                 .place = P::Toolbar,
+                 .text = "Check",
+                 .tooltip = "Check the layout for collisions, low clearances, steep grades, gaps "
+                            "and open ends",
+                 .handler = Do::inWindow<&CommandContext::checkLayout>},
     toolSeparator(),
 };
 

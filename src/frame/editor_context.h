@@ -75,6 +75,8 @@ public:
     virtual void startBridgeWizard() = 0;
     /// The Layout Wizard on the palette's track system.
     virtual void startLayoutWizard() = 0;
+    /// The findings list of Check Layout: checked again and raised when open, else opened.
+    virtual void checkLayout() = 0;
     /// The 3D window: raised when it is open, else opened on the layout.
     virtual void showView3D() = 0;
     /// Closes the program after the unsaved-changes question.

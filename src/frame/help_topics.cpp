@@ -219,6 +219,7 @@ const std::vector<std::pair<std::string_view, std::string_view>>& helpShortcuts(
         {"Ctrl+0", "Zoom to fit"},
         {"Ctrl+G", "Show or hide the grid"},
         {"Ctrl+Shift+G", "Snap on or off"},
+        {"Ctrl+L", "Check the layout for collisions, clearances, grades, gaps and open ends"},
         {"F1", "Help"},
     };
     return shortcuts;

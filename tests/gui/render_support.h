@@ -8,6 +8,7 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 
+#include "../placed_piece_support.h"
 #include "canvas/canvas_view.h"
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
@@ -25,29 +26,8 @@ inline Layout plainLayout(bool grid = false, bool rails = false, bool labels = f
     return layout;
 }
 
-/// Appends a catalog piece at (x, y) mm with the heading in degrees and open joints; its id.
-inline uint32_t addPiece(Layout& layout, const std::string& article, double x, double y,
-                         double heading = 0.0, double z = 0.0) {
-    PlacedPiece p;
-    p.id = layout.AllocateId();
-    p.article = article;
-    p.x = x;
-    p.y = y;
-    p.heading = heading;
-    p.z = z;
-    const PieceDef* def = TrackCatalog::instance().byArticle(article);
-    p.joints.resize(def ? def->connectors.size() : 0);
-    layout.pieces.push_back(p);
-    return p.id;
-}
-
-/// Records a joint between connector ca of piece a and connector cb of piece b, on both.
-inline void join(Layout& layout, uint32_t a, int ca, uint32_t b, int cb) {
-    PlacedPiece* pa = layout.FindPiece(a);
-    PlacedPiece* pb = layout.FindPiece(b);
-    pa->joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(b), cb};
-    pb->joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(a), ca};
-}
+using ::addPiece;
+using ::join;
 
 inline CanvasView makeView(double zoom, double panX = 60.0, double panY = 60.0) {
     CanvasView v;

@@ -9,6 +9,7 @@
 #include "dialogs/ui/shape_properties_dialog.h"
 #include "frame/editor_context.h"
 #include "render/ui/layout_renderer.h"
+#include "render/ui/render_findings.h"
 #include "render/ui/render_overlays.h"
 #include "tools/ui/elevation_dialogs.h"
 #include "tools/ui/fill_choice_dialog.h"
@@ -268,6 +269,15 @@ void CanvasPanel::OnPaint(wxPaintEvent&) {
         setStatusText(0, status);
     }
     drawCanvasOverlays(dc, *m_renderer, m_controller->overlays(), m_controller->view());
+    if (m_findings != nullptr) {
+        drawFindingMarks(dc, m_controller->view(), *m_findings, m_selectedFinding);
+    }
+}
+
+void CanvasPanel::markFindings(const CheckResult* result, int selected) {
+    m_findings = result;
+    m_selectedFinding = selected;
+    Refresh(false);
 }
 
 void CanvasPanel::OnMouse(wxMouseEvent& event) {

@@ -14,6 +14,7 @@
 #include "canvas/ui/plan_cache.h"
 #include "canvas/ui/wx_double_click.h"
 #include "tools/elevation_wizard.h"
+#include "tools/layout_check.h"
 
 class EditorContext;
 class LayoutRenderer;
@@ -57,6 +58,11 @@ public:
     /// Delete with the lock guard and the graded-track question.
     void DeleteSelection();
 
+    /// Marks every finding of `result` on the plan until called with nullptr; `selected` (an index
+    /// into its findings, or -1) is drawn stronger. The result must outlive the marks.
+    void markFindings(const CheckResult* result, int selected);
+    const CheckResult* markedFindings() const { return m_findings; }
+
     CanvasController& controller() { return *m_controller; }
     /// Layout point (mm) of the last Ctrl+click on empty canvas: where the next label goes.
     Vec2 labelDropPoint() const { return m_labelDropPoint; }
@@ -97,4 +103,6 @@ private:
     wxTimer m_flashTimer;
     std::string m_status0;  ///< what field 0 shows now (the paint may replace a banner)
     Vec2 m_labelDropPoint;
+    const CheckResult* m_findings = nullptr;  ///< marked on the plan while the list is open
+    int m_selectedFinding = -1;
 };

@@ -9,6 +9,7 @@
 #include "frame/ui/help_dialog.h"
 #include "frame/ui/main_frame.h"
 #include "panels/ui/properties_panel.h"
+#include "tools/ui/check_layout_frame.h"
 
 void MainFrame::setViewSwitch(int id, bool checked) {
     switch (id) {
@@ -48,6 +49,9 @@ void MainFrame::setUnits(int units) {
     SavePrefs(appPrefs());
     m_canvas->RefreshCanvas();
     m_properties->RefreshSelection();
+    if (m_check) {
+        m_check->Recheck();  // its texts are in the unit
+    }
 }
 
 void MainFrame::showHelp() {

@@ -19,6 +19,7 @@
 #include "app/ui/experience_dialog.h"
 #include "app/ui/wx_prompter.h"
 #include "canvas/ui/canvas_panel.h"
+#include "tools/ui/check_layout_frame.h"
 #include "edit/edit_guards.h"
 #include "frame/command_ids.h"
 #include "frame/frame_title.h"
@@ -84,6 +85,8 @@ MainFrame::MainFrame()
 
 MainFrame::~MainFrame() {
     m_editor.removeObserver(this);
+    // The findings list takes its marks off the canvas as it goes, so it goes before the canvas.
+    delete m_check.get();
     // The panels observe the editor too; they go while it still exists.
     DestroyChildren();
 }
@@ -204,6 +207,9 @@ void MainFrame::showView3D() {
         return;
     }
     m_view3D = openView3D(this, m_editor);
+    if (m_check) {
+        markFindings(&m_check->result(), -1);
+    }
 }
 
 bool MainFrame::ConfirmDiscardChanges() {

@@ -22,6 +22,8 @@
 #include "print/print_pages.h"
 
 class CanvasPanel;
+class CheckLayoutFrame;
+struct CheckResult;
 class View3DFrame;
 struct LayoutFileEntry;
 class PalettePanel;
@@ -81,6 +83,8 @@ public:
     void startElevationWizard() override;
     void startBridgeWizard() override;
     void startLayoutWizard() override;
+    void checkLayout() override;
+    CheckLayoutFrame* checkLayoutFrame() const { return m_check.get(); }
     void showView3D() override;
     /// The open 3D window, or nullptr.
     View3DFrame* view3D() const { return m_view3D.get(); }
@@ -167,6 +171,8 @@ private:
     void BindCommands();
     void OnUpdateCommand(wxUpdateUIEvent& event);
     void OnClose(wxCloseEvent& event);
+    /// Marks the findings on the plan and in the 3D view (nullptr: no marks).
+    void markFindings(const CheckResult* result, int selected);
     // frame_recovery.cpp: the recovery copy follows the edits and the minute timer.
     void StartAutosave();
     void KeepRecoveryCopy();
@@ -196,6 +202,7 @@ private:
     wxPageSetupDialogData m_pageSetupData;
     PrintOptions m_printOptions;      ///< the options last chosen, for the whole run
     wxWeakRef<View3DFrame> m_view3D;  ///< cleared by the toolkit when the window closes
+    wxWeakRef<CheckLayoutFrame> m_check;  ///< the findings list while it is open
     AutosavePolicy m_autosave;
     wxTimer m_autosaveTimer;
     std::string m_recoveryFolder;

@@ -20,6 +20,8 @@ wxGLAttributes displayAttributes() {
 
 constexpr float kGridExtent = 3500.0f;
 constexpr float kGridStep = 100.0f;
+constexpr float kPoleHeight = 120.0f;        // mm above the marked point
+constexpr float kChosenPoleHeight = 220.0f;  // mm
 
 void drawInstance(const Matrix4& matrix, const GlMesh& mesh) {
     if (mesh.empty()) {
@@ -256,6 +258,34 @@ void TrackGLCanvas::applyCamera(int width, int height) {
     glGetIntegerv(GL_VIEWPORT, m_viewport.data());
 }
 
+void TrackGLCanvas::setMarks(std::vector<MarkPole> poles) {
+    m_marks = std::move(poles);
+    Refresh(false);
+}
+
+void TrackGLCanvas::drawMarks() const {
+    if (m_marks.empty()) {
+        return;
+    }
+    // Over everything: a mark hidden behind a hill or under a bridge would be no mark.
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    for (const MarkPole& pole : m_marks) {
+        const float x = static_cast<float>(pole.foot.x), y = static_cast<float>(pole.foot.y);
+        const float z = static_cast<float>(pole.foot.z);
+        const GLfloat line[] = {x, y, z, x, y, z + (pole.chosen ? kChosenPoleHeight : kPoleHeight)};
+        glColor3f(pole.colour.r, pole.colour.g, pole.colour.b);
+        glLineWidth(pole.chosen ? 6.0f : 3.0f);
+        glVertexPointer(3, GL_FLOAT, 0, line);
+        glDrawArrays(GL_LINES, 0, 2);
+        glPointSize(pole.chosen ? 16.0f : 10.0f);
+        glDrawArrays(GL_POINTS, 1, 1);
+    }
+    glLineWidth(1.0f);
+    glPointSize(1.0f);
+    glEnable(GL_DEPTH_TEST);
+}
+
 void TrackGLCanvas::drawGrid() const {
     glDisable(GL_LIGHTING);
     // The grid lies in the baseboard's plane; without depth writes whatever comes later covers it
@@ -328,6 +358,7 @@ bool TrackGLCanvas::render() {
 
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
+    drawMarks();
     glDisableClientState(GL_VERTEX_ARRAY);
     m_drawn = true;
     return true;

@@ -13,6 +13,13 @@
 #include "view3d/scene.h"
 #include "view3d/ui/gl_mesh.h"
 
+/// A mark standing over a point of the layout: a pole up from `foot` (3D view frame, mm).
+struct MarkPole {
+    Vec3 foot;
+    Colour colour;
+    bool chosen = false;  ///< drawn taller and thicker
+};
+
 class TrackGLCanvas : public wxGLCanvas {
 public:
     TrackGLCanvas(wxWindow* parent, const ::Layout& layout, const TrackCatalog& catalog);
@@ -31,6 +38,9 @@ public:
     /// Draws one frame now and reads the back buffer (RGB rows bottom-up, width x height) before
     /// swapping. False when the context cannot be made current or the window has no area.
     bool renderAndRead(std::vector<unsigned char>& rgb, int& width, int& height);
+    /// Poles drawn over everything else, e.g. the findings of Check Layout; empty removes them.
+    void setMarks(std::vector<MarkPole> poles);
+    const std::vector<MarkPole>& marks() const { return m_marks; }
     /// Window pixel (x right, y up from the bottom row) where a 3D point appeared in the last
     /// frame drawn. False before a frame has been drawn.
     bool project(Vec3 point, double& x, double& y) const;
@@ -44,6 +54,7 @@ private:
     void setUpGl();
     void applyCamera(int width, int height);
     void drawGrid() const;
+    void drawMarks() const;
     void uploadScene();
     void drawPieces(int viewportHeight) const;
 
@@ -68,4 +79,5 @@ private:
     std::array<double, 16> m_projection{};
     std::array<int, 4> m_viewport{};
     bool m_drawn = false;
+    std::vector<MarkPole> m_marks;
 };

@@ -46,6 +46,7 @@ public:
     void startElevationWizard() override { calls.push_back("elevation"); }
     void startBridgeWizard() override { calls.push_back("bridge"); }
     void startLayoutWizard() override { calls.push_back("layout wizard"); }
+    void checkLayout() override { calls.push_back("check"); }
     void showView3D() override { calls.push_back("3d"); }
     void exitProgram() override { calls.push_back("exit"); }
     std::optional<RectangleSize> askRectangleSize() override { return rectangle; }
@@ -87,13 +88,13 @@ TEST(CommandHandlers, WindowCommandsReachTheContextWithTheirCheckStateAndUnit) {
           CommandCall{Id::HideLabels, true}, CommandCall{Id::UnitsCentimetres},
           CommandCall{Id::Options}, CommandCall{Id::ExportImage}, CommandCall{Id::ExportPartsList},
           CommandCall{Id::Elevation}, CommandCall{Id::BridgeWizard},
-          CommandCall{Id::LayoutWizard}}) {
+          CommandCall{Id::LayoutWizard}, CommandCall{Id::CheckLayout}}) {
         EXPECT_TRUE(runCommand(c, call)) << call.id;
     }
     EXPECT_EQ(c.calls, (std::vector<std::string>{"save as", "new", "switch 2009 off",
                                                  "switch 2011 on", "units 1", "experience", "image",
                                                  "parts list", "elevation", "bridge",
-                                                 "layout wizard"}));
+                                                 "layout wizard", "check"}));
 }
 
 TEST(CommandHandlers, EditCommandsRunOnlyWhileTheirRuleHolds) {

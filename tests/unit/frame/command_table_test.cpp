@@ -50,7 +50,7 @@ TEST(CommandTable, MenusShowTheirTextsIdsTicksAndSeparators) {
     EXPECT_EQ(shownMenu("&Layout"),
               ">Units of Measure|  Millimetres (mm)=2021*|  Centimetres (cm)=2022|"
               "  Inches (in)=2023|---|Layout &Shape...=2020|Layout &Wizard (Experimental)...=2018|"
-              "&Bridge Wizard (Experimental)...=2019|");
+              "&Bridge Wizard (Experimental)...=2019|---|&Check Layout...\tCtrl+L=2033|");
     EXPECT_EQ(shownMenu("&Help"), "&Help\tF1=2027|Layout &Wizard Help=2028|---|&Options...=2029|");
     EXPECT_EQ(findCommand(CommandId::UnitsInches, CommandPlace::Menu)->kind, CommandKind::Radio);
     EXPECT_EQ(findCommand(CommandId::ShowGrid, CommandPlace::Menu)->kind, CommandKind::Check);
@@ -82,7 +82,9 @@ TEST(CommandTable, ToolbarLabelsIdsTooltipsAndStatusHelp) {
         "Rectangle=2016 [Rectangle] {Place a rectangle of an exact size -- easier than "
         "drawing one by hand}\n"
         "Elevation=2017 [Elevation] {Open the Elevation Wizard to set up track grades and "
-        "inclines}\n|\n");
+        "inclines}\n"
+        "Check=2033 [Check the layout for collisions, low clearances, steep grades, gaps and "
+        "open ends]\n|\n");
 }
 
 TEST(CommandTable, AvailabilityPlacesAndStartStateAgreeForEachCommand) {
@@ -153,7 +155,7 @@ TEST(CommandTable, AcceleratorsAreTheTextAfterTheTabAndUnique) {
             EXPECT_TRUE(seen.insert(accel).second) << "accelerator used twice: " << accel;
         }
     }
-    EXPECT_EQ(seen.size(), 19u);
+    EXPECT_EQ(seen.size(), 20u);
 }
 
 TEST(CommandTable, UnitsRadioItemsAndStateFollowingToolLabels) {
