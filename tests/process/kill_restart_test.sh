@@ -39,17 +39,12 @@ wait_for() {
   fail "timed out waiting for $what"
 }
 
-# A private display, so the keys go nowhere else.
-for n in $(seq 90 140); do
-  if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-    display=:$n
-    break
-  fi
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A private display, so the keys go nowhere else; Xvfb picks a free number itself and writes it
+# out once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
-wait_for "the display" xdotool getdisplaygeometry
+wait_for "the display" test -s "$work/display"
+export DISPLAY=:$(head -1 "$work/display") NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
 
 export HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
