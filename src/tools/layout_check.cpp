@@ -9,6 +9,7 @@
 #include "document/snap_search.h"
 #include "edit/edit.h"
 #include "edit/elevation.h"
+#include "tools/target_fill.h"
 
 namespace {
 
@@ -30,20 +31,22 @@ double slopeInto(const PlacedPiece& piece, int c) {
     return c == 0 ? climb : -climb;
 }
 
+// Steeper than the Elevation Wizard lays without asking and the properties panel shows without
+// a warning (kSteepGrade degrees); the list gives it in percent, as modellers measure grades.
 void checkGrade(const PlacedPiece& piece, const PieceDef& def, std::vector<CheckFinding>& out) {
-    const double percent = gradePercent(piece.grade);
-    if (std::fabs(piece.grade) <= kFlatGrade || percent <= kSteepGradePercent + 1e-9) {
+    if (std::fabs(piece.grade) <= kSteepGrade + 1e-9) {
         return;
     }
+    const double percent = gradePercent(piece.grade);
+    const double limit = gradePercent(kSteepGrade);
     CheckFinding f;
     f.kind = CheckKind::SteepGrade;
     f.at = localToLayout(piece.pose(), pieceShape(def).midpoint);
     f.z = (piece.z + heightAt(piece, def, def.connectors.size() > 1 ? 1 : 0)) / 2.0;
     f.pieces = {piece.id};
     f.actual = percent;
-    f.needed = kSteepGradePercent;
-    f.text = format("%s climbs %.1f %% (limit %.1f %%)", piece.article.c_str(), percent,
-                    kSteepGradePercent);
+    f.needed = limit;
+    f.text = format("%s climbs %.1f %% (limit %.1f %%)", piece.article.c_str(), percent, limit);
     out.push_back(std::move(f));
 }
 

@@ -26,9 +26,6 @@
 enum class CheckKind : uint8_t { Collision, LowClearance, SteepGrade, Gap, OffTable, OpenEnd };
 inline constexpr int kCheckKindCount = 6;
 
-/// Steepest grade (percent, rise per length along the track as the Elevation Wizard's Set Grade
-/// reads it) that is not reported: Märklin's recommended maximum, the Bridge Wizard's start value.
-inline constexpr double kSteepGradePercent = 5.0;
 /// Largest change of grade (degrees) between two joined pieces that is not reported: above it the
 /// couplers of a train running over the joint ride apart. A flat run started at the wizard's
 /// default 3.5 % (2.0 degrees) stays within it.
