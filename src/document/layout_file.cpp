@@ -33,11 +33,11 @@ std::string WriteLayout(const std::string& path, const Layout& layout, const std
 }
 
 std::string ReadLayout(const std::string& path, Layout& layout, std::string& name,
-                       std::vector<ReadNote>* notes) {
+                       std::vector<ReadNote>* notes, const ReadProgress& progress) {
     std::string bytes;
     if (std::string error = loadWholeFile(path, bytes, kMaxLayoutFileBytes); !error.empty())
         return error;
-    if (std::string error = readLayoutText(bytes, layout, name, notes); !error.empty())
+    if (std::string error = readLayoutText(bytes, layout, name, notes, progress); !error.empty())
         return "Cannot read file: " + path + "\n" + error;
     return {};
 }

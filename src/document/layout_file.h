@@ -37,7 +37,7 @@ std::string WriteLayout(const std::string& path, const Layout& layout, const std
 /// On an error `layout` and `name` are unchanged. `notes`, when given, receives what the reader
 /// let pass (see readLayoutText).
 std::string ReadLayout(const std::string& path, Layout& layout, std::string& name,
-                       std::vector<ReadNote>* notes = nullptr);
+                       std::vector<ReadNote>* notes = nullptr, const ReadProgress& progress = {});
 
 /// Saves the selected pieces and scenery items of `layout` as the block `name`. Error "No pieces
 /// or scenery selected" (no file is created), a block text that would not read back (nothing is

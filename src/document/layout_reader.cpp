@@ -175,10 +175,13 @@ private:
 // Hands out the text line by line; a line ends at a line feed, which is not part of it.
 class Lines {
 public:
-    explicit Lines(std::string_view text) : m_text(text) {}
+    explicit Lines(std::string_view text, const ReadProgress* progress = nullptr)
+        : m_text(text), m_progress(progress != nullptr && *progress ? progress : nullptr) {}
     bool next(std::string_view& line) {
         if (m_pos >= m_text.size())
             return false;
+        if (m_progress != nullptr && m_number % kLinesPerReport == 0)
+            (*m_progress)(static_cast<double>(m_pos) / static_cast<double>(m_text.size()));
         const size_t end = m_text.find('\n', m_pos);
         const size_t stop = end == std::string_view::npos ? m_text.size() : end;
         line = m_text.substr(m_pos, stop - m_pos);
@@ -189,7 +192,9 @@ public:
     size_t number() const { return m_number; }
 
 private:
+    static constexpr size_t kLinesPerReport = 8192;
     std::string_view m_text;
+    const ReadProgress* m_progress;
     size_t m_pos = 0;
     size_t m_number = 0;
 };
@@ -381,8 +386,9 @@ void readOutlineAndTunnelLine(std::string_view line, size_t n, Layout& doc, Read
 }
 
 // Everything one layout file can hold, read into a scratch document first.
-void readLayoutLines(std::string_view text, Layout& doc, std::string& name, ReadLog& log) {
-    Lines lines(text);
+void readLayoutLines(std::string_view text, Layout& doc, std::string& name, ReadLog& log,
+                     const ReadProgress& progress) {
+    Lines lines(text, &progress);
     bool sawRoot = false, sawEnd = false;
     bool inLevels = false, inScenery = false, inBaseboard = false;
     std::string_view line;
@@ -460,7 +466,7 @@ int jointLimit(std::string_view article) {
 }
 
 std::string readLayoutText(std::string_view text, Layout& layout, std::string& name,
-                           std::vector<ReadNote>* notes) {
+                           std::vector<ReadNote>* notes, const ReadProgress& progress) {
     Layout doc;
     // The last-shape dimensions keep their current values when the file does not give them.
     doc.baseboard = layout.baseboard;
@@ -468,7 +474,7 @@ std::string readLayoutText(std::string_view text, Layout& layout, std::string& n
     std::string readName;
     ReadLog log(notes);
     try {
-        readLayoutLines(text, doc, readName, log);
+        readLayoutLines(text, doc, readName, log, progress);
     } catch (const ReadError& e) {
         return e.text;
     }

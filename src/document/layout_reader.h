@@ -5,6 +5,7 @@
 // defaults; a missing required attribute or an unreadable number stops the read with an error
 // text naming the line.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,8 +31,12 @@ struct ReadNote {
 /// layout's name. On failure returns the error text and neither `layout` nor `name` is changed.
 /// Returns an empty text on success. When `notes` is given, it receives what the read let pass,
 /// ordered by line (also when the read fails, up to the failing line).
+/// Told now and then how far a read has come: the share of the text read, 0 to 1.
+using ReadProgress = std::function<void(double share)>;
+
 std::string readLayoutText(std::string_view text, Layout& layout, std::string& name,
-                           std::vector<ReadNote>* notes = nullptr);
+                           std::vector<ReadNote>* notes = nullptr,
+                           const ReadProgress& progress = {});
 
 /// What a library block holds; pieces and items keep the identifiers of the layout they were
 /// saved from, and joints may name pieces that are not part of the block.

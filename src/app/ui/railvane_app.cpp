@@ -70,12 +70,10 @@ bool RailvaneApp::OnInit() {
         args.emplace_back(argv[i].utf8_str());
     }
     const CommandLine line = parseCommandLine(args);
-    if (line.action == CommandLine::Action::Run && !line.file.empty()) {
-        AppLog("Opening " + line.file);
-        frame->LoadLayoutFile(AbsoluteLayoutPath(wxString::FromUTF8(line.file)));
-    }
-    // Unsaved work of a run that was killed or crashed is offered back, not forced on the user.
-    frame->OfferRecovery();
+    const bool open = line.action == CommandLine::Action::Run && !line.file.empty();
+    // The window is painted first; the file, and then unsaved work of a run that was killed or
+    // crashed (offered back, not forced on the user), follow.
+    frame->OpenAtStart(open ? AbsoluteLayoutPath(wxString::FromUTF8(line.file)) : wxString());
     return true;
 }
 

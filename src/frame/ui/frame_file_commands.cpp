@@ -19,9 +19,11 @@
 #include "document/layout_file.h"
 #include "document/layout_name.h"
 #include "document/user_files.h"
+#include "document/utf8_text.h"
 #include "edit/edit.h"
 #include "frame/opened_layout.h"
 #include "frame/ui/main_frame.h"
+#include "frame/ui/read_progress_window.h"
 #include "frame/ui/menu_builder.h"
 #include "panels/ui/palette_panel.h"
 #include "panels/ui/properties_panel.h"
@@ -122,7 +124,12 @@ bool MainFrame::LoadLayoutPath(const std::string& path) {
     std::string name;
     ::Layout read;
     read.baseboard = m_layout.baseboard;  // the last-shape sizes stay unless the file gives them
-    const std::string error = ReadLayout(path, read, name);
+    std::string error;
+    {
+        ReadProgressWindow progress(this, utf8WithLatin1Fallback(
+                                              std::filesystem::path(path).filename().string()));
+        error = ReadLayout(path, read, name, nullptr, progress.reporter());
+    }
     if (!error.empty()) {
         prompter().showMessage("Open Failed", error, PromptIcon::Error);
         return false;

@@ -1,7 +1,11 @@
 // Autosave of the main window: a recovery copy of the unsaved layout after every 20 edits and
 // every minute with changes, removed by a save or a discard, and offered back at the next start
 // when the program did not end properly.
+#include <memory>
+
+#include "app/run_log.h"
 #include "app/ui/app_paths.h"
+#include "canvas/ui/canvas_panel.h"
 #include "frame/ui/main_frame.h"
 
 void MainFrame::StartAutosave() {
@@ -49,4 +53,31 @@ void MainFrame::OfferRecovery() {
     UpdateTitle();
     KeepRecoveryCopy();
     SetStatusText("Restored the unsaved work from " + wxString::FromUTF8(note->savedAt), 0);
+}
+
+void MainFrame::OpenAtStart(const wxString& path) {
+    auto done = std::make_shared<bool>(false);
+    const auto open = [this, done, path]() {
+        if (*done) {
+            return;
+        }
+        *done = true;
+        if (!path.empty()) {
+            AppLog("Opening " + std::string(path.utf8_str()));
+            LoadLayoutFile(path);
+        }
+        OfferRecovery();
+    };
+    // The first paint of the canvas says the window is on screen; a window that never paints
+    // (hidden, or a display that drops it) still opens the file a moment later.
+    m_canvas->Bind(wxEVT_PAINT, [this, open, done](wxPaintEvent& event) {
+        event.Skip();
+        if (!*done) {
+            CallAfter(open);
+        }
+    });
+    m_startTimer.SetOwner(this, wxID_ANY);
+    Bind(
+        wxEVT_TIMER, [open](wxTimerEvent&) { open(); }, m_startTimer.GetId());
+    m_startTimer.StartOnce(kStartOpenFallbackMs);
 }

@@ -152,6 +152,9 @@ public:
     /// properly, asks whether to restore it; Yes loads it as the unsaved layout it was, No
     /// discards the copy.
     void OfferRecovery();
+    /// At start: once the window has been painted, opens `path` (when not empty) and then offers
+    /// the recovery copy, so a big file never keeps the window from showing.
+    void OpenAtStart(const wxString& path);
     /// Where the recovery copies go (tests point it into their private folder).
     const std::string& recoveryFolder() const { return m_recoveryFolder; }
 
@@ -205,6 +208,8 @@ private:
     wxWeakRef<CheckLayoutFrame> m_check;  ///< the findings list while it is open
     AutosavePolicy m_autosave;
     wxTimer m_autosaveTimer;
+    wxTimer m_startTimer;
+    static constexpr int kStartOpenFallbackMs = 1500;
     std::string m_recoveryFolder;
 
     LayoutEditor m_editor{m_layout};

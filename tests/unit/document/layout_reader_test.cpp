@@ -1,5 +1,6 @@
 #include "document/layout_reader.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "document/layout_writer.h"
@@ -247,4 +248,27 @@ TEST(LayoutReader, ErrorsQuotingForeignBytesAreValidText) {
         doc, name);
     EXPECT_EQ(error, "Line 4: \"id\" of <piece> is not a number: \"" + std::string(39, 'a') +
                          "...\"");
+}
+
+TEST(LayoutReader, ALongReadReportsItsProgressInOrderUpToTheEnd) {
+    Layout big;
+    for (int i = 0; i < 20000; ++i) {
+        PlacedPiece p;
+        p.id = big.AllocateId();
+        p.article = "24188";
+        p.x = 200.0 * i;
+        big.pieces.push_back(p);
+    }
+    const std::string text = writeLayoutText(big, "Big");
+    std::vector<double> shares;
+    Layout read;
+    std::string name;
+    ASSERT_EQ(readLayoutText(text, read, name, nullptr, [&](double s) { shares.push_back(s); }),
+              "");
+    EXPECT_EQ(read.pieces.size(), 20000u);
+    ASSERT_GE(shares.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_GE(shares.front(), 0.0);
+    EXPECT_GT(shares.back(), 0.8);
+    EXPECT_LE(shares.back(), 1.0);
 }
