@@ -3,13 +3,14 @@
 # make install   - build and install into PREFIX (default /usr/local; DESTDIR=... stages it):
 #                  the program, its menu entry, icons and the ".tdl" file type
 # make uninstall - remove exactly the files the last make install put in place
+# make bench - build and run the benchmarks of bench/ (median of 3 repetitions each)
 # make fuzz - build the fuzz target with clang and run it for FUZZ_SECONDS (600)
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test clean sanitize install uninstall fuzz
+.PHONY: all deps configure build run test clean sanitize install uninstall fuzz bench
 
 all: build
 
@@ -27,6 +28,10 @@ run: build
 
 test: build
 	@bash scripts/run-tests.sh $(BUILD)
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; \
+	  $$b --benchmark_repetitions=3 --benchmark_report_aggregates_only=true || exit 1; done
 
 install: build
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD)

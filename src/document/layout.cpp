@@ -93,6 +93,7 @@ void Layout::ClearContent() {
     gradeRuns.clear();
     nextId = 1;
     SyncGradeState();
+    NoteContentChanged();
 }
 
 void Layout::EnsureDefaultLevel() {
@@ -283,6 +284,7 @@ void Layout::RemoveSelected() {
     std::erase_if(labels, [](const LayoutLabel& l) { return l.selected; });
     std::erase_if(measurements, [](const Measurement& m) { return m.selected; });
     std::erase_if(shapes, [](const FreeShape& s) { return s.selected; });
+    NoteContentChanged();
 }
 
 UndoSnapshot Layout::snapshot() const {
@@ -300,6 +302,7 @@ UndoSnapshot Layout::takeSnapshot() {
 
 void Layout::restore(UndoSnapshot&& snap) {
     static_cast<LayoutContent&>(*this) = std::move(snap.content);
+    NoteContentChanged();
     // Within one document a Save As renames it and undo keeps the new name; a step from before a
     // New or an Open belongs to the layout that was open then.
     if (snap.identity.serial != identity.serial) {
@@ -322,6 +325,7 @@ void Layout::restore(UndoSnapshot&& snap) {
 void Layout::AdoptRead(Layout&& read) {
     static_cast<LayoutContent&>(*this) = std::move(static_cast<LayoutContent&>(read));
     measurements.clear();
+    NoteContentChanged();
     nextId = read.nextId;
     levels = std::move(read.levels);
     activeLevel = read.activeLevel;
@@ -414,25 +418,25 @@ void Layout::CompleteHelixSelection() {
 }
 
 PlacedPiece* Layout::FindPiece(uint32_t id) {
-    return findById(pieces, id);
+    return m_index.pieces.find(pieces, id, m_contentGeneration);
 }
 const PlacedPiece* Layout::FindPiece(uint32_t id) const {
-    return findById(pieces, id);
+    return m_index.pieces.find(pieces, id, m_contentGeneration);
 }
 SceneryItem* Layout::FindScenery(uint32_t id) {
-    return findById(scenery, id);
+    return m_index.scenery.find(scenery, id, m_contentGeneration);
 }
 const SceneryItem* Layout::FindScenery(uint32_t id) const {
-    return findById(scenery, id);
+    return m_index.scenery.find(scenery, id, m_contentGeneration);
 }
 LayoutLabel* Layout::FindLabel(uint32_t id) {
-    return findById(labels, id);
+    return m_index.labels.find(labels, id, m_contentGeneration);
 }
 Measurement* Layout::FindMeasurement(uint32_t id) {
-    return findById(measurements, id);
+    return m_index.measurements.find(measurements, id, m_contentGeneration);
 }
 FreeShape* Layout::FindShape(uint32_t id) {
-    return findById(shapes, id);
+    return m_index.shapes.find(shapes, id, m_contentGeneration);
 }
 LayoutLevel* Layout::FindLevel(int32_t id) {
     return findById(levels, id);
@@ -441,16 +445,16 @@ const LayoutLevel* Layout::FindLevel(int32_t id) const {
     return findById(levels, id);
 }
 Helix* Layout::FindHelix(uint32_t id) {
-    return findById(helices, id);
+    return m_index.helices.find(helices, id, m_contentGeneration);
 }
 const Helix* Layout::FindHelix(uint32_t id) const {
-    return findById(helices, id);
+    return m_index.helices.find(helices, id, m_contentGeneration);
 }
 Tunnel* Layout::FindTunnel(uint32_t id) {
-    return findById(tunnels, id);
+    return m_index.tunnels.find(tunnels, id, m_contentGeneration);
 }
 const Tunnel* Layout::FindTunnel(uint32_t id) const {
-    return findById(tunnels, id);
+    return m_index.tunnels.find(tunnels, id, m_contentGeneration);
 }
 
 uint32_t Layout::maxObjectId() const {

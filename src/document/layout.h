@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "document/id_index.h"
 #include "geometry/geometry.h"
 
 inline constexpr uint32_t kNoId = 0xFFFFFFFFu;
@@ -244,7 +245,12 @@ public:
     /// Selects every piece of a helix of which one piece is selected.
     void CompleteHelixSelection();
 
-    /// Linear look-ups by identifier; nullptr when absent.
+    /// Tells the look-ups by identifier that object lists may have changed: the edit path and the
+    /// reader call it with every change. The indices are rebuilt when next used.
+    void NoteContentChanged() { ++m_contentGeneration; }
+
+    /// Look-ups by identifier, through an index kept per list (levels are searched); nullptr
+    /// when absent. With repeated ids the first object in the list is found.
     PlacedPiece* FindPiece(uint32_t id);
     const PlacedPiece* FindPiece(uint32_t id) const;
     SceneryItem* FindScenery(uint32_t id);
@@ -268,6 +274,13 @@ public:
     std::string checkInvariants() const;
 
 private:
+    /// One index per object list; they are mutable inside, so const look-ups keep them too.
+    struct Indices {
+        IdIndex pieces, scenery, labels, measurements, shapes, tunnels, helices;
+    };
+    uint64_t m_contentGeneration = 0;
+    Indices m_index;
+
     UndoSnapshot snapshot() const;
     /// Moves the content and grade state out of the document into a snapshot.
     UndoSnapshot takeSnapshot();

@@ -3,6 +3,7 @@
 // helix rings; and the two piece groups around them.
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "catalog/helix_catalog.h"
 #include "document/snap_search.h"
@@ -318,6 +319,16 @@ void LayoutRenderer::drawOnTopPieces(wxDC& dc, const Layout& layout, const Canva
 }
 
 void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const CanvasView& view) {
+    if (layout.helices.empty()) {
+        return;
+    }
+    // A helix is drawn selected when any of its pieces is: one pass over the pieces for all.
+    std::unordered_set<uint32_t> selectedHelices;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.helix != kNoId && m_options.selected(p.selected)) {
+            selectedHelices.insert(p.helix);
+        }
+    }
     for (const Helix& h : layout.helices) {
         const HelixVariant* v = drawableHelixVariant(h, m_catalog);
         if (v == nullptr) {
@@ -327,13 +338,7 @@ void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const Canvas
         if (!m_options.showsLevel(layout, levelId)) {
             continue;
         }
-        bool selected = false;
-        for (const PlacedPiece& p : layout.pieces) {
-            if (p.helix == h.id && m_options.selected(p.selected)) {
-                selected = true;
-                break;
-            }
-        }
+        const bool selected = selectedHelices.count(h.id) != 0;
         const int n = v->curveCount();
         const std::pair<const std::string*, double> turns[2] = {
             {&v->innerCurveArticle, v->innerRadius}, {&v->outerCurveArticle, v->outerRadius}};
