@@ -40,7 +40,7 @@ void BM_PushUndo(benchmark::State& state) {
     Layout layout = makeChain(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         layout.PushUndo();
-        benchmark::DoNotOptimize(layout.undoStack.back().content.pieces.data());
+        benchmark::DoNotOptimize(layout.undoStack.back().content.pieces.size());
     }
     state.SetComplexityN(state.range(0));
 }

@@ -1,4 +1,5 @@
 #include "document/layout.h"
+#include "document/undo_content.h"
 
 #include <algorithm>
 #include <numeric>
@@ -287,21 +288,19 @@ void Layout::RemoveSelected() {
     NoteContentChanged();
 }
 
-UndoSnapshot Layout::snapshot() const {
-    return {static_cast<const LayoutContent&>(*this),
-            identity,
-            {levels, activeLevel, baseboard, units}};
-}
-
-UndoSnapshot Layout::takeSnapshot() {
-    // Undo and redo replace the whole content right after saving it, so moving avoids a copy.
-    return {std::move(static_cast<LayoutContent&>(*this)),
-            identity,
-            {levels, activeLevel, baseboard, units}};
+UndoSnapshot Layout::snapshot() {
+    UndoSnapshot snap{shareContent(*this, m_undoBase),
+                      identity,
+                      {levels, activeLevel, baseboard, units}};
+    m_undoBase.pieces = snap.content.pieces;
+    m_undoBase.scenery = snap.content.scenery;
+    return snap;
 }
 
 void Layout::restore(UndoSnapshot&& snap) {
-    static_cast<LayoutContent&>(*this) = std::move(snap.content);
+    m_undoBase.pieces = snap.content.pieces;
+    m_undoBase.scenery = snap.content.scenery;
+    restoreContent(*this, std::move(snap.content));
     NoteContentChanged();
     // Within one document a Save As renames it and undo keeps the new name; a step from before a
     // New or an Open belongs to the layout that was open then.
@@ -352,7 +351,7 @@ void Layout::Undo() {
     if (undoStack.empty()) {
         return;
     }
-    redoStack.push_back(takeSnapshot());
+    redoStack.push_back(snapshot());
     UndoSnapshot snap = std::move(undoStack.back());
     undoStack.pop_back();
     restore(std::move(snap));
@@ -362,7 +361,7 @@ void Layout::Redo() {
     if (redoStack.empty()) {
         return;
     }
-    undoStack.push_back(takeSnapshot());
+    undoStack.push_back(snapshot());
     UndoSnapshot snap = std::move(redoStack.back());
     redoStack.pop_back();
     restore(std::move(snap));

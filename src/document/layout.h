@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/id_index.h"
+#include "document/shared_list.h"
 #include "geometry/geometry.h"
 
 inline constexpr uint32_t kNoId = 0xFFFFFFFFu;
@@ -168,8 +169,16 @@ struct LayoutSetup {
     uint32_t units = 0;
 };
 
+/// An undo step's content: pieces and scenery items in chunks shared with neighbouring steps,
+/// the other lists (short as a rule) and the grade state copied whole.
+struct SharedContent {
+    SharedList<PlacedPiece> pieces;
+    SharedList<SceneryItem> scenery;
+    LayoutContent rest;  ///< everything else; its pieces and scenery are empty
+};
+
 struct UndoSnapshot {
-    LayoutContent content;
+    SharedContent content;
     DocumentIdentity identity;
     LayoutSetup setup;
 };
@@ -227,8 +236,8 @@ public:
     /// removed pieces are opened, helices lose their record with an end piece, and selected
     /// scenery, labels, measurements and shapes go too. Order of the remaining objects is kept.
     void DeleteSelection();
-    /// Stores a copy of the content and grade state; keeps at most kUndoLimit steps and empties
-    /// the redo stack.
+    /// Stores the content and grade state (pieces and scenery items in chunks shared with the
+    /// step before where unchanged); keeps at most kUndoLimit steps and empties the redo stack.
     void PushUndo();
     /// Restores the newest undo step (nothing when there is none). Never lowers nextId. A step
     /// taken under another document identity brings that identity back with the content.
@@ -281,8 +290,10 @@ private:
     uint64_t m_contentGeneration = 0;
     Indices m_index;
 
-    UndoSnapshot snapshot() const;
-    /// Moves the content and grade state out of the document into a snapshot.
-    UndoSnapshot takeSnapshot();
+    /// The content in shared form, sharing what is unchanged with m_undoBase, which it becomes.
+    UndoSnapshot snapshot();
     void restore(UndoSnapshot&& snap);
+
+    /// The newest snapshot taken or restored: the next one shares its unchanged chunks.
+    SharedContent m_undoBase;
 };
