@@ -9,30 +9,10 @@
 #include <random>
 #include <string>
 
+#include "../canvas/large_layout.h"
 #include "document/layout_writer.h"
-#include "edit/edit.h"
 
 namespace {
-
-/// A chain of `count` joined straights with a tree beside every tenth.
-void fill(Layout& layout, int count) {
-    layout.EnsureDefaultLevel();
-    for (int i = 0; i < count; ++i) {
-        PlacedPiece p;
-        p.id = layout.AllocateId();
-        p.article = "24188";
-        p.x = 188.3 * i;
-        p.joints.assign(2, Joint{});
-        if (i > 0) {
-            p.joints[0] = {static_cast<int32_t>(p.id - 1), 1};
-            layout.pieces.back().joints[1] = {static_cast<int32_t>(p.id), 0};
-        }
-        layout.pieces.push_back(std::move(p));
-        if (i % 10 == 0) {
-            layout.scenery.push_back({.id = layout.AllocateId(), .item = "tree_group", .x = static_cast<double>(i)});
-        }
-    }
-}
 
 /// The written file and the selection marks.
 std::string state(const Layout& layout) {
@@ -72,9 +52,9 @@ void randomEdit(LayoutEditor& editor, std::mt19937& random) {
 }
 
 TEST(UndoSharing, RandomEditsUndoneAndRedoneRestoreWhatFullCopiesWould) {
-    Layout layout;
-    fill(layout, 3000);  // more than one page of chunks
-    LayoutEditor editor(layout);
+    LargeLayout large(3000);  // more than one page of chunks
+    Layout& layout = large.layout;
+    LayoutEditor& editor = large.editor;
     std::mt19937 random(16);
     std::deque<std::string> undone, redone;  // the reference: full states
     for (int step = 0; step < 400; ++step) {
@@ -110,10 +90,10 @@ TEST(UndoSharing, FiftyOnePieceEditsOfALargeLayoutCostLittleBesideOneCopy) {
         return static_cast<double>(info.uordblks + info.hblkhd);
     };
     const double empty = heap();
-    Layout layout;
-    fill(layout, 50000);
+    LargeLayout large(50000);
     const double own = heap() - empty;
-    LayoutEditor editor(layout);
+    Layout& layout = large.layout;
+    LayoutEditor& editor = large.editor;
     Edit(editor).change().pieces[0].x += 1.0;  // the first step holds the whole layout once
     const double first = heap();
     EXPECT_LT(first - empty, 2.2 * own);
