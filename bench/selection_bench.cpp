@@ -5,7 +5,7 @@
 // piece. Each change is undone, untimed, before the next iteration.
 #include <benchmark/benchmark.h>
 
-#include "../tests/unit/canvas/large_layout.h"
+#include "large_layout.h"
 
 namespace {
 

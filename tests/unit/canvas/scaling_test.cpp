@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "large_layout.h"
+#include "../../../bench/large_layout.h"
 
 namespace {
 

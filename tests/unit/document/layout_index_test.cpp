@@ -47,10 +47,7 @@ TEST(LayoutIndex, LookUpsFollowEveryKindOfChangeToTheLists) {
         if (what <= 2) {
             Edit edit(editor);
             for (int i = 0; i < 5; ++i) {
-                PlacedPiece p;
-                p.article = "24188";
-                p.x = static_cast<double>(random() % 5000);
-                edit.addPiece(p);
+                edit.addPiece({.article = "24188", .x = static_cast<double>(random() % 5000)});
                 edit.addScenery(SceneryItem{.item = "tree_group"});
                 edit.addLabel(LayoutLabel{.text = "x"});
                 edit.addShape(FreeShape{.vertices = {{0, 0}, {1, 0}, {0, 1}}});

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "../canvas/large_layout.h"
+#include "../../../bench/large_layout.h"
 #include "document/layout_writer.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "canvas/canvas_controller.h"
 #include "edit/edit.h"
-#include "fake_host.h"
+#include "../tests/unit/canvas/fake_host.h"
 #include "panels/selection_edits.h"
 #include "panels/selection_summary.h"
 
