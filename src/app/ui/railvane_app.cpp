@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <wx/filename.h>
+#include <wx/utils.h>
 #include <wx/image.h>
 
 #include "app/command_line.h"
@@ -70,12 +71,24 @@ bool RailvaneApp::OnInit() {
         args.emplace_back(argv[i].utf8_str());
     }
     const CommandLine line = parseCommandLine(args);
-    if (line.action == CommandLine::Action::Run && !line.file.empty()) {
-        AppLog("Opening " + line.file);
-        frame->LoadLayoutFile(AbsoluteLayoutPath(wxString::FromUTF8(line.file)));
+    if (line.action != CommandLine::Action::Run || line.file.empty()) {
+        // Unsaved work of a run that was killed or crashed is offered back, not forced on the
+        // user.
+        frame->OfferRecovery();
+        return true;
     }
-    // Unsaved work of a run that was killed or crashed is offered back, not forced on the user.
-    frame->OfferRecovery();
+    // The window is shown and painted first; the file, which may be large, is read once the
+    // event loop runs, and the recovery offer follows it as before.
+    const wxString path = AbsoluteLayoutPath(wxString::FromUTF8(line.file));
+    frame->CallAfter([frame, path] {
+        frame->Update();
+        AppLog("Opening " + std::string(path.utf8_str()));
+        {
+            wxBusyCursor busy;
+            frame->LoadLayoutFile(path);
+        }
+        frame->OfferRecovery();
+    });
     return true;
 }
 
