@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "canvas/select_tool.h"
 
@@ -41,6 +42,32 @@ ConnectorGrid unselectedOpenEnds(const Layout& layout, const TrackCatalog& catal
     return grid;
 }
 
+/// A selected piece (other than helix track) that a tunnel covers, or a selected portal.
+bool selectionInTunnel(const Layout& layout) {
+    if (layout.tunnels.empty()) {
+        return false;
+    }
+    std::unordered_set<uint32_t> locked;
+    for (const Tunnel& t : layout.tunnels) {
+        locked.insert(t.covers.begin(), t.covers.end());
+    }
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.selected && p.helix == kNoId && locked.count(p.id) != 0) {
+            return true;
+        }
+    }
+    for (const Tunnel& t : layout.tunnels) {
+        for (int32_t portal : {t.portalA, t.portalB}) {
+            const SceneryItem* item =
+                portal < 0 ? nullptr : layout.FindScenery(static_cast<uint32_t>(portal));
+            if (item != nullptr && item->selected) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 bool& gradedMoveWarningShown() {
@@ -70,22 +97,7 @@ bool SelectTool::moveGuardsPass() {
             return false;
         }
     }
-    bool tunnel = false;
-    for (const PlacedPiece& p : layout.pieces) {
-        if (p.selected && p.helix == kNoId) {
-            for (const Tunnel& t : layout.tunnels) {
-                tunnel =
-                    tunnel || std::find(t.covers.begin(), t.covers.end(), p.id) != t.covers.end();
-            }
-        }
-    }
-    for (const SceneryItem& s : layout.scenery) {
-        for (const Tunnel& t : layout.tunnels) {
-            const auto id = static_cast<int32_t>(s.id);
-            tunnel = tunnel || (s.selected && (t.portalA == id || t.portalB == id));
-        }
-    }
-    if (tunnel) {
+    if (selectionInTunnel(layout)) {
         host.prompter().showMessage(
             "Tunnel is locked",
             "Selection includes tunnel track or portals. Remove the tunnel first, then move.",
@@ -162,11 +174,14 @@ bool SelectTool::beginMove() {
             m_move.scenery.push_back({s.id, {s.x, s.y, s.heading}});
         }
     }
+    std::unordered_set<uint32_t> carried;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.selected && p.helix != kNoId) {
+            carried.insert(p.helix);
+        }
+    }
     for (const Helix& h : layout.helices) {
-        const bool carried =
-            std::any_of(layout.pieces.begin(), layout.pieces.end(),
-                        [&h](const PlacedPiece& p) { return p.selected && p.helix == h.id; });
-        if (carried) {
+        if (carried.count(h.id) != 0) {
             m_move.helices.push_back({h.id, {h.cx, h.cy, h.heading}});
         }
     }

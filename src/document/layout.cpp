@@ -1,4 +1,5 @@
 #include "document/layout.h"
+#include "document/undo_content.h"
 
 #include <algorithm>
 #include <numeric>
@@ -93,6 +94,7 @@ void Layout::ClearContent() {
     gradeRuns.clear();
     nextId = 1;
     SyncGradeState();
+    NoteContentChanged();
 }
 
 void Layout::EnsureDefaultLevel() {
@@ -283,23 +285,23 @@ void Layout::RemoveSelected() {
     std::erase_if(labels, [](const LayoutLabel& l) { return l.selected; });
     std::erase_if(measurements, [](const Measurement& m) { return m.selected; });
     std::erase_if(shapes, [](const FreeShape& s) { return s.selected; });
+    NoteContentChanged();
 }
 
-UndoSnapshot Layout::snapshot() const {
-    return {static_cast<const LayoutContent&>(*this),
-            identity,
-            {levels, activeLevel, baseboard, units}};
-}
-
-UndoSnapshot Layout::takeSnapshot() {
-    // Undo and redo replace the whole content right after saving it, so moving avoids a copy.
-    return {std::move(static_cast<LayoutContent&>(*this)),
-            identity,
-            {levels, activeLevel, baseboard, units}};
+UndoSnapshot Layout::snapshot() {
+    UndoSnapshot snap{shareContent(*this, m_undoBase),
+                      identity,
+                      {levels, activeLevel, baseboard, units}};
+    m_undoBase.pieces = snap.content.pieces;
+    m_undoBase.scenery = snap.content.scenery;
+    return snap;
 }
 
 void Layout::restore(UndoSnapshot&& snap) {
-    static_cast<LayoutContent&>(*this) = std::move(snap.content);
+    m_undoBase.pieces = snap.content.pieces;
+    m_undoBase.scenery = snap.content.scenery;
+    restoreContent(*this, std::move(snap.content));
+    NoteContentChanged();
     // Within one document a Save As renames it and undo keeps the new name; a step from before a
     // New or an Open belongs to the layout that was open then.
     if (snap.identity.serial != identity.serial) {
@@ -322,6 +324,7 @@ void Layout::restore(UndoSnapshot&& snap) {
 void Layout::AdoptRead(Layout&& read) {
     static_cast<LayoutContent&>(*this) = std::move(static_cast<LayoutContent&>(read));
     measurements.clear();
+    NoteContentChanged();
     nextId = read.nextId;
     levels = std::move(read.levels);
     activeLevel = read.activeLevel;
@@ -348,7 +351,7 @@ void Layout::Undo() {
     if (undoStack.empty()) {
         return;
     }
-    redoStack.push_back(takeSnapshot());
+    redoStack.push_back(snapshot());
     UndoSnapshot snap = std::move(undoStack.back());
     undoStack.pop_back();
     restore(std::move(snap));
@@ -358,7 +361,7 @@ void Layout::Redo() {
     if (redoStack.empty()) {
         return;
     }
-    undoStack.push_back(takeSnapshot());
+    undoStack.push_back(snapshot());
     UndoSnapshot snap = std::move(redoStack.back());
     redoStack.pop_back();
     restore(std::move(snap));
@@ -414,25 +417,25 @@ void Layout::CompleteHelixSelection() {
 }
 
 PlacedPiece* Layout::FindPiece(uint32_t id) {
-    return findById(pieces, id);
+    return m_index.pieces.find(pieces, id, m_contentGeneration);
 }
 const PlacedPiece* Layout::FindPiece(uint32_t id) const {
-    return findById(pieces, id);
+    return m_index.pieces.find(pieces, id, m_contentGeneration);
 }
 SceneryItem* Layout::FindScenery(uint32_t id) {
-    return findById(scenery, id);
+    return m_index.scenery.find(scenery, id, m_contentGeneration);
 }
 const SceneryItem* Layout::FindScenery(uint32_t id) const {
-    return findById(scenery, id);
+    return m_index.scenery.find(scenery, id, m_contentGeneration);
 }
 LayoutLabel* Layout::FindLabel(uint32_t id) {
-    return findById(labels, id);
+    return m_index.labels.find(labels, id, m_contentGeneration);
 }
 Measurement* Layout::FindMeasurement(uint32_t id) {
-    return findById(measurements, id);
+    return m_index.measurements.find(measurements, id, m_contentGeneration);
 }
 FreeShape* Layout::FindShape(uint32_t id) {
-    return findById(shapes, id);
+    return m_index.shapes.find(shapes, id, m_contentGeneration);
 }
 LayoutLevel* Layout::FindLevel(int32_t id) {
     return findById(levels, id);
@@ -441,16 +444,16 @@ const LayoutLevel* Layout::FindLevel(int32_t id) const {
     return findById(levels, id);
 }
 Helix* Layout::FindHelix(uint32_t id) {
-    return findById(helices, id);
+    return m_index.helices.find(helices, id, m_contentGeneration);
 }
 const Helix* Layout::FindHelix(uint32_t id) const {
-    return findById(helices, id);
+    return m_index.helices.find(helices, id, m_contentGeneration);
 }
 Tunnel* Layout::FindTunnel(uint32_t id) {
-    return findById(tunnels, id);
+    return m_index.tunnels.find(tunnels, id, m_contentGeneration);
 }
 const Tunnel* Layout::FindTunnel(uint32_t id) const {
-    return findById(tunnels, id);
+    return m_index.tunnels.find(tunnels, id, m_contentGeneration);
 }
 
 uint32_t Layout::maxObjectId() const {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "document/id_index.h"
+#include "document/shared_list.h"
 #include "geometry/geometry.h"
 
 inline constexpr uint32_t kNoId = 0xFFFFFFFFu;
@@ -167,8 +169,16 @@ struct LayoutSetup {
     uint32_t units = 0;
 };
 
+/// An undo step's content: pieces and scenery items in chunks shared with neighbouring steps,
+/// the other lists (short as a rule) and the grade state copied whole.
+struct SharedContent {
+    SharedList<PlacedPiece> pieces;
+    SharedList<SceneryItem> scenery;
+    LayoutContent rest;  ///< everything else; its pieces and scenery are empty
+};
+
 struct UndoSnapshot {
-    LayoutContent content;
+    SharedContent content;
     DocumentIdentity identity;
     LayoutSetup setup;
 };
@@ -226,8 +236,8 @@ public:
     /// removed pieces are opened, helices lose their record with an end piece, and selected
     /// scenery, labels, measurements and shapes go too. Order of the remaining objects is kept.
     void DeleteSelection();
-    /// Stores a copy of the content and grade state; keeps at most kUndoLimit steps and empties
-    /// the redo stack.
+    /// Stores the content and grade state (pieces and scenery items in chunks shared with the
+    /// step before where unchanged); keeps at most kUndoLimit steps and empties the redo stack.
     void PushUndo();
     /// Restores the newest undo step (nothing when there is none). Never lowers nextId. A step
     /// taken under another document identity brings that identity back with the content.
@@ -244,7 +254,12 @@ public:
     /// Selects every piece of a helix of which one piece is selected.
     void CompleteHelixSelection();
 
-    /// Linear look-ups by identifier; nullptr when absent.
+    /// Tells the look-ups by identifier that object lists may have changed: the edit path and the
+    /// reader call it with every change. The indices are rebuilt when next used.
+    void NoteContentChanged() { ++m_contentGeneration; }
+
+    /// Look-ups by identifier, through an index kept per list (levels are searched); nullptr
+    /// when absent. With repeated ids the first object in the list is found.
     PlacedPiece* FindPiece(uint32_t id);
     const PlacedPiece* FindPiece(uint32_t id) const;
     SceneryItem* FindScenery(uint32_t id);
@@ -268,8 +283,17 @@ public:
     std::string checkInvariants() const;
 
 private:
-    UndoSnapshot snapshot() const;
-    /// Moves the content and grade state out of the document into a snapshot.
-    UndoSnapshot takeSnapshot();
+    /// One index per object list; they are mutable inside, so const look-ups keep them too.
+    struct Indices {
+        IdIndex pieces, scenery, labels, measurements, shapes, tunnels, helices;
+    };
+    uint64_t m_contentGeneration = 0;
+    Indices m_index;
+
+    /// The content in shared form, sharing what is unchanged with m_undoBase, which it becomes.
+    UndoSnapshot snapshot();
     void restore(UndoSnapshot&& snap);
+
+    /// The newest snapshot taken or restored: the next one shares its unchanged chunks.
+    SharedContent m_undoBase;
 };

@@ -114,5 +114,6 @@ void openUnmirroredJoints(Layout& layout, std::vector<LayoutRepair>* repairs) {
 
 void repairReadLayout(Layout& layout, std::vector<LayoutRepair>* repairs) {
     renumberDuplicates(layout, repairs);
+    layout.NoteContentChanged();  // ids were changed in place
     openUnmirroredJoints(layout, repairs);
 }

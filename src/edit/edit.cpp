@@ -22,6 +22,8 @@ Layout& Edit::change() {
         m_changed = true;
         m_committed = false;
     }
+    // The caller is about to change the object lists, perhaps in place.
+    m_editor.layout().NoteContentChanged();
     return m_editor.layout();
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <set>
 
 #include "catalog/helix_catalog.h"
 #include "catalog/scenery_catalog.h"
@@ -56,82 +55,122 @@ bool isRunPiece(const PlacedPiece& piece, const TrackCatalog& catalog) {
     return def != nullptr && def->kind == PieceKind::Straight && piece.helix == kNoId;
 }
 
-/// Ids of the pieces of `set` that `piece` is joined to (never itself).
-std::vector<uint32_t> neighboursIn(const PlacedPiece& piece, const std::set<uint32_t>& set) {
-    std::vector<uint32_t> out;
-    for (const Joint& joint : piece.joints) {
-        if (joint.isOpen()) {
-            continue;
+/// The selected pieces' distinct ids, sorted: membership and a dense position by binary search,
+/// without a node allocation per piece.
+class RunMembers {
+public:
+    explicit RunMembers(const std::vector<const PlacedPiece*>& pieces) {
+        m_ids.reserve(pieces.size());
+        for (const PlacedPiece* piece : pieces) {
+            m_ids.push_back(piece->id);
         }
-        const auto target = static_cast<uint32_t>(joint.target);
-        if (target != piece.id && set.count(target) != 0 &&
-            std::find(out.begin(), out.end(), target) == out.end()) {
-            out.push_back(target);
+        std::sort(m_ids.begin(), m_ids.end());
+        m_ids.erase(std::unique(m_ids.begin(), m_ids.end()), m_ids.end());
+    }
+    size_t size() const { return m_ids.size(); }
+    /// Position of `id` among the members, or size() when it is none of them.
+    size_t position(uint32_t id) const {
+        const auto it = std::lower_bound(m_ids.begin(), m_ids.end(), id);
+        return it != m_ids.end() && *it == id ? static_cast<size_t>(it - m_ids.begin()) : size();
+    }
+    /// Ids of the members that `piece` is joined to (never itself), into `out`.
+    void neighbours(const PlacedPiece& piece, std::vector<uint32_t>& out) const {
+        out.clear();
+        for (const Joint& joint : piece.joints) {
+            if (joint.isOpen()) {
+                continue;
+            }
+            const auto target = static_cast<uint32_t>(joint.target);
+            if (target != piece.id && position(target) != size() &&
+                std::find(out.begin(), out.end(), target) == out.end()) {
+                out.push_back(target);
+            }
         }
     }
-    return out;
+
+private:
+    std::vector<uint32_t> m_ids;
+};
+
+/// Whether the pieces are all straights lying along one line.
+bool alongOneLine(const std::vector<const PlacedPiece*>& pieces, const TrackCatalog& catalog) {
+    const double h0 = pieces.front()->heading;
+    for (const PlacedPiece* piece : pieces) {
+        if (!isRunPiece(*piece, catalog)) {
+            return false;
+        }
+        // Pieces laid end to end may point either way along the line.
+        const double diff = std::fmod(std::fabs(piece->heading - h0), 180.0);
+        if (diff > kRunHeadingTolerance && diff < 180.0 - kRunHeadingTolerance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+/// Whether every member hangs together with the first piece through joints among the members.
+bool connected(const Layout& layout, const std::vector<const PlacedPiece*>& pieces,
+               const RunMembers& members) {
+    std::vector<char> reached(members.size(), 0);
+    reached[members.position(pieces.front()->id)] = 1;
+    size_t count = 1;
+    std::vector<uint32_t> queue{pieces.front()->id};
+    std::vector<uint32_t> next;
+    while (!queue.empty()) {
+        const PlacedPiece* piece = layout.FindPiece(queue.back());
+        queue.pop_back();
+        members.neighbours(*piece, next);
+        for (uint32_t id : next) {
+            if (char& seen = reached[members.position(id)]; seen == 0) {
+                seen = 1;
+                ++count;
+                queue.push_back(id);
+            }
+        }
+    }
+    return count == members.size();
 }
 
 /// The run's pieces in chain order, or empty when the pieces are not a straight run.
 std::vector<const PlacedPiece*> straightRun(const Layout& layout,
                                             const std::vector<const PlacedPiece*>& pieces) {
     const TrackCatalog& catalog = TrackCatalog::instance();
-    if (pieces.size() < 2) {
+    if (pieces.size() < 2 || !alongOneLine(pieces, catalog)) {
         return {};
     }
-    const double h0 = pieces.front()->heading;
-    for (const PlacedPiece* piece : pieces) {
-        if (!isRunPiece(*piece, catalog)) {
-            return {};
-        }
-        // Pieces laid end to end may point either way along the line.
-        const double diff = std::fmod(std::fabs(piece->heading - h0), 180.0);
-        if (diff > kRunHeadingTolerance && diff < 180.0 - kRunHeadingTolerance) {
-            return {};
-        }
-    }
-    std::set<uint32_t> ids;
-    for (const PlacedPiece* piece : pieces) {
-        ids.insert(piece->id);
-    }
-    // Every piece must hang together with the first through joints inside the selection.
-    std::set<uint32_t> reached{pieces.front()->id};
-    std::vector<uint32_t> queue{pieces.front()->id};
-    while (!queue.empty()) {
-        const PlacedPiece* piece = layout.FindPiece(queue.back());
-        queue.pop_back();
-        for (uint32_t next : neighboursIn(*piece, ids)) {
-            if (reached.insert(next).second) {
-                queue.push_back(next);
-            }
-        }
-    }
-    if (reached.size() != ids.size()) {
+    const RunMembers members(pieces);
+    if (!connected(layout, pieces, members)) {
         return {};
     }
+    std::vector<uint32_t> next;
     const PlacedPiece* start = pieces.front();
     for (const PlacedPiece* piece : pieces) {
-        if (neighboursIn(*piece, ids).size() == 1) {
+        members.neighbours(*piece, next);
+        if (next.size() == 1) {
             start = piece;
             break;
         }
     }
     std::vector<const PlacedPiece*> chain{start};
-    std::set<uint32_t> walked{start->id};
+    std::vector<char> walked(members.size(), 0);
+    walked[members.position(start->id)] = 1;
     for (const PlacedPiece* current = start; current != nullptr;) {
-        const PlacedPiece* next = nullptr;
-        for (uint32_t id : neighboursIn(*current, ids)) {
-            if (walked.insert(id).second) {
-                next = layout.FindPiece(id);
-                chain.push_back(next);
+        const PlacedPiece* following = nullptr;
+        members.neighbours(*current, next);
+        for (uint32_t id : next) {
+            if (char& seen = walked[members.position(id)]; seen == 0) {
+                seen = 1;
+                following = layout.FindPiece(id);
+                chain.push_back(following);
                 break;
             }
         }
-        current = next;
+        current = following;
     }
     // Damaged joints can make the run branch; list whatever the walk missed in layout order.
     for (const PlacedPiece* piece : pieces) {
-        if (walked.insert(piece->id).second) {
+        if (char& seen = walked[members.position(piece->id)]; seen == 0) {
+            seen = 1;
             chain.push_back(piece);
         }
     }

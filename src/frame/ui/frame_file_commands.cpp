@@ -126,6 +126,7 @@ bool MainFrame::LoadLayoutPath(const std::string& path) {
     read.baseboard = m_layout.baseboard;  // the last-shape sizes stay unless the file gives them
     std::string error;
     {
+        wxBusyCursor busy;
         ReadProgressWindow progress(this, utf8WithLatin1Fallback(
                                               std::filesystem::path(path).filename().string()));
         error = ReadLayout(path, read, name, nullptr, progress.reporter());

@@ -3,6 +3,7 @@
 // helix rings; and the two piece groups around them.
 #include <algorithm>
 #include <cmath>
+#include <unordered_set>
 
 #include "catalog/helix_catalog.h"
 #include "document/snap_search.h"
@@ -340,6 +341,16 @@ void LayoutRenderer::drawOnTopPieces(wxDC& dc, const Layout& layout, const Canva
 }
 
 void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const CanvasView& view) {
+    if (layout.helices.empty()) {
+        return;
+    }
+    // A helix is drawn selected when any of its pieces is: one pass over the pieces for all.
+    std::unordered_set<uint32_t> selectedHelices;
+    for (const PlacedPiece& p : layout.pieces) {
+        if (p.helix != kNoId && p.selected) {
+            selectedHelices.insert(p.helix);
+        }
+    }
     for (const Helix& h : layout.helices) {
         const HelixVariant* v = drawableHelixVariant(h, m_catalog);
         if (v == nullptr) {
@@ -349,17 +360,11 @@ void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const Canvas
         if (!m_options.showsLevel(layout, levelId)) {
             continue;
         }
-        bool selected = false;
-        for (const PlacedPiece& p : layout.pieces) {
-            if (p.helix == h.id && p.selected) {
-                selected = true;
-                break;
-            }
-        }
-        if (!m_options.inLayer(selected)) {
+        const bool anySelected = selectedHelices.count(h.id) != 0;
+        if (!m_options.inLayer(anySelected)) {
             continue;
         }
-        selected = m_options.selected(selected);
+        const bool selected = m_options.selected(anySelected);
         const int n = v->curveCount();
         const std::pair<const std::string*, double> turns[2] = {
             {&v->innerCurveArticle, v->innerRadius}, {&v->outerCurveArticle, v->outerRadius}};
