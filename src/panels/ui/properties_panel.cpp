@@ -26,6 +26,8 @@ const wxColour kRecommendColour(60, 60, 160);
 const wxColour kShopGreen(20, 110, 20);
 // The "Piece" column never narrower than this (pixels), however narrow the panel.
 constexpr int kTallyNameMinWidth = 110;
+constexpr int kTallyCountMinWidth = 40;
+constexpr int kTallyCountPadding = 16;
 
 /// Opens addresses in the desktop's default browser.
 class BrowserOpener : public UrlOpener {
@@ -135,7 +137,7 @@ void PropertiesPanel::BuildControls() {
                             wxLC_REPORT | wxLC_NO_HEADER | wxBORDER_NONE, wxDefaultValidator,
                             N::TallyList);
     m_list->AppendColumn("Piece", wxLIST_FORMAT_LEFT, kTallyNameMinWidth);
-    m_list->AppendColumn("Count", wxLIST_FORMAT_RIGHT, 40);
+    m_list->AppendColumn("Count", wxLIST_FORMAT_RIGHT, kTallyCountMinWidth);
     m_list->SetMinSize(wxSize(-1, 180));
     m_list->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         FitTallyColumns();
@@ -226,6 +228,7 @@ void PropertiesPanel::RefreshTally() {
     // Frozen so that a long list is drawn once, not row by row.
     m_list->Freeze();
     m_list->DeleteAllItems();
+    int countWidth = kTallyCountMinWidth;
     for (const TallyRow& row : rows) {
         const long item = m_list->InsertItem(m_list->GetItemCount(), fromUtf8(row.piece));
         m_list->SetItem(item, 1, fromUtf8(row.count));
@@ -233,6 +236,13 @@ void PropertiesPanel::RefreshTally() {
             m_list->SetItemFont(item, boldFont(m_list->GetFont()));
             m_list->SetItemTextColour(item, kRecommendColour);
         }
+        // Counts of a big layout run to five or six digits; none is cut short.
+        countWidth = std::max(countWidth, m_list->GetTextExtent(fromUtf8(row.count)).x +
+                                              kTallyCountPadding);
+    }
+    if (countWidth != m_list->GetColumnWidth(1)) {
+        m_list->SetColumnWidth(1, countWidth);
+        FitTallyColumns();
     }
     m_list->Thaw();
 }
