@@ -21,6 +21,9 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAILED: $*" >&2
+  if [[ -n "$xvfb_pid" ]] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "  the display ${DISPLAY:-} is gone" >&2
+  fi
   [[ -s "$work/run.log" ]] && sed 's/^/  program: /' "$work/run.log" >&2
   exit 1
 }
@@ -44,7 +47,9 @@ wait_for() {
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 wait_for "the display" test -s "$work/display"
-export DISPLAY=:$(head -1 "$work/display") NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
+# No session bus: the program must not wait on one being started for it.
+export DISPLAY=:$(head -1 "$work/display") NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory \
+  DBUS_SESSION_BUS_ADDRESS=disabled:
 
 export HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
