@@ -89,70 +89,64 @@ void drawOnce(benchmark::State& state, bool fitted) {
     state.counters["zoom"] = view.zoom;
 }
 
-// A paint while a gesture moves only a ghost or the rulers' mark over a fitted plan: the kept
-// picture of the plan (checked by its fingerprint), then the rulers, as the canvas paints it.
-void BM_GesturePaintFitted(benchmark::State& state) {
-    const Layout layout = makeLayout(static_cast<int>(state.range(0)));
+// A fitted plan painted as the canvas paints it during a gesture: the kept picture of the plan
+// (checked by its fingerprint), what the gesture moves over it, then the rulers.
+struct GesturePaint {
+    Layout layout;
     CanvasView view;
-    view.zoomToFit(layout, false, kWidth, kHeight, TrackCatalog::instance());
-    wxBitmap bitmap(kWidth, kHeight, 24);
-    wxMemoryDC dc(bitmap);
+    wxBitmap bitmap{kWidth, kHeight, 24};
+    wxMemoryDC dc{bitmap};
     LayoutRenderer renderer;
     PlanCache plan;
-    const RenderOptions options = canvasRenderOptions(layout);
+
+    explicit GesturePaint(int pieces) : layout(makeLayout(pieces)) {
+        view.zoomToFit(layout, false, kWidth, kHeight, TrackCatalog::instance());
+        view.panX = std::round(view.panX);
+        view.panY = std::round(view.panY);
+    }
+    void paint(bool selectionMoving, int mouseX) {
+        const RenderOptions options = canvasRenderOptions(layout);
+        plan.draw(dc, renderer, layout, options, view, wxSize(kWidth, kHeight), selectionMoving);
+        renderer.paintOverPlan(dc, layout, options, view, wxPoint(mouseX % kWidth, 300), "");
+    }
+};
+
+// Only a ghost or the rulers' mark moves.
+void BM_GesturePaintFitted(benchmark::State& state) {
+    GesturePaint g(static_cast<int>(state.range(0)));
     int x = 0;
     for (auto _ : state) {
-        plan.draw(dc, renderer, layout, options, view, wxSize(kWidth, kHeight));
-        renderer.paintOverPlan(dc, layout, options, view, wxPoint(x++ % kWidth, 300), "");
+        g.paint(false, x++);
     }
-    state.counters["redraws"] = plan.redraws();
+    state.counters["redraws"] = g.plan.redraws();
 }
 
-// A paint while a selection of 50 pieces is dragged over a fitted plan: the kept picture of the
-// rest, then the moved selection drawn over it.
+// 50 selected pieces are dragged: the kept picture holds the rest.
 void BM_MovePaintFitted(benchmark::State& state) {
-    Layout layout = makeLayout(static_cast<int>(state.range(0)));
+    GesturePaint g(static_cast<int>(state.range(0)));
     for (size_t i = 0; i < 50; ++i) {
-        layout.pieces[i * 7].selected = true;
+        g.layout.pieces[i * 7].selected = true;
     }
-    CanvasView view;
-    view.zoomToFit(layout, false, kWidth, kHeight, TrackCatalog::instance());
-    wxBitmap bitmap(kWidth, kHeight, 24);
-    wxMemoryDC dc(bitmap);
-    LayoutRenderer renderer;
-    PlanCache plan;
-    const RenderOptions options = canvasRenderOptions(layout);
     for (auto _ : state) {
         for (size_t i = 0; i < 50; ++i) {
-            layout.pieces[i * 7].x += 1.0 / view.zoom;
+            g.layout.pieces[i * 7].x += 1.0 / g.view.zoom;
         }
-        plan.draw(dc, renderer, layout, options, view, wxSize(kWidth, kHeight), true);
-        renderer.paintOverPlan(dc, layout, options, view, wxPoint(300, 300), "");
+        g.paint(true, 300);
     }
-    state.counters["redraws"] = plan.redraws();
+    state.counters["redraws"] = g.plan.redraws();
 }
 
-// A paint while the fitted plan is panned by a few pixels a move: the kept picture moved, and
-// only the uncovered strips drawn.
+// The plan is panned by a few pixels a move: the kept picture moves, the uncovered strips are
+// drawn.
 void BM_PanPaintFitted(benchmark::State& state) {
-    const Layout layout = makeLayout(static_cast<int>(state.range(0)));
-    CanvasView view;
-    view.zoomToFit(layout, false, kWidth, kHeight, TrackCatalog::instance());
-    view.panX = std::round(view.panX);
-    view.panY = std::round(view.panY);
-    wxBitmap bitmap(kWidth, kHeight, 24);
-    wxMemoryDC dc(bitmap);
-    LayoutRenderer renderer;
-    PlanCache plan;
-    const RenderOptions options = canvasRenderOptions(layout);
+    GesturePaint g(static_cast<int>(state.range(0)));
     int step = 0;
     for (auto _ : state) {
-        view.panX += (step / 20) % 2 == 0 ? 4 : -4;  // to and fro, so the plan stays in view
-        view.panY += (step++ / 20) % 2 == 0 ? 3 : -3;
-        plan.draw(dc, renderer, layout, options, view, wxSize(kWidth, kHeight));
-        renderer.paintOverPlan(dc, layout, options, view, wxPoint(300, 300), "");
+        g.view.panX += (step / 20) % 2 == 0 ? 4 : -4;  // to and fro, so the plan stays in view
+        g.view.panY += (step++ / 20) % 2 == 0 ? 3 : -3;
+        g.paint(false, 300);
     }
-    state.counters["redraws"] = plan.redraws();
+    state.counters["redraws"] = g.plan.redraws();
 }
 
 void BM_RepaintFitted(benchmark::State& state) {
