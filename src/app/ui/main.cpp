@@ -2,6 +2,7 @@
 // --version, --parts and --check work without a display; the exports start the toolkit without
 // a window. The application class lives in the UI library so that tests can reuse its pieces.
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -38,5 +39,9 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Run:
             break;
     }
+    // GTK probes OpenGL when it opens the display, which maps Mesa and its LLVM (about 50 MB)
+    // before anything is drawn. The plan needs none of it; the 3D view opens its own context
+    // through GLX when it is asked for. A GDK_GL the user set is left as it is.
+    ::setenv("GDK_GL", "disable", 0);
     return wxEntry(argc, argv);
 }
