@@ -258,6 +258,7 @@ void CanvasPanel::editSceneryScale(uint32_t itemId) {
 
 void CanvasPanel::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
+    m_painted = true;
     const ScreenPoint mouse = m_controller->mousePoint();
     const ::Layout& layout = m_context.layout();
     const RenderOptions options = canvasRenderOptions(layout);

@@ -66,6 +66,8 @@ public:
     CanvasController& controller() { return *m_controller; }
     /// Layout point (mm) of the last Ctrl+click on empty canvas: where the next label goes.
     Vec2 labelDropPoint() const { return m_labelDropPoint; }
+    /// The canvas has been painted at least once (it is on screen).
+    bool painted() const { return m_painted; }
     const CanvasView& view() const { return m_controller->view(); }
 
 private:
@@ -100,6 +102,7 @@ private:
     DoubleClickRecovery m_clicks{desktopDoubleClickRecovery(this)};
     std::unique_ptr<LayoutRenderer> m_renderer;
     PlanCache m_plan;
+    bool m_painted = false;
     wxTimer m_flashTimer;
     std::string m_status0;  ///< what field 0 shows now (the paint may replace a banner)
     Vec2 m_labelDropPoint;

@@ -10,8 +10,8 @@
 
 void MainFrame::StartAutosave() {
     m_recoveryFolder = GetRecoveryFolder().utf8_string();
-    m_autosaveTimer.SetOwner(this);
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
+    // The timer handles its own events: a handler on the window would take every timer's.
+    m_autosaveTimer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
         if (m_modified && m_autosave.timerDue()) {
             KeepRecoveryCopy();
         }
@@ -68,16 +68,19 @@ void MainFrame::OpenAtStart(const wxString& path) {
         }
         OfferRecovery();
     };
-    // The first paint of the canvas says the window is on screen; a window that never paints
-    // (hidden, or a display that drops it) still opens the file a moment later.
+    // The canvas's first paint says the window is on screen. It may have come already (a dialog
+    // at start runs the event loop); a window that never paints still opens the file a moment
+    // later.
+    if (m_canvas->painted()) {
+        CallAfter(open);
+        return;
+    }
     m_canvas->Bind(wxEVT_PAINT, [this, open, done](wxPaintEvent& event) {
         event.Skip();
         if (!*done) {
             CallAfter(open);
         }
     });
-    m_startTimer.SetOwner(this, wxID_ANY);
-    Bind(
-        wxEVT_TIMER, [open](wxTimerEvent&) { open(); }, m_startTimer.GetId());
+    m_startTimer.Bind(wxEVT_TIMER, [open](wxTimerEvent&) { open(); });
     m_startTimer.StartOnce(kStartOpenFallbackMs);
 }
