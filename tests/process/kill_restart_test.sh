@@ -52,7 +52,10 @@ export DISPLAY=:$(head -1 "$work/display") NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memo
   DBUS_SESSION_BUS_ADDRESS=disabled:
 
 export HOME=$work/home XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
-mkdir -p "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+mkdir -p "$HOME/.railvane" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
+# A user who has answered the first-run question and chose no splash: this test is about the
+# restart, and a fresh build folder has no preferences of its own.
+printf 'playful=0\nasked=1\nunits=0\n' >"$HOME/.railvane/prefs.cfg"
 file=$work/Harbour.tdl
 cp "$layout" "$file"
 pieces_before=$(grep -c "<piece " "$file")
