@@ -92,6 +92,10 @@ TEST(UndoSharing, FiftyOnePieceEditsOfALargeLayoutCostLittleBesideOneCopy) {
     const double empty = heap();
     LargeLayout large(50000);
     const double own = heap() - empty;
+    if (own <= 0.0) {
+        // The sanitizers' allocator keeps its own books and reports nothing here.
+        GTEST_SKIP() << "the allocator gives no heap statistics";
+    }
     Layout& layout = large.layout;
     LayoutEditor& editor = large.editor;
     Edit(editor).change().pieces[0].x += 1.0;  // the first step holds the whole layout once
