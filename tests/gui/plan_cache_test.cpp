@@ -50,7 +50,7 @@ TEST(PlanCache, APanShiftsThePictureAndDrawsTheUncoveredStripsAsAFreshDrawingWou
     LayoutRenderer renderer;
     CanvasView view = makeView(0.06, 20, 30);
     throughCache(cache, renderer, layout, view);
-    for (const auto [dx, dy] : {std::pair{7, -5}, {-23, 11}, {0, 40}}) {
+    for (const auto& [dx, dy] : {std::pair{7, -5}, {-23, 11}, {0, 40}}) {
         view.panX += dx;
         view.panY += dy;
         EXPECT_EQ(differentPixels(throughCache(cache, renderer, layout, view), draw(layout, view)),

@@ -36,16 +36,22 @@ double seconds(LargeLayout& layout, const std::function<void(LargeLayout&)>& pre
 }
 
 /// Best time on 2 * kSmall pieces over best time on kSmall pieces. The two sizes take turns, so
-/// that a load on the machine falls on both alike.
+/// that a load on the machine falls on both alike. A ratio that looks too high is measured again,
+/// up to three times in all, and the lowest counts: a search inside a loop is about 4 every time,
+/// a cache or scheduler hiccup does not repeat.
 double ratio(const std::function<void(LargeLayout&)>& prepare,
              const std::function<void(LargeLayout&)>& action) {
     LargeLayout small(kSmall), large(2 * kSmall);
-    double bestSmall = 1e9, bestLarge = 1e9;
-    for (int r = 0; r < kRepetitions; ++r) {
-        bestSmall = std::min(bestSmall, seconds(small, prepare, action));
-        bestLarge = std::min(bestLarge, seconds(large, prepare, action));
+    double lowest = 1e9;
+    for (int attempt = 0; attempt < 3 && lowest >= 2.6; ++attempt) {
+        double bestSmall = 1e9, bestLarge = 1e9;
+        for (int r = 0; r < kRepetitions; ++r) {
+            bestSmall = std::min(bestSmall, seconds(small, prepare, action));
+            bestLarge = std::min(bestLarge, seconds(large, prepare, action));
+        }
+        lowest = std::min(lowest, bestLarge / std::max(bestSmall, 1e-6));
     }
-    return bestLarge / std::max(bestSmall, 1e-6);
+    return lowest;
 }
 
 TEST(Scaling, DoublingTheLayoutAtMostAboutDoublesSelectionEditAndDragTimes) {
