@@ -121,19 +121,19 @@ bool SelectTool::moveGuardsPass() {
 
 namespace {
 
-/// Selects the unselected pieces joined to a selected turntable; returns their slots.
-std::vector<size_t> selectTurntableNeighbours(Layout& layout) {
-    std::vector<size_t> pulled;
-    const auto index = pieceIndexById(layout);
+/// Selects the unselected pieces joined to a selected turntable; returns them.
+std::vector<PlacedPiece*> selectTurntableNeighbours(Layout& layout) {
+    std::vector<PlacedPiece*> pulled;
     for (const PlacedPiece& p : layout.pieces) {
         if (!p.selected || p.article != kTurntable) {
             continue;
         }
         for (const Joint& j : p.joints) {
-            auto it = j.isOpen() ? index.end() : index.find(static_cast<uint32_t>(j.target));
-            if (it != index.end() && !layout.pieces[it->second].selected) {
-                layout.pieces[it->second].selected = true;
-                pulled.push_back(it->second);
+            PlacedPiece* other =
+                j.isOpen() ? nullptr : layout.FindPiece(static_cast<uint32_t>(j.target));
+            if (other != nullptr && !other->selected) {
+                other->selected = true;
+                pulled.push_back(other);
             }
         }
     }
@@ -150,10 +150,10 @@ bool SelectTool::beginMove() {
     // at: a helix stub or tunnel piece pulled in this way refuses the move as if selected.
     // Guards first, before any undo step: a refusal leaves the document as it was.
     host.releaseMouse();
-    const std::vector<size_t> pulled = selectTurntableNeighbours(layout);
+    const std::vector<PlacedPiece*> pulled = selectTurntableNeighbours(layout);
     if (!moveGuardsPass()) {
-        for (const size_t i : pulled) {
-            layout.pieces[i].selected = false;
+        for (PlacedPiece* p : pulled) {
+            p->selected = false;
         }
         m_move = PieceMove{};
         return false;
@@ -192,7 +192,6 @@ bool SelectTool::beginMove() {
 
 void SelectTool::breakOutsideJoints() {
     Layout& layout = m_ctrl.layout();
-    const auto index = pieceIndexById(layout);
     for (PlacedPiece& p : layout.pieces) {
         if (!p.selected) {
             continue;
@@ -201,12 +200,12 @@ void SelectTool::breakOutsideJoints() {
             if (j.isOpen()) {
                 continue;
             }
-            auto it = index.find(static_cast<uint32_t>(j.target));
-            if (it == index.end()) {
+            PlacedPiece* found = layout.FindPiece(static_cast<uint32_t>(j.target));
+            if (found == nullptr) {
                 j = Joint{};  // a joint to a piece that is gone is open
                 continue;
             }
-            PlacedPiece& other = layout.pieces[it->second];
+            PlacedPiece& other = *found;
             if (other.selected) {
                 continue;
             }
@@ -299,12 +298,9 @@ void SelectTool::searchMoveSnap() {
 void SelectTool::finishMove() {
     Layout& layout = m_ctrl.layout();
     double moved = 0.0;
-    const auto index = pieceIndexById(layout);
     for (const PoseOf& s : m_move.pieces) {
-        auto it = index.find(s.id);
-        if (it != index.end()) {
-            const PlacedPiece& p = layout.pieces[it->second];
-            moved = std::max(moved, std::hypot(p.x - s.pose.x, p.y - s.pose.y));
+        if (const PlacedPiece* p = layout.FindPiece(s.id)) {
+            moved = std::max(moved, std::hypot(p->x - s.pose.x, p->y - s.pose.y));
         }
     }
     if (moved > 1.0) {
@@ -326,13 +322,8 @@ void SelectTool::finishMove() {
 void SelectTool::applyMoveSnap() {
     Layout& layout = m_ctrl.layout();
     const TrackCatalog& catalog = m_ctrl.catalog();
-    const auto index = pieceIndexById(layout);
-    auto find = [&](uint32_t id) -> PlacedPiece* {
-        auto it = index.find(id);
-        return it == index.end() ? nullptr : &layout.pieces[it->second];
-    };
-    PlacedPiece* mover = find(m_move.snapPiece);
-    PlacedPiece* target = find(m_move.snap.targetId);
+    PlacedPiece* mover = layout.FindPiece(m_move.snapPiece);
+    PlacedPiece* target = layout.FindPiece(m_move.snap.targetId);
     if (mover == nullptr || target == nullptr) {
         return;  // the target went away: no joint
     }

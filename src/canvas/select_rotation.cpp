@@ -207,13 +207,12 @@ void SelectTool::rotateSelection(ScreenPoint at) {
         }
     }
     rot.delta = delta;
-    const auto index = pieceIndexById(layout);
     for (const PoseOf& s : rot.pieces) {
-        auto it = index.find(s.id);
-        if (it == index.end()) {
+        PlacedPiece* found = layout.FindPiece(s.id);
+        if (found == nullptr) {
             continue;
         }
-        PlacedPiece& p = layout.pieces[it->second];
+        PlacedPiece& p = *found;
         const Vec2 r = rotateAbout({s.pose.x, s.pose.y}, rot.pivot, delta);
         p.x = r.x;
         p.y = r.y;

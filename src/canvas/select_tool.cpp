@@ -16,6 +16,11 @@
 
 namespace {
 
+/// Where a piece of the layout's list stands in it.
+size_t slotOf(const Layout& layout, const PlacedPiece& piece) {
+    return static_cast<size_t>(&piece - layout.pieces.data());
+}
+
 constexpr const char* kTurntable = "74861";
 
 bool insidePolygon(const std::vector<Vec2>& v, Vec2 p) {
@@ -378,11 +383,11 @@ bool SelectTool::pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods) {
                 }
             } else if (piece->article == kTurntable) {
                 piece->selected = true;
-                const auto index = pieceIndexById(layout);
                 for (const Joint& j : piece->joints) {
-                    auto it = index.find(static_cast<uint32_t>(j.target));
-                    if (!j.isOpen() && it != index.end()) {
-                        layout.pieces[it->second].selected = true;
+                    PlacedPiece* other =
+                        j.isOpen() ? nullptr : layout.FindPiece(static_cast<uint32_t>(j.target));
+                    if (other != nullptr) {
+                        other->selected = true;
                     }
                 }
             } else {
@@ -414,12 +419,11 @@ void SelectTool::chainSelect(PlacedPiece& clicked) {
         return;
     }
     // Breadth-first over joints from the anchor, remembering each piece's predecessor.
-    const auto index = pieceIndexById(layout);
     const size_t none = layout.pieces.size();
     std::vector<size_t> previous(layout.pieces.size(), none);
     std::vector<bool> visited(layout.pieces.size(), false);
-    const size_t start = static_cast<size_t>(anchor - layout.pieces.data());
-    const size_t goal = static_cast<size_t>(&clicked - layout.pieces.data());
+    const size_t start = slotOf(layout, *anchor);
+    const size_t goal = slotOf(layout, clicked);
     std::deque<size_t> queue{start};
     visited[start] = true;
     while (!queue.empty() && !visited[goal]) {
@@ -429,13 +433,14 @@ void SelectTool::chainSelect(PlacedPiece& clicked) {
             if (j.isOpen()) {
                 continue;
             }
-            auto it = index.find(static_cast<uint32_t>(j.target));
-            if (it == index.end() || visited[it->second]) {
+            const PlacedPiece* next = layout.FindPiece(static_cast<uint32_t>(j.target));
+            const size_t slot = next == nullptr ? none : slotOf(layout, *next);
+            if (slot == none || visited[slot]) {
                 continue;
             }
-            visited[it->second] = true;
-            previous[it->second] = cur;
-            queue.push_back(it->second);
+            visited[slot] = true;
+            previous[slot] = cur;
+            queue.push_back(slot);
         }
     }
     if (!visited[goal]) {

@@ -20,11 +20,3 @@ void joinPieces(PlacedPiece& a, int ca, PlacedPiece& b, int cb) {
     b.joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(a.id), ca};
 }
 
-std::unordered_map<uint32_t, size_t> pieceIndexById(const Layout& layout) {
-    std::unordered_map<uint32_t, size_t> index;
-    index.reserve(layout.pieces.size());
-    for (size_t i = 0; i < layout.pieces.size(); ++i) {
-        index.emplace(layout.pieces[i].id, i);
-    }
-    return index;
-}

@@ -3,7 +3,6 @@
 // joint lists grown to the definition's connector count first.
 
 #include <cstddef>
-#include <unordered_map>
 
 #include "catalog/track_catalog.h"
 #include "document/layout.h"
@@ -12,5 +11,3 @@
 void extendJoints(PlacedPiece& piece, const TrackCatalog& catalog);
 /// Records the joint connector ca of a <-> connector cb of b on both pieces.
 void joinPieces(PlacedPiece& a, int ca, PlacedPiece& b, int cb);
-/// Position of every piece in `layout.pieces` by id, for look-ups inside loops.
-std::unordered_map<uint32_t, size_t> pieceIndexById(const Layout& layout);

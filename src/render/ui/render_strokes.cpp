@@ -62,6 +62,9 @@ void LayoutRenderer::addStroke(const PieceShape& shape, const Pose& pose, const 
 void LayoutRenderer::flushStrokes(wxDC& dc) {
     wxGraphicsContext* gc = dc.GetGraphicsContext();
     for (StrokeBatch& batch : m_strokes) {
+        if (batch.points.empty()) {
+            continue;
+        }
         batch.lineStarts.push_back(batch.points.size());
         setPen(dc, batch.colour, batch.width);
         if (gc == nullptr) {
@@ -91,5 +94,9 @@ void LayoutRenderer::flushStrokes(wxDC& dc) {
         // The context now holds the strokes' pen; hand the device context's own back to it.
         gc->SetPen(dc.GetPen());
     }
-    m_strokes.clear();
+    // The batches and their buffers stay for the next pass, so a repaint allocates nothing here.
+    for (StrokeBatch& batch : m_strokes) {
+        batch.points.clear();
+        batch.lineStarts.clear();
+    }
 }
