@@ -16,21 +16,24 @@ namespace {
 
 /// Turns every selected piece, scenery item and shape by `deg` about `pivot`, and the helices
 /// whose stubs are selected with them.
+/// Places a piece or scenery item at its pose turned by `deg` about `pivot`.
+template <typename Placed>
+void turnAbout(Placed& item, Vec2 pivot, double deg) {
+    const Vec2 r = rotateAbout({item.x, item.y}, pivot, deg);
+    item.x = r.x;
+    item.y = r.y;
+    item.heading = normalizeHeading(item.heading + deg);
+}
+
 void turnSelection(Layout& layout, Vec2 pivot, double deg) {
     for (PlacedPiece& p : layout.pieces) {
         if (p.selected) {
-            const Vec2 r = rotateAbout({p.x, p.y}, pivot, deg);
-            p.x = r.x;
-            p.y = r.y;
-            p.heading = normalizeHeading(p.heading + deg);
+            turnAbout(p, pivot, deg);
         }
     }
     for (SceneryItem& s : layout.scenery) {
         if (s.selected) {
-            const Vec2 r = rotateAbout({s.x, s.y}, pivot, deg);
-            s.x = r.x;
-            s.y = r.y;
-            s.heading = normalizeHeading(s.heading + deg);
+            turnAbout(s, pivot, deg);
         }
     }
     for (FreeShape& s : layout.shapes) {
