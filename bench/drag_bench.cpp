@@ -54,7 +54,7 @@ Layout makeRows(int count) {
         p.joints.resize(2);
         if (i % kRowLength != 0) {
             p.joints[0] = {static_cast<int32_t>(p.id - 1), 1};
-            layout.pieces.back().joints[1] = {static_cast<int32_t>(p.id), 0};
+            layout.pieces.editBack().joints[1] = {static_cast<int32_t>(p.id), 0};
         }
         layout.pieces.push_back(p);
     }

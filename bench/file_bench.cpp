@@ -34,7 +34,7 @@ Layout makeLayout(int count) {
         p.joints.assign(2, Joint{});
         if (i > 0) {
             p.joints[0] = {static_cast<int32_t>(p.id - 1), 1};
-            layout.pieces.back().joints[1] = {static_cast<int32_t>(p.id), 0};
+            layout.pieces.editBack().joints[1] = {static_cast<int32_t>(p.id), 0};
         }
         layout.pieces.push_back(std::move(p));
     }
@@ -74,7 +74,7 @@ void BM_ReadLayoutText(benchmark::State& state) {
         const std::string error = readLayoutText(text, layout, name);
         if (!error.empty())
             state.SkipWithError(error.c_str());
-        benchmark::DoNotOptimize(layout.pieces.data());
+        benchmark::DoNotOptimize(layout.pieces.size());
     }
     state.SetBytesProcessed(static_cast<int64_t>(text.size()) * state.iterations());
     state.SetComplexityN(state.range(0));

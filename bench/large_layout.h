@@ -40,7 +40,7 @@ struct LargeLayout {
             p.joints.assign(2, Joint{});
             if (i > 0) {
                 p.joints[0] = {static_cast<int32_t>(p.id - 1), 1};
-                layout.pieces.back().joints[1] = {static_cast<int32_t>(p.id), 0};
+                layout.pieces.editBack().joints[1] = {static_cast<int32_t>(p.id), 0};
             }
             layout.pieces.push_back(std::move(p));
         }
@@ -85,7 +85,7 @@ struct LargeLayout {
     /// Every scenery item selected and dragged by one of them over `moves` mouse moves.
     void dragScenery(int moves) {
         layout.DeselectAll();
-        for (SceneryItem& s : layout.scenery) {
+        for (SceneryItem& s : layout.scenery.edits()) {
             s.selected = true;
         }
         const ScreenPoint from = px(layout.scenery.front().x, layout.scenery.front().y);
@@ -99,7 +99,7 @@ struct LargeLayout {
     void selectEveryThirdPiece() {
         layout.DeselectAll();
         for (size_t i = 0; i < layout.pieces.size(); i += 3) {
-            layout.pieces[i].selected = true;
+            layout.pieces.edit(i).selected = true;
         }
     }
     void deleteSelection() {

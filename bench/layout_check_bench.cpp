@@ -29,7 +29,7 @@ void addRow(Layout& layout, int count, double x, double y, double heading, doubl
         p.joints.resize(catalog.byArticle(p.article)->connectors.size());
         if (k > 0) {
             p.joints[0] = Joint{static_cast<int32_t>(p.id - 1), 1};
-            layout.pieces.back().joints[1] = Joint{static_cast<int32_t>(p.id), 0};
+            layout.pieces.editBack().joints[1] = Joint{static_cast<int32_t>(p.id), 0};
         }
         layout.pieces.push_back(std::move(p));
         x += dx * 188.3;

@@ -59,7 +59,7 @@ Layout makeLayout(int count) {
             p.y = pose.y;
             p.heading = pose.heading;
             p.joints[0] = {static_cast<int32_t>(previous), 1};
-            layout.pieces.back().joints[1] = {static_cast<int32_t>(p.id), 0};
+            layout.pieces.editBack().joints[1] = {static_cast<int32_t>(p.id), 0};
         }
         if (p.heading > 20.0 && p.heading < 340.0) {
             p.heading = 0.0;  // a row that turned too far starts east again, so rows never cross
@@ -125,11 +125,11 @@ void BM_GesturePaintFitted(benchmark::State& state) {
 void BM_MovePaintFitted(benchmark::State& state) {
     GesturePaint g(static_cast<int>(state.range(0)));
     for (size_t i = 0; i < 50; ++i) {
-        g.layout.pieces[i * 7].selected = true;
+        g.layout.pieces.edit(i * 7).selected = true;
     }
     for (auto _ : state) {
         for (size_t i = 0; i < 50; ++i) {
-            g.layout.pieces[i * 7].x += 1.0 / g.view.zoom;
+            g.layout.pieces.edit(i * 7).x += 1.0 / g.view.zoom;
         }
         g.paint(true, 300);
     }

@@ -60,7 +60,7 @@ Layout makeLayout(TrackSystem system, int count) {
         if (i % kRowLength == 0) {
             p.y = (i / kRowLength) * 4.0 * row[0]->length;
         } else {
-            PlacedPiece& prev = layout.pieces.back();
+            PlacedPiece& prev = layout.pieces.editBack();
             const PieceDef& prevDef = *TrackCatalog::instance().byArticle(prev.article);
             const Pose pose = matingPose(def, 0, connectorToWorld(prev, prevDef, 1));
             p.x = pose.x;

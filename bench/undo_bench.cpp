@@ -21,7 +21,7 @@ Layout makeChain(int count) {
         p.joints.assign(2, Joint{});
         if (i > 0) {
             p.joints[0] = {static_cast<int32_t>(p.id - 1), 1};
-            layout.pieces.back().joints[1] = {static_cast<int32_t>(p.id), 0};
+            layout.pieces.editBack().joints[1] = {static_cast<int32_t>(p.id), 0};
         }
         layout.pieces.push_back(std::move(p));
     }
@@ -63,12 +63,12 @@ void BM_DeleteSelection(benchmark::State& state) {
         state.PauseTiming();
         Layout layout = source;
         for (size_t i = 0; i < layout.pieces.size(); i += 3) {
-            layout.pieces[i].selected = true;
+            layout.pieces.edit(i).selected = true;
         }
-        layout.pieces.back().selected = true;
+        layout.pieces.editBack().selected = true;
         state.ResumeTiming();
         layout.DeleteSelection();
-        benchmark::DoNotOptimize(layout.pieces.data());
+        benchmark::DoNotOptimize(layout.pieces.size());
     }
     state.SetComplexityN(state.range(0));
 }

@@ -192,10 +192,8 @@ bool SelectTool::beginMove() {
 
 void SelectTool::breakOutsideJoints() {
     Layout& layout = m_ctrl.layout();
-    for (PlacedPiece& p : layout.pieces) {
-        if (!p.selected) {
-            continue;
-        }
+    const auto selected = [](const PlacedPiece& p) { return p.selected; };
+    layout.pieces.editIf(selected, [&](PlacedPiece& p) {
         for (Joint& j : p.joints) {
             if (j.isOpen()) {
                 continue;
@@ -215,7 +213,7 @@ void SelectTool::breakOutsideJoints() {
             }
             j = Joint{};
         }
-    }
+    });
 }
 
 void SelectTool::dragSelection(ScreenPoint at) {
@@ -227,8 +225,9 @@ void SelectTool::dragSelection(ScreenPoint at) {
     // still hold the moving pieces: no look-up on every mouse move.
     for (const PoseOf& s : m_move.pieces) {
         if (s.slot < layout.pieces.size() && layout.pieces[s.slot].id == s.id) {
-            layout.pieces[s.slot].x = s.pose.x + dx;
-            layout.pieces[s.slot].y = s.pose.y + dy;
+            PlacedPiece& p = layout.pieces.edit(s.slot);
+            p.x = s.pose.x + dx;
+            p.y = s.pose.y + dy;
         }
     }
     for (const PoseOf& s : m_move.scenery) {
@@ -342,19 +341,17 @@ void SelectTool::applyMoveSnap() {
         x = r.x + tx;
         y = r.y + ty;
     };
-    for (PlacedPiece& p : layout.pieces) {
-        if (p.selected) {
-            transform(p.x, p.y);
-            p.heading = normalizeHeading(p.heading + turn);
-        }
-    }
+    layout.pieces.editIf([](const PlacedPiece& p) { return p.selected; },
+                         [&](PlacedPiece& p) {
+                             transform(p.x, p.y);
+                             p.heading = normalizeHeading(p.heading + turn);
+                         });
     // Scenery moved along with the pieces, so it follows the correction as well.
-    for (SceneryItem& s : layout.scenery) {
-        if (s.selected) {
-            transform(s.x, s.y);
-            s.heading = normalizeHeading(s.heading + turn);
-        }
-    }
+    layout.scenery.editIf([](const SceneryItem& s) { return s.selected; },
+                          [&](SceneryItem& s) {
+                              transform(s.x, s.y);
+                              s.heading = normalizeHeading(s.heading + turn);
+                          });
     for (const PoseOf& h : m_move.helices) {
         if (Helix* helix = layout.FindHelix(h.id)) {
             transform(helix->cx, helix->cy);
@@ -371,11 +368,11 @@ void SelectTool::applyMoveSnap() {
                          catalog);
         const double dz = layout.FindPiece(moverId)->z - before;
         if (std::fabs(dz) > 0.001) {
-            for (PlacedPiece& p : layout.pieces) {
-                if (p.selected && p.helix == kNoId && p.id != moverId) {
-                    p.z += dz;
-                }
-            }
+            layout.pieces.editIf(
+                [&](const PlacedPiece& p) {
+                    return p.selected && p.helix == kNoId && p.id != moverId;
+                },
+                [&](PlacedPiece& p) { p.z += dz; });
         }
     }
 }
@@ -387,11 +384,14 @@ void SelectTool::rejoinNearbyEnds() {
     if (grid.empty()) {
         return;
     }
-    for (PlacedPiece& p : layout.pieces) {
-        const PieceDef* def = p.selected ? catalog.byArticle(p.article) : nullptr;
+    // Selected pieces were moved, so their chunks are the list's own already.
+    for (size_t i = 0; i < layout.pieces.size(); ++i) {
+        const PieceDef* def =
+            layout.pieces[i].selected ? catalog.byArticle(layout.pieces[i].article) : nullptr;
         if (def == nullptr) {
             continue;
         }
+        PlacedPiece& p = layout.pieces.edit(i);
         for (int c = 0; c < static_cast<int>(def->connectors.size()); ++c) {
             if (!p.jointAt(c).isOpen()) {
                 continue;
@@ -406,7 +406,7 @@ void SelectTool::rejoinNearbyEnds() {
                 }
             });
             if (match != nullptr) {
-                joinPieces(p, c, layout.pieces[match->piece], match->conn);
+                joinPieces(p, c, layout.pieces.edit(match->piece), match->conn);
             }
         }
     }

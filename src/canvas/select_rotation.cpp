@@ -26,16 +26,10 @@ void turnAbout(Placed& item, Vec2 pivot, double deg) {
 }
 
 void turnSelection(Layout& layout, Vec2 pivot, double deg) {
-    for (PlacedPiece& p : layout.pieces) {
-        if (p.selected) {
-            turnAbout(p, pivot, deg);
-        }
-    }
-    for (SceneryItem& s : layout.scenery) {
-        if (s.selected) {
-            turnAbout(s, pivot, deg);
-        }
-    }
+    layout.pieces.editIf([](const PlacedPiece& p) { return p.selected; },
+                         [&](PlacedPiece& p) { turnAbout(p, pivot, deg); });
+    layout.scenery.editIf([](const SceneryItem& s) { return s.selected; },
+                          [&](SceneryItem& s) { turnAbout(s, pivot, deg); });
     for (FreeShape& s : layout.shapes) {
         if (s.selected) {
             for (Vec2& v : s.vertices) {

@@ -16,11 +16,6 @@
 
 namespace {
 
-/// Where a piece of the layout's list stands in it.
-size_t slotOf(const Layout& layout, const PlacedPiece& piece) {
-    return static_cast<size_t>(&piece - layout.pieces.data());
-}
-
 constexpr const char* kTurntable = "74861";
 
 bool insidePolygon(const std::vector<Vec2>& v, Vec2 p) {
@@ -377,10 +372,10 @@ bool SelectTool::pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods) {
         // A click inside the selection keeps it, so the drag that follows moves all of it.
         if (!piece->selected) {
             layout.DeselectAll();
-            if (piece->helix != kNoId) {
-                for (PlacedPiece& p : layout.pieces) {
-                    p.selected = p.selected || p.helix == piece->helix;
-                }
+            if (const uint32_t helix = piece->helix; helix != kNoId) {
+                layout.pieces.editIf(
+                    [helix](const PlacedPiece& p) { return !p.selected && p.helix == helix; },
+                    [](PlacedPiece& p) { p.selected = true; });
             } else if (piece->article == kTurntable) {
                 piece->selected = true;
                 for (const Joint& j : piece->joints) {
@@ -397,7 +392,7 @@ bool SelectTool::pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods) {
     } else if (mods.ctrl && !mods.shift) {
         piece->selected = !piece->selected;
     } else {
-        chainSelect(*piece);
+        chainSelect(id);
     }
     layout.CompleteHelixSelection();
     m_ctrl.notifySelection();
@@ -406,24 +401,30 @@ bool SelectTool::pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods) {
     return true;
 }
 
-void SelectTool::chainSelect(PlacedPiece& clicked) {
+void SelectTool::chainSelect(uint32_t clickedId) {
     Layout& layout = m_ctrl.layout();
-    const PlacedPiece* anchor = nullptr;
-    for (const PlacedPiece& p : layout.pieces) {
-        if (p.selected) {
-            anchor = &p;
+    const size_t none = layout.pieces.size();
+    const size_t goal = layout.PieceSlot(clickedId);
+    if (goal == IdIndex::kAbsent) {
+        return;
+    }
+    size_t start = none;
+    for (auto it = layout.pieces.begin(); it != layout.pieces.end(); ++it) {
+        if (it->selected) {
+            start = it.index();
         }
     }
-    if (anchor == nullptr || anchor == &clicked) {
+    const auto toggleClicked = [&] {
+        PlacedPiece& clicked = layout.pieces.edit(goal);
         clicked.selected = !clicked.selected;
+    };
+    if (start == none || start == goal) {
+        toggleClicked();
         return;
     }
     // Breadth-first over joints from the anchor, remembering each piece's predecessor.
-    const size_t none = layout.pieces.size();
     std::vector<size_t> previous(layout.pieces.size(), none);
     std::vector<bool> visited(layout.pieces.size(), false);
-    const size_t start = slotOf(layout, *anchor);
-    const size_t goal = slotOf(layout, clicked);
     std::deque<size_t> queue{start};
     visited[start] = true;
     while (!queue.empty() && !visited[goal]) {
@@ -433,9 +434,8 @@ void SelectTool::chainSelect(PlacedPiece& clicked) {
             if (j.isOpen()) {
                 continue;
             }
-            const PlacedPiece* next = layout.FindPiece(static_cast<uint32_t>(j.target));
-            const size_t slot = next == nullptr ? none : slotOf(layout, *next);
-            if (slot == none || visited[slot]) {
+            const size_t slot = layout.PieceSlot(static_cast<uint32_t>(j.target));
+            if (slot >= none || visited[slot]) {
                 continue;
             }
             visited[slot] = true;
@@ -444,11 +444,11 @@ void SelectTool::chainSelect(PlacedPiece& clicked) {
         }
     }
     if (!visited[goal]) {
-        clicked.selected = !clicked.selected;
+        toggleClicked();
         return;
     }
     for (size_t i = goal; i != none; i = previous[i]) {
-        layout.pieces[i].selected = true;
+        layout.pieces.edit(i).selected = true;
     }
 }
 
@@ -478,17 +478,17 @@ void SelectTool::finishRubberBand() {
     auto toScreen = [&view](Vec2 w) {
         return Vec2{w.x * view.zoom + view.panX, w.y * view.zoom + view.panY};
     };
-    for (PlacedPiece& p : layout.pieces) {
+    const auto inBand = [&](const PlacedPiece& p) {
         const PieceDef* def = m_ctrl.catalog().byArticle(p.article);
         if (def == nullptr || !levels.visible(p.level)) {
-            continue;
+            return false;
         }
         // Pieces whose whole extent lies away from the band are skipped without sampling.
         const double reach = (def->length + def->radius) * view.zoom + 1.0;
         const Vec2 origin = toScreen({p.x, p.y});
         if (origin.x + reach < left || origin.x - reach > right || origin.y + reach < top ||
             origin.y - reach > bottom) {
-            continue;
+            return false;
         }
         const PieceShape& shape = pieceShape(*def);
         const Pose pose = p.pose();
@@ -505,17 +505,17 @@ void SelectTool::finishRubberBand() {
                 break;
             }
         }
-        p.selected = p.selected || hit;
-    }
-    for (SceneryItem& s : layout.scenery) {
-        if (!levels.visible(s.level)) {
-            continue;
-        }
-        const Vec2 q = toScreen({s.x, s.y});
-        if (q.x >= left && q.x <= right && q.y >= top && q.y <= bottom) {
-            s.selected = true;
-        }
-    }
+        return hit;
+    };
+    layout.pieces.editIf([&](const PlacedPiece& p) { return !p.selected && inBand(p); },
+                         [](PlacedPiece& p) { p.selected = true; });
+    layout.scenery.editIf(
+        [&](const SceneryItem& s) {
+            const Vec2 q = toScreen({s.x, s.y});
+            return !s.selected && levels.visible(s.level) && q.x >= left && q.x <= right &&
+                   q.y >= top && q.y <= bottom;
+        },
+        [](SceneryItem& s) { s.selected = true; });
     layout.CompleteHelixSelection();
     m_ctrl.notifySelection();
 }

@@ -94,7 +94,7 @@ private:
     bool pressOnScenery(ScreenPoint at, Modifiers mods);
     void pressOnEmpty(ScreenPoint at, Modifiers mods);
     bool pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods);
-    void chainSelect(PlacedPiece& clicked);
+    void chainSelect(uint32_t clickedId);
     void armMove(uint32_t id, ScreenPoint at);
     void moveLabel(ScreenPoint at);
     void moveSimple(ScreenPoint at);

@@ -119,12 +119,13 @@ void autoConnect(CanvasController& ctrl, const std::string& article, bool flippe
     if (def == nullptr) {
         return;
     }
-    PlacedPiece* target = nullptr;
-    for (PlacedPiece& p : ctrl.layout().pieces) {
-        if (p.selected && (target == nullptr || p.id > target->id)) {
-            target = &p;
+    uint32_t newest = kNoId;
+    for (const PlacedPiece& p : ctrl.layout().pieces) {
+        if (p.selected && (newest == kNoId || p.id > newest)) {
+            newest = p.id;
         }
     }
+    PlacedPiece* target = newest == kNoId ? nullptr : ctrl.layout().FindPiece(newest);
     if (target == nullptr) {
         startPaletteDrag(ctrl, article);
         return;

@@ -2,8 +2,9 @@
 // Identifier -> slot index over one of the document's object lists, so that a look-up by id costs
 // the same on a layout of fifty thousand pieces as on one of ten.
 //
-// The lists are plain public vectors, changed by the edit path and the reader. The index is built
-// lazily and trusted only while the list it was built from looks unchanged: same buffer, same
+// The lists are public (plain vectors, or chunk lists for pieces and scenery), changed by the
+// edit path and the reader. The index is built
+// lazily and trusted only while the list it was built from looks unchanged: same table, same
 // length, same first and last id and the same content generation (which every mutation of the
 // document raises). A hit is verified against the slot's own id, and a slot that no longer holds
 // its id makes the index rebuild, so an in-place reordering can at worst cost a rebuild, never a
@@ -31,15 +32,26 @@ public:
         return const_cast<T*>(find(std::as_const(items), id, generation));
     }
 
-    template <typename T>
-    const T* find(const std::vector<T>& items, uint32_t id, uint64_t generation) const {
+    /// The object with `id`, for reading; nullptr when absent.
+    template <typename List>
+    const typename List::value_type* find(const List& items, uint32_t id,
+                                          uint64_t generation) const {
+        const size_t slot = slotOf(items, id, generation);
+        return slot == kAbsent ? nullptr : &items[slot];
+    }
+
+    /// The position of the object with `id`, or kAbsent.
+    template <typename List>
+    size_t slotOf(const List& items, uint32_t id, uint64_t generation) const {
         if (items.size() <= kLinearUpTo) {
-            for (const T& item : items) {
+            size_t slot = 0;
+            for (const auto& item : items) {
                 if (item.id == id) {
-                    return &item;
+                    return slot;
                 }
+                ++slot;
             }
-            return nullptr;
+            return kAbsent;
         }
         const Print now = printOf(items, generation);
         if (!m_built || !(now == m_print)) {
@@ -47,19 +59,19 @@ public:
         }
         size_t slot = lookup(id);
         if (slot == kAbsent) {
-            return nullptr;
+            return kAbsent;
         }
         if (slot < items.size() && items[slot].id == id) {
-            return &items[slot];
+            return slot;
         }
         build(items, now);  // reordered in place since the index was built
-        slot = lookup(id);
-        return slot == kAbsent ? nullptr : &items[slot];
+        return lookup(id);
     }
+
+    static constexpr size_t kAbsent = static_cast<size_t>(-1);
 
 private:
     static constexpr size_t kLinearUpTo = 16;
-    static constexpr size_t kAbsent = static_cast<size_t>(-1);
 
     /// What identifies the state of a list cheaply.
     struct Print {
@@ -76,15 +88,24 @@ private:
     };
 
     template <typename T>
-    static Print printOf(const std::vector<T>& items, uint64_t generation) {
-        return {items.data(), items.size(), items.front().id, items.back().id, generation};
+    static const void* tableOf(const std::vector<T>& items) {
+        return items.data();
+    }
+    template <typename List>
+    static const void* tableOf(const List& items) {
+        return items.table();
+    }
+    template <typename List>
+    static Print printOf(const List& items, uint64_t generation) {
+        return {tableOf(items), items.size(), items.front().id, items.back().id, generation};
     }
 
-    template <typename T>
-    void build(const std::vector<T>& items, const Print& print) const {
+    template <typename List>
+    void build(const List& items, const Print& print) const {
         reset(items.size());
-        for (size_t i = 0; i < items.size(); ++i) {
-            insert(items[i].id, i);
+        size_t slot = 0;
+        for (const auto& item : items) {
+            insert(item.id, slot++);
         }
         m_print = print;
         m_built = true;

@@ -1,7 +1,7 @@
 #include "document/layout.h"
-#include "document/undo_content.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <sstream>
 #include <stdexcept>
@@ -19,6 +19,10 @@ constexpr const char* kTurntableArticle = "74861";
 /// Negative targets are open joints and map to kNoId, which no piece carries.
 uint32_t targetId(const Joint& j) {
     return j.target < 0 ? kNoId : static_cast<uint32_t>(j.target);
+}
+
+bool same(double a, double b) {
+    return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b);
 }
 
 template <typename T, typename Id>
@@ -114,21 +118,17 @@ void Layout::EnsureDefaultLevel() {
 }
 
 void Layout::SelectAll() {
-    for (auto& p : pieces) {
-        p.selected = true;
-    }
-    for (auto& s : scenery) {
-        s.selected = true;
-    }
+    pieces.editIf([](const PlacedPiece& p) { return !p.selected; },
+                  [](PlacedPiece& p) { p.selected = true; });
+    scenery.editIf([](const SceneryItem& s) { return !s.selected; },
+                   [](SceneryItem& s) { s.selected = true; });
 }
 
 void Layout::DeselectAll() {
-    for (auto& p : pieces) {
-        p.selected = false;
-    }
-    for (auto& s : scenery) {
-        s.selected = false;
-    }
+    pieces.editIf([](const PlacedPiece& p) { return p.selected; },
+                  [](PlacedPiece& p) { p.selected = false; });
+    scenery.editIf([](const SceneryItem& s) { return s.selected; },
+                   [](SceneryItem& s) { s.selected = false; });
     for (auto& l : labels) {
         l.selected = false;
     }
@@ -169,11 +169,12 @@ void Layout::RemoveSelected() {
                 }
             }
         }
-        for (auto& p : pieces) {
-            if (!p.selected && taken.count(p.id) && p.helix == kNoId && !protectedIds.count(p.id)) {
-                p.selected = true;
-            }
-        }
+        pieces.editIf(
+            [&](const PlacedPiece& p) {
+                return !p.selected && taken.count(p.id) && p.helix == kNoId &&
+                       !protectedIds.count(p.id);
+            },
+            [](PlacedPiece& p) { p.selected = true; });
     }
 
     // The removed set, with a dense index per removed piece for the grouping below.
@@ -249,15 +250,22 @@ void Layout::RemoveSelected() {
         std::erase_if(gradeRuns, [](const GradeRun& r) { return r.anchor < 0; });
         SyncGradeState();
 
-        for (auto& p : pieces) {
-            for (auto& j : p.joints) {
-                if (!j.isOpen() && removed.count(targetId(j))) {
-                    j = Joint{};
+        auto joinedToRemoved = [&removed](const Joint& j) {
+            return !j.isOpen() && removed.count(targetId(j)) > 0;
+        };
+        pieces.editIf(
+            [&](const PlacedPiece& p) {
+                return !p.selected && std::any_of(p.joints.begin(), p.joints.end(), joinedToRemoved);
+            },
+            [&](PlacedPiece& p) {
+                for (auto& j : p.joints) {
+                    if (joinedToRemoved(j)) {
+                        j = Joint{};
+                    }
                 }
-            }
-        }
+            });
 
-        std::erase_if(pieces, [](const PlacedPiece& p) { return p.selected; });
+        pieces.eraseIf([](const PlacedPiece& p) { return p.selected; });
 
         auto removedEnd = [&removed](int32_t id) {
             return id >= 0 && removed.count(static_cast<uint32_t>(id)) > 0;
@@ -273,34 +281,25 @@ void Layout::RemoveSelected() {
         });
         // Pieces left behind by a removed helix would otherwise stay locked as helix track forever.
         if (!goneHelices.empty()) {
-            for (auto& p : pieces) {
-                if (p.helix != kNoId && goneHelices.count(p.helix)) {
-                    p.helix = kNoId;
-                }
-            }
+            pieces.editIf(
+                [&](const PlacedPiece& p) { return p.helix != kNoId && goneHelices.count(p.helix); },
+                [](PlacedPiece& p) { p.helix = kNoId; });
         }
     }
 
-    std::erase_if(scenery, [](const SceneryItem& s) { return s.selected; });
+    scenery.eraseIf([](const SceneryItem& s) { return s.selected; });
     std::erase_if(labels, [](const LayoutLabel& l) { return l.selected; });
     std::erase_if(measurements, [](const Measurement& m) { return m.selected; });
     std::erase_if(shapes, [](const FreeShape& s) { return s.selected; });
     NoteContentChanged();
 }
 
-UndoSnapshot Layout::snapshot() {
-    UndoSnapshot snap{shareContent(*this, m_undoBase),
-                      identity,
-                      {levels, activeLevel, baseboard, units}};
-    m_undoBase.pieces = snap.content.pieces;
-    m_undoBase.scenery = snap.content.scenery;
-    return snap;
+UndoSnapshot Layout::snapshot() const {
+    return {static_cast<const LayoutContent&>(*this), identity, {levels, activeLevel, baseboard, units}};
 }
 
 void Layout::restore(UndoSnapshot&& snap) {
-    m_undoBase.pieces = snap.content.pieces;
-    m_undoBase.scenery = snap.content.scenery;
-    restoreContent(*this, std::move(snap.content));
+    static_cast<LayoutContent&>(*this) = std::move(snap.content);
     NoteContentChanged();
     // Within one document a Save As renames it and undo keeps the new name; a step from before a
     // New or an Open belongs to the layout that was open then.
@@ -321,8 +320,35 @@ void Layout::restore(UndoSnapshot&& snap) {
     }
 }
 
+bool sameRecord(const PlacedPiece& a, const PlacedPiece& b) {
+    static_assert(sizeof(PlacedPiece) == 136, "compare a new field of PlacedPiece here");
+    if (!(a.id == b.id && same(a.x, b.x) && same(a.y, b.y) && same(a.heading, b.heading) &&
+          a.selected == b.selected && same(a.z, b.z) && same(a.grade, b.grade) &&
+          a.rev == b.rev && a.hasColor == b.hasColor && a.color == b.color &&
+          a.level == b.level && a.helix == b.helix && a.free == b.free &&
+          a.joints.size() == b.joints.size() && a.article == b.article)) {
+        return false;
+    }
+    for (size_t i = 0; i < a.joints.size(); ++i) {
+        if (a.joints[i].target != b.joints[i].target || a.joints[i].tconn != b.joints[i].tconn) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool sameRecord(const SceneryItem& a, const SceneryItem& b) {
+    static_assert(sizeof(SceneryItem) == 96, "compare a new field of SceneryItem here");
+    return a.id == b.id && same(a.x, b.x) && same(a.y, b.y) && same(a.heading, b.heading) &&
+           a.selected == b.selected && same(a.scalex, b.scalex) && same(a.scaley, b.scaley) &&
+           a.level == b.level && a.item == b.item;
+}
+
 void Layout::AdoptRead(Layout&& read) {
     static_cast<LayoutContent&>(*this) = std::move(static_cast<LayoutContent&>(read));
+    // Nothing refers into a list just read: the first undo step may share all of it.
+    pieces.settle();
+    scenery.settle();
     measurements.clear();
     NoteContentChanged();
     nextId = read.nextId;
@@ -409,21 +435,34 @@ void Layout::CompleteHelixSelection() {
     if (selectedHelices.empty()) {
         return;
     }
-    for (auto& p : pieces) {
-        if (p.helix != kNoId && selectedHelices.count(p.helix)) {
-            p.selected = true;
-        }
-    }
+    pieces.editIf(
+        [&](const PlacedPiece& p) {
+            return !p.selected && p.helix != kNoId && selectedHelices.count(p.helix);
+        },
+        [](PlacedPiece& p) { p.selected = true; });
 }
 
+namespace {
+
+// A record found for changing: its chunk becomes the list's own.
+template <typename T>
+T* editable(ChunkList<T>& items, size_t slot) {
+    return slot == IdIndex::kAbsent ? nullptr : &items.edit(slot);
+}
+
+}  // namespace
+
 PlacedPiece* Layout::FindPiece(uint32_t id) {
-    return m_index.pieces.find(pieces, id, m_contentGeneration);
+    return editable(pieces, m_index.pieces.slotOf(pieces, id, m_contentGeneration));
+}
+size_t Layout::PieceSlot(uint32_t id) const {
+    return m_index.pieces.slotOf(pieces, id, m_contentGeneration);
 }
 const PlacedPiece* Layout::FindPiece(uint32_t id) const {
     return m_index.pieces.find(pieces, id, m_contentGeneration);
 }
 SceneryItem* Layout::FindScenery(uint32_t id) {
-    return m_index.scenery.find(scenery, id, m_contentGeneration);
+    return editable(scenery, m_index.scenery.slotOf(scenery, id, m_contentGeneration));
 }
 const SceneryItem* Layout::FindScenery(uint32_t id) const {
     return m_index.scenery.find(scenery, id, m_contentGeneration);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "document/id_index.h"
-#include "document/shared_list.h"
+#include "document/chunk_list.h"
 #include "geometry/geometry.h"
 
 inline constexpr uint32_t kNoId = 0xFFFFFFFFu;
@@ -70,6 +70,11 @@ struct SceneryItem {
     double scalex = 1.0, scaley = 1.0;
     int32_t level = 1;
 };
+
+/// Equal in every field, numbers bit for bit (-0 and 0 differ, a NaN equals itself): a copy of
+/// the pieces or scenery keeps an edited chunk's old records only when the edit changed nothing.
+bool sameRecord(const PlacedPiece& a, const PlacedPiece& b);
+bool sameRecord(const SceneryItem& a, const SceneryItem& b);
 
 struct LayoutLabel {
     uint32_t id = kNoId;
@@ -137,8 +142,8 @@ struct GradeRun {
 /// baseboard, units and the id counter are not part of it. One field list serves the document and
 /// its snapshots, so a new kind of object is added here once.
 struct LayoutContent {
-    std::vector<PlacedPiece> pieces;
-    std::vector<SceneryItem> scenery;
+    ChunkList<PlacedPiece> pieces;
+    ChunkList<SceneryItem> scenery;
     std::vector<LayoutLabel> labels;
     std::vector<Measurement> measurements;
     std::vector<FreeShape> shapes;
@@ -169,16 +174,10 @@ struct LayoutSetup {
     uint32_t units = 0;
 };
 
-/// An undo step's content: pieces and scenery items in chunks shared with neighbouring steps,
-/// the other lists (short as a rule) and the grade state copied whole.
-struct SharedContent {
-    SharedList<PlacedPiece> pieces;
-    SharedList<SceneryItem> scenery;
-    LayoutContent rest;  ///< everything else; its pieces and scenery are empty
-};
-
+/// An undo step. Its pieces and scenery items share every unchanged chunk with the steps beside
+/// it and with the document.
 struct UndoSnapshot {
-    SharedContent content;
+    LayoutContent content;
     DocumentIdentity identity;
     LayoutSetup setup;
 };
@@ -237,7 +236,7 @@ public:
     /// scenery, labels, measurements and shapes go too. Order of the remaining objects is kept.
     void DeleteSelection();
     /// Stores the content and grade state (pieces and scenery items in chunks shared with the
-    /// step before where unchanged); keeps at most kUndoLimit steps and empties the redo stack.
+    /// document where unchanged); keeps at most kUndoLimit steps and empties the redo stack.
     void PushUndo();
     /// Restores the newest undo step (nothing when there is none). Never lowers nextId. A step
     /// taken under another document identity brings that identity back with the content.
@@ -262,6 +261,8 @@ public:
     /// when absent. With repeated ids the first object in the list is found.
     PlacedPiece* FindPiece(uint32_t id);
     const PlacedPiece* FindPiece(uint32_t id) const;
+    /// Where the piece with `id` stands in `pieces`, IdIndex::kAbsent when there is none.
+    size_t PieceSlot(uint32_t id) const;
     SceneryItem* FindScenery(uint32_t id);
     const SceneryItem* FindScenery(uint32_t id) const;
     LayoutLabel* FindLabel(uint32_t id);
@@ -290,10 +291,6 @@ private:
     uint64_t m_contentGeneration = 0;
     Indices m_index;
 
-    /// The content in shared form, sharing what is unchanged with m_undoBase, which it becomes.
-    UndoSnapshot snapshot();
+    UndoSnapshot snapshot() const;
     void restore(UndoSnapshot&& snap);
-
-    /// The newest snapshot taken or restored: the next one shares its unchanged chunks.
-    SharedContent m_undoBase;
 };

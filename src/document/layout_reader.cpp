@@ -278,13 +278,13 @@ Vec2 readPoint(const ElementLine& e) {
 
 // Consumes piece lines after "<pieces>" up to the line that closes the section.
 void readPieceSection(Lines& lines, Layout& doc, bool& sawLayoutEnd, ReadLog& log) {
-    std::vector<PlacedPiece>& pieces = doc.pieces;
+    ChunkList<PlacedPiece>& pieces = doc.pieces;
     OpenPiece current;
     std::string_view line;
     while (lines.next(line)) {
         if (has(line, "<piece ")) {
             pieces.push_back(readPiece(ElementLine(line, lines.number(), "piece"), true));
-            current = {&pieces.back(), pieces.size() - 1, jointLimit(pieces.back().article)};
+            current = {&pieces.editBack(), pieces.size() - 1, jointLimit(pieces.back().article)};
             log.objectsAt(doc, lines.number());
         }
         if (has(line, "<joint "))

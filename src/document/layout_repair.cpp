@@ -44,7 +44,7 @@ void renumberDuplicates(Layout& layout, std::vector<LayoutRepair>* repairs) {
             if (usable && id > largest)
                 largest = id;
             if (!usable || !used.insert(id).second)
-                renumber.push_back({&objects[i].id, object, i});
+                renumber.push_back({&editAt(objects, i).id, object, i});
         }
     };
     using Object = LayoutRepair::Object;
@@ -65,7 +65,7 @@ void renumberDuplicates(Layout& layout, std::vector<LayoutRepair>* repairs) {
         layout.nextId = *slot.id + 1;
         if (slot.object == Object::Piece) {
             // Joints of a renumbered piece cannot be mirrored by anyone: they named another id.
-            for (Joint& j : layout.pieces[slot.index].joints)
+            for (Joint& j : layout.pieces.edit(slot.index).joints)
                 j = Joint{};
         }
         if (repairs != nullptr)
@@ -84,7 +84,7 @@ void openUnmirroredJoints(Layout& layout, std::vector<LayoutRepair>* repairs) {
     // Mirroring is a symmetric relation once ids are unique, so deciding joint by joint on the
     // current state opens exactly the unmatched halves, whatever the order.
     for (size_t i = 0; i < layout.pieces.size(); ++i) {
-        PlacedPiece& p = layout.pieces[i];
+        PlacedPiece& p = layout.pieces.edit(i);  // a layout just read: nothing shares it
         for (size_t c = 0; c < p.joints.size(); ++c) {
             Joint& j = p.joints[c];
             if (j.isOpen()) {

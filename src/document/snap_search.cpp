@@ -257,6 +257,11 @@ SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
     return findSnapIn(dragged, dragPose, placed, catalog);
 }
 
+SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
+                    const ChunkList<PlacedPiece>& placed, const TrackCatalog& catalog) {
+    return findSnapIn(dragged, dragPose, placed, catalog);
+}
+
 SystemConflict findSystemConflict(const PieceDef& dropped, const Pose& dropPose,
                                   const std::vector<const PlacedPiece*>& placed,
                                   const TrackCatalog& catalog) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/chunk_list.h"
 #include "geometry/geometry.h"
 
 struct PieceDef;
@@ -35,6 +36,8 @@ SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
                     const std::vector<const PlacedPiece*>& placed, const TrackCatalog& catalog);
 SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
                     const std::vector<PlacedPiece>& placed, const TrackCatalog& catalog);
+SnapResult findSnap(const PieceDef& dragged, const Pose& dragPose,
+                    const ChunkList<PlacedPiece>& placed, const TrackCatalog& catalog);
 
 /// First pair that would snap by distance and heading but whose connector systems differ; the
 /// dropped piece's system is reported first.

@@ -45,8 +45,8 @@ uint32_t Edit::addPiece(PlacedPiece piece) {
 
 namespace {
 
-template <typename T>
-uint32_t append(Layout& doc, std::vector<T>& items, T item) {
+template <typename List, typename T>
+uint32_t append(Layout& doc, List& items, T item) {
     if (item.id == kNoId) {
         item.id = doc.AllocateId();
     }

@@ -38,20 +38,20 @@ void selectLevelContents(Layout& doc, int32_t level) {
     doc.DeselectAll();
     const std::unordered_set<uint32_t> helices = helicesOnLevel(doc, level);
     std::unordered_set<uint32_t> removed;
-    for (PlacedPiece& piece : doc.pieces) {
-        piece.selected =
-            piece.helix == kNoId ? piece.level == level : helices.count(piece.helix) > 0;
-        if (piece.selected) {
+    doc.pieces.editIf(
+        [&](const PlacedPiece& piece) {
+            return piece.helix == kNoId ? piece.level == level : helices.count(piece.helix) > 0;
+        },
+        [&](PlacedPiece& piece) {
+            piece.selected = true;
             removed.insert(piece.id);
-        }
-    }
+        });
     std::unordered_set<int32_t> portals;
-    for (SceneryItem& item : doc.scenery) {
-        item.selected = item.level == level;
-        if (item.selected) {
-            portals.insert(static_cast<int32_t>(item.id));
-        }
-    }
+    doc.scenery.editIf([&](const SceneryItem& item) { return item.level == level; },
+                       [&](SceneryItem& item) {
+                           item.selected = true;
+                           portals.insert(static_cast<int32_t>(item.id));
+                       });
     const auto gone = [&removed](int32_t id) {
         return id >= 0 && removed.count(static_cast<uint32_t>(id)) > 0;
     };
@@ -67,9 +67,11 @@ void selectLevelContents(Layout& doc, int32_t level) {
         }
         return broken;
     });
-    for (SceneryItem& item : doc.scenery) {
-        item.selected = item.selected || lostPortals.count(static_cast<int32_t>(item.id)) > 0;
-    }
+    doc.scenery.editIf(
+        [&](const SceneryItem& item) {
+            return !item.selected && lostPortals.count(static_cast<int32_t>(item.id)) > 0;
+        },
+        [](SceneryItem& item) { item.selected = true; });
 }
 
 }  // namespace
@@ -217,9 +219,10 @@ void applyLevelProperties(LayoutEditor& editor, int32_t level, const LevelProper
     target.r = properties.colour.r;
     target.g = properties.colour.g;
     target.b = properties.colour.b;
-    for (PlacedPiece& piece : doc.pieces) {
-        if (piece.level == level && piece.helix == kNoId && std::abs(piece.grade) < 0.001) {
-            piece.z = properties.heightMm;
-        }
-    }
+    doc.pieces.editIf(
+        [&](const PlacedPiece& piece) {
+            return piece.level == level && piece.helix == kNoId &&
+                   std::abs(piece.grade) < 0.001 && piece.z != properties.heightMm;
+        },
+        [&](PlacedPiece& piece) { piece.z = properties.heightMm; });
 }

@@ -158,7 +158,7 @@ bool tunnelCommand(LayoutEditor& editor) {
     if (chain.removes()) {
         const Tunnel tunnel = *doc.FindTunnel(chain.tunnel);
         std::erase_if(doc.tunnels, [&](const Tunnel& t) { return t.id == tunnel.id; });
-        std::erase_if(doc.scenery, [&](const SceneryItem& s) {
+        doc.scenery.eraseIf([&](const SceneryItem& s) {
             const auto id = static_cast<int32_t>(s.id);
             return id == tunnel.portalA || id == tunnel.portalB;
         });

@@ -115,18 +115,15 @@ bool changeSelectionLevel(LayoutEditor& editor, const ShownIds& shown, int32_t l
         return false;
     }
     edit.change();
-    bool changed = false;
-    for (PlacedPiece& piece : layout.pieces) {
-        if (!piece.selected || piece.helix != kNoId) {
-            continue;
-        }
-        piece.level = level;
-        if (isFlat(piece)) {
-            piece.z = base;
-        }
-        changed = true;
-    }
-    if (changed) {
+    const size_t changed = layout.pieces.editIf(
+        [](const PlacedPiece& piece) { return piece.selected && piece.helix == kNoId; },
+        [&](PlacedPiece& piece) {
+            piece.level = level;
+            if (isFlat(piece)) {
+                piece.z = base;
+            }
+        });
+    if (changed > 0) {
         layout.activeLevel = level;
     }
     return true;
@@ -172,12 +169,11 @@ bool applyPieceColour(LayoutEditor& editor, int entry) {
     }
     edit.change();
     const std::optional<Rgb>& colour = kColours[entry].colour;
-    for (PlacedPiece& piece : layout.pieces) {
-        if (piece.selected) {
-            piece.hasColor = colour.has_value();
-            piece.color = colour.value_or(Rgb{});
-        }
-    }
+    layout.pieces.editIf([](const PlacedPiece& piece) { return piece.selected; },
+                         [&](PlacedPiece& piece) {
+                             piece.hasColor = colour.has_value();
+                             piece.color = colour.value_or(Rgb{});
+                         });
     layout.DeselectAll();
     return true;
 }

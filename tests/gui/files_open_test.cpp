@@ -91,7 +91,7 @@ TEST_F(FilesTest, AFileNamedOnTheCommandLineIsSavedBackWhereItLies) {
     std::filesystem::current_path(before);
     ASSERT_TRUE(m_frame->LoadLayoutFile(path));
 
-    m_frame->editor().layout().pieces.front().x = 42.0;
+    m_frame->editor().layout().pieces.edit(0).x = 42.0;
     m_frame->MarkModified();
     command(Id::Save);
     EXPECT_TRUE(m_prompts->records().empty()) << "Save asks nothing for a file it came from";
@@ -121,15 +121,15 @@ TEST_F(FilesTest, ALayoutSavedClosedAndOpenedAgainIsUnchanged) {
         piece.x = x;
         piece.level = level;
         layout.pieces.push_back(piece);
-        return layout.pieces.back();
+        return layout.pieces.editBack();
     };
     addPiece("24188", 0, 1);
     addPiece("24188", 188.3, 1);
     PlacedPiece& raised = addPiece("24172", 400, 2);
     raised.z = 80.0;
     raised.grade = 2.5;
-    layout.pieces[0].joints = {{-1, -1}, {static_cast<int32_t>(layout.pieces[1].id), 0}};
-    layout.pieces[1].joints = {{static_cast<int32_t>(layout.pieces[0].id), 1}, {-1, -1}};
+    layout.pieces.edit(0).joints = {{-1, -1}, {static_cast<int32_t>(layout.pieces.edit(1).id), 0}};
+    layout.pieces.edit(1).joints = {{static_cast<int32_t>(layout.pieces.edit(0).id), 1}, {-1, -1}};
 
     SceneryItem portal;
     portal.id = layout.AllocateId();

@@ -150,7 +150,7 @@ TEST_F(PieceCount, FollowsEveryCommandOfTheEditMenuTheCanvasAndThePanels) {
 
     // Two of the three as a library block, inserted again from the Library list.
     layout().DeselectAll();
-    layout().pieces[0].selected = layout().pieces[1].selected = true;
+    layout().pieces.edit(0).selected = layout().pieces.edit(1).selected = true;
     m_prompts->queueText("Pair");
     command(Id::SaveLibraryBlock);
     ASSERT_EQ(lastPrompt().text, "Block saved: Pair");
@@ -188,7 +188,7 @@ TEST_F(PieceCount, EditKeysOnTheCanvasRunTheirCommandOnce) {
         Edit edit(m_frame->editor());
         edit.addPiece(piece);
     }
-    layout().pieces[0].selected = true;
+    layout().pieces.edit(0).selected = true;
     CanvasPanel* canvas = m_frame->canvasPanel();
     wxUIActionSimulator sim;
     sim.MouseMove(canvas->ClientToScreen(wxPoint(500, 400)));

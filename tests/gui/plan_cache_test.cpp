@@ -17,7 +17,7 @@ Layout farPlan() {
         addPiece(layout, i % 3 == 0 ? "24130" : "24188", 150.0 * (i % 40), 300.0 * (i / 40),
                  (i % 7) * 15.0);
     }
-    layout.pieces[5].selected = true;
+    layout.pieces.edit(5).selected = true;
     return layout;
 }
 
@@ -66,11 +66,11 @@ TEST(PlanCache, AChangeMadeInPlaceIsDrawnAndADraggedSelectionMovesOverTheKeptRes
     LayoutRenderer renderer;
     const CanvasView view = makeView(0.06, 20, 30);
     throughCache(cache, renderer, layout, view);
-    layout.pieces[9].x += 400;  // an unselected piece moved without a commit
+    layout.pieces.edit(9).x += 400;  // an unselected piece moved without a commit
     EXPECT_EQ(differentPixels(throughCache(cache, renderer, layout, view), draw(layout, view)), 0);
 
     for (int move = 0; move < 3; ++move) {
-        layout.pieces[5].x += 400;  // the selection dragged
+        layout.pieces.edit(5).x += 400;  // the selection dragged
         EXPECT_EQ(differentPixels(throughCache(cache, renderer, layout, view, true),
                                   draw(layout, view)),
                   0);

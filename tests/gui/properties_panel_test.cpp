@@ -69,10 +69,10 @@ protected:
             layout.pieces.push_back(piece);
         }
         auto& p = layout.pieces;
-        p[0].joints[1] = {static_cast<int32_t>(p[1].id), 1};
-        p[1].joints[1] = {static_cast<int32_t>(p[0].id), 1};
-        p[1].joints[0] = {static_cast<int32_t>(p[2].id), 0};
-        p[2].joints[0] = {static_cast<int32_t>(p[1].id), 0};
+        p.edit(0).joints[1] = {static_cast<int32_t>(p[1].id), 1};
+        p.edit(1).joints[1] = {static_cast<int32_t>(p[0].id), 1};
+        p.edit(1).joints[0] = {static_cast<int32_t>(p[2].id), 0};
+        p.edit(2).joints[0] = {static_cast<int32_t>(p[1].id), 0};
         m_frame->RefreshSidePanels();
     }
 
@@ -127,8 +127,8 @@ TEST_F(PropertiesPanelTest, ColourChoiceAlwaysShowsAnEntry) {
     buildStation();
     Layout& layout = m_frame->editor().layout();
     for (int i = 0; i < 3; ++i) {
-        layout.pieces[static_cast<size_t>(i)].hasColor = true;
-        layout.pieces[static_cast<size_t>(i)].color = {60, 170, 60};
+        layout.pieces.edit(static_cast<size_t>(i)).hasColor = true;
+        layout.pieces.edit(static_cast<size_t>(i)).color = {60, 170, 60};
     }
     m_frame->RefreshSidePanels();
     EXPECT_EQ(colour->GetStringSelection(), "Green") << "the colour of the selected run";

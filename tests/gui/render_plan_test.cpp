@@ -95,7 +95,7 @@ Layout samplePlan() {
     // A turntable with one track on its ring.
     const uint32_t table = addPiece(layout, "74861", 650, 420, 0);
     attach(layout, table, 0, "24188");
-    layout.pieces.back().selected = true;
+    layout.pieces.editBack().selected = true;
 
     // A helix on the right: its bottom stub lies under the rings, the top stub over them.
     Helix helix;

@@ -106,7 +106,7 @@ TEST(PlanTexts, ArticleLabelsKeepAReadableSizeAndDoNotOverlap) {
     addPiece(layout, "24188", 100, 101);
     EXPECT_EQ(labelInk(draw(layout, makeView(0.3), 400, 300)), one);
     // Beside it the second label has room and is drawn.
-    layout.pieces.back().y = 160;
+    layout.pieces.editBack().y = 160;
     EXPECT_EQ(labelInk(draw(layout, makeView(0.3), 400, 300)), 2 * one);
 
     // Z-Track bands 12 mm wide lying 13 mm apart: the bands leave each other alone, the labels
@@ -118,7 +118,7 @@ TEST(PlanTexts, ArticleLabelsKeepAReadableSizeAndDoNotOverlap) {
     addPiece(z, "8500", 100, 113);
     EXPECT_LT(labelInk(draw(z, makeView(0.3), 400, 300)), single * 13 / 10)
         << "the second label is left out";
-    z.pieces.back().y = 200;
+    z.pieces.editBack().y = 200;
     EXPECT_GT(labelInk(draw(z, makeView(0.3), 400, 300)), single * 17 / 10);
 
     // Zoom 20: the label stays at 14 pt instead of 180 pt.

@@ -40,7 +40,7 @@ TEST(PlanDrawing, HeightTintOwnColourLevelColourAndSelection) {
     level.g = 0;
     level.b = 0;
     EXPECT_EQ(rgb(draw(layout, view), kMidX, kMidY), "200,0,0") << "level colour, no tint";
-    PlacedPiece& p = layout.pieces.front();
+    PlacedPiece& p = layout.pieces.edit(0);
     p.hasColor = true;
     p.color = {0, 0, 200};
     EXPECT_EQ(rgb(draw(layout, view), kMidX, kMidY), "0,0,200") << "own colour wins";
@@ -51,7 +51,7 @@ TEST(PlanDrawing, HeightTintOwnColourLevelColourAndSelection) {
 TEST(PlanDrawing, OptionsLeaveOutSelectionGridColourAndOtherLevels) {
     Layout layout = oneStraight();
     layout.showGrid = true;
-    layout.pieces.front().selected = true;
+    layout.pieces.edit(0).selected = true;
     RenderOptions options = canvasRenderOptions(layout);
     const CanvasView view = makeView(1.0);
     const wxImage canvas = draw(layout, options, view);

@@ -76,7 +76,7 @@ TEST_F(FoundInUse, PieceCountAndMousePositionFollowEveryChange) {
     ctrl.undo();
     EXPECT_EQ(host.status[1], "Pieces: 2");
     layout.DeselectAll();
-    layout.pieces[0].selected = true;
+    layout.pieces.edit(0).selected = true;
     ctrl.copySelection();
     ctrl.pasteAt(px(600, 500));
     EXPECT_EQ(host.status[1], "Pieces: 3");

@@ -69,7 +69,7 @@ TEST_F(Fixture, ClickInsideSelectionDragsAllClickingAnotherReplacesIt) {
     drop("24188", 100, 600);
     layout.DeselectAll();
     for (int i = 0; i < 10; ++i) {
-        layout.pieces[i].selected = true;
+        layout.pieces.edit(i).selected = true;
     }
     drag(px(94, 100), px(94, 160));
     EXPECT_EQ(selectedCount(), 10);
@@ -154,7 +154,7 @@ TEST_F(Fixture, FiftyOneEditsGiveFiftyUndosAndRedoRestoresExactly) {
 TEST_F(Fixture, PasteOfTwoJoinedStraightsGivesJoinedCopiesWithFreshIds) {
     row(3);
     layout.DeselectAll();  // a dropped piece becomes the selection
-    layout.pieces[0].selected = layout.pieces[1].selected = true;
+    layout.pieces.edit(0).selected = layout.pieces.edit(1).selected = true;
     ctrl.copySelection();
     const uint32_t next = layout.nextId;
     ctrl.pasteAt(px(1000, 700));
@@ -173,8 +173,8 @@ TEST_F(Fixture, PasteOfTwoJoinedStraightsGivesJoinedCopiesWithFreshIds) {
 
 TEST_F(Fixture, GuardsAskOnceBeforeMovingGradesAndLockHelixTrack) {
     row(2);
-    layout.pieces[0].grade = 1.5;
-    layout.pieces[0].selected = true;
+    layout.pieces.edit(0).grade = 1.5;
+    layout.pieces.edit(0).selected = true;
     host.prompts.queueAnswer(kIdNo);
     drag(px(94, 100), px(94, 200));
     EXPECT_NEAR(layout.pieces[0].y, 100.0, 1e-9) << "answered No";
@@ -185,8 +185,8 @@ TEST_F(Fixture, GuardsAskOnceBeforeMovingGradesAndLockHelixTrack) {
     ASSERT_EQ(host.prompts.records().size(), 2u);
     EXPECT_EQ(host.prompts.records()[0].title, "Move");
 
-    layout.pieces[1].helix = 7;
-    layout.pieces[1].selected = true;
+    layout.pieces.edit(1).helix = 7;
+    layout.pieces.edit(1).selected = true;
     ctrl.deleteCommand();
     EXPECT_EQ(host.prompts.records().back().title, "Helix track is locked");
     EXPECT_EQ(layout.pieces.size(), 2u);

@@ -117,7 +117,7 @@ using CanvasKeys = GestureFixture;
 TEST_F(CanvasKeys, EscapeEndsAPaletteDragFirstAndOtherwiseClearsTheWholeSelection) {
     row(2);
     layout.DeselectAll();
-    layout.pieces[0].selected = true;
+    layout.pieces.edit(0).selected = true;
     LayoutLabel& label = layout.labels.emplace_back();
     label.id = layout.AllocateId();
     label.selected = true;
@@ -145,7 +145,7 @@ TEST_F(CanvasKeys, DeleteRefusesTunnelTrackAndAsksBeforeGradedTrackWithNoAsDefau
     Tunnel& tunnel = layout.tunnels.emplace_back();
     tunnel.id = layout.AllocateId();
     tunnel.covers = {layout.pieces[1].id};
-    layout.pieces[1].selected = true;
+    layout.pieces.edit(1).selected = true;
     const size_t steps = layout.undoStack.size();
     EXPECT_TRUE(ctrl.keyDown(CanvasKey::Delete, kNone));
     ASSERT_EQ(host.prompts.records().size(), 1u);
@@ -157,8 +157,8 @@ TEST_F(CanvasKeys, DeleteRefusesTunnelTrackAndAsksBeforeGradedTrackWithNoAsDefau
 
     layout.DeselectAll();
     const uint32_t graded = layout.pieces[2].id;
-    layout.pieces[2].grade = 1.5;
-    layout.pieces[2].selected = true;
+    layout.pieces.edit(2).grade = 1.5;
+    layout.pieces.edit(2).selected = true;
     host.prompts.queueAnswer(kIdNo);
     EXPECT_TRUE(ctrl.keyDown(CanvasKey::Backspace, kNone));
     ASSERT_EQ(host.prompts.records().size(), 2u);

@@ -30,7 +30,7 @@ struct AltDragRotation : GestureFixture {
 
 TEST_F(AltDragRotation, TurnEndingWithinTwoDegreesOfARightAngleLandsOnItOneBeyondIsKept) {
     put("24188", 1000, 1000).selected = true;
-    const auto heading = [&] { return layout.pieces.at(0).heading; };
+    const auto heading = [&] { return layout.pieces[0].heading; };
     const ScreenPoint pivot{1000, 1000};  // a lone piece turns about its own position
 
     EXPECT_TRUE(turn(pivot, 88.5));
@@ -56,7 +56,7 @@ using CtrlWheelRotation = GestureFixture;
 
 TEST_F(CtrlWheelRotation, ForwardTurnsBy15ShiftBy5AndBackwardBackAboutTheSelectionsMiddle) {
     const uint32_t id = put("24188", 1000, 500).id;
-    layout.pieces[0].selected = true;
+    layout.pieces.edit(0).selected = true;
     // The box of a straight spans its two ends, so its centre is the piece's middle.
     auto middle = [&] {
         const PlacedPiece& p = *layout.FindPiece(id);
@@ -84,7 +84,7 @@ using StepRotation = GestureFixture;
 
 TEST_F(StepRotation, AltRightClickTurns15AboutTheFirstPieceInOneUndoStepThatUndoes) {
     row(2);
-    layout.pieces[0].selected = layout.pieces[1].selected = true;
+    layout.pieces.edit(0).selected = layout.pieces.edit(1).selected = true;
     const size_t steps = layout.undoStack.size();
     ctrl.rightDown({600, 600}, kAlt);
     EXPECT_TRUE(host.lastMenu.empty()) << "no menu";

@@ -216,7 +216,7 @@ private:
     template <typename Pred>
     void selectPieces(Pred chosen) {
         m_layout.DeselectAll();
-        for (PlacedPiece& p : m_layout.pieces) {
+        for (PlacedPiece& p : m_layout.pieces.edits()) {
             p.selected = chosen(p);
         }
         m_ctrl.notifySelection();

@@ -51,8 +51,8 @@ struct GestureFixture : ::testing::Test {
         p.heading = heading;
         p.level = level;
         layout.pieces.push_back(p);
-        extendJoints(layout.pieces.back(), ctrl.catalog());
-        return layout.pieces.back();
+        extendJoints(layout.pieces.editBack(), ctrl.catalog());
+        return layout.pieces.editBack();
     }
     void click(ScreenPoint at, Modifiers mods = kNone) {
         ctrl.leftDown(at, mods);

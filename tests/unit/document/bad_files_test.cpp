@@ -149,7 +149,7 @@ TEST(BadLayoutFiles, IdentifiersOutsideTheCounterRangeAreRenumberedAndPasteStays
     // A copy of the three renumbered pieces, joined in a row, keeps its joints when pasted.
     LayoutEditor editor(doc);
     LayoutFragment row;
-    row.pieces.assign(doc.pieces.begin(), doc.pieces.begin() + 3);
+    row.pieces = {doc.pieces[0], doc.pieces[1], doc.pieces[2]};
     for (size_t i = 0; i + 1 < row.pieces.size(); ++i) {
         row.pieces[i].joints.resize(2);
         row.pieces[i].joints[1] = Joint{static_cast<int32_t>(row.pieces[i + 1].id), 0};
@@ -173,10 +173,10 @@ TEST(LayoutIds, TheCounterRefusesToWrapAndTheCheckCatchesUnusableIds) {
     doc.nextId = 0;
     EXPECT_THROW(doc.AllocateId(), std::length_error);
 
-    doc.pieces.resize(1);
-    doc.pieces[0].id = kNoId;
+    doc.pieces.push_back(PlacedPiece{});
+    doc.pieces.edit(0).id = kNoId;
     EXPECT_EQ(doc.checkInvariants(), "piece with unusable id 4294967295\n");
-    doc.pieces[0].id = 1;
+    doc.pieces.edit(0).id = 1;
     doc.labels.resize(1);
     doc.labels[0].id = 0;
     EXPECT_EQ(doc.checkInvariants(), "label with unusable id 0\n");

@@ -96,16 +96,16 @@ TEST(LayoutInvariants, SymmetricJointsPassAndEachBreakageIsReported) {
 
     const std::vector<std::pair<std::function<void(Layout&)>, std::string>> breakages = {
         {[](Layout& l) {
-             l.pieces[0].joints[1] = {2, 0};
+             l.pieces.edit(0).joints[1] = {2, 0};
          },
          "does not join back"},
         // a.0 and b.0 are properly joined; a.1 also claims b.0, which joins back to a.0 only.
         {[](Layout& l) {
-             join(l, 1, 0, 2, 0), l.pieces[0].joints[1] = {2, 0};
+             join(l, 1, 0, 2, 0), l.pieces.edit(0).joints[1] = {2, 0};
          },
          "piece 1 connector 1"},
         {[](Layout& l) {
-             l.pieces[0].joints[0] = {42, 0};
+             l.pieces.edit(0).joints[0] = {42, 0};
          },
          "missing piece 42"},
         {[](Layout& l) {

@@ -132,7 +132,7 @@ TEST(LayoutDelete, HelixGoesWithAnEndPieceButNotWithAnInnerOne) {
     helix.bottomR1 = static_cast<int32_t>(inner);
     helix.topR2 = static_cast<int32_t>(outer);
     layout.helices = {kept, helix};
-    for (auto& p : layout.pieces)
+    for (auto& p : layout.pieces.edits())
         p.helix = helix.id;
 
     select(layout, middle);

@@ -117,7 +117,7 @@ TEST(LayoutFile, SaveRefusesALayoutThatOpenCouldNotReadBack) {
     // A block spanning 200 km inserted at the origin puts a piece 200 km out, beyond what Open
     // reads.
     Layout layout = smallLayout();
-    layout.pieces[0].x = 2.0e8;
+    layout.pieces.edit(0).x = 2.0e8;
     const std::string error = WriteLayout(path, layout, "far");
     EXPECT_EQ(error.substr(0, error.find('\n')),
               "The layout cannot be saved, because the file could not be opened again:");
@@ -181,7 +181,7 @@ TEST(LayoutFile, BlockWithNothingSelectedCreatesNoFile) {
     const std::string path = folder.file("b.tdl");
     EXPECT_EQ(WriteBlock(path, layout, "b"), "No pieces or scenery selected");
     EXPECT_EQ(folder.listing(), "");
-    layout.pieces[0].selected = true;
+    layout.pieces.edit(0).selected = true;
     ASSERT_EQ(WriteBlock(path, layout, "b"), "");
     BlockContent block;
     ASSERT_EQ(ReadBlock(path, block), "");

@@ -197,8 +197,8 @@ TEST(BlockReader, FullBlockRoundTripsByteForByte) {
     // The reader takes no selection; a block is saved from a selection.
     EXPECT_FALSE(block.pieces[0].selected);
     Layout layout;
-    layout.pieces = block.pieces;
-    layout.scenery = block.scenery;
+    layout.pieces = ChunkList<PlacedPiece>(block.pieces);
+    layout.scenery = ChunkList<SceneryItem>(block.scenery);
     layout.SelectAll();
     EXPECT_EQ(writeBlockText(layout, block.name), original);
 }

@@ -93,10 +93,10 @@ TEST(LayoutWriter, BlockHoldsOnlySelectedPiecesAndScenery) {
               "  </piece>\n"
               "</block>\n");
     // Scenery alone makes a block; shapes alone make none.
-    layout.pieces[1].selected = false;
-    layout.scenery[0].selected = true;
+    layout.pieces.edit(1).selected = false;
+    layout.scenery.edit(0).selected = true;
     EXPECT_TRUE(hasBlockSelection(layout));
-    layout.scenery[0].selected = false;
+    layout.scenery.edit(0).selected = false;
     FreeShape shape;
     shape.selected = true;
     layout.shapes = {shape};

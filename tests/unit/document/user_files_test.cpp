@@ -78,9 +78,9 @@ TEST(UserFiles, LibraryBlocksAreSavedIntoTheirFolderOnlyAndReplacedSafely) {
     const std::string folder = (root.path() / "library" / "Marklin_C-Track").string();
     Layout layout;
     layout.pieces.emplace_back();
-    layout.pieces[0].id = layout.AllocateId();
-    layout.pieces[0].article = "24188";
-    layout.pieces[0].selected = true;
+    layout.pieces.edit(0).id = layout.AllocateId();
+    layout.pieces.edit(0).article = "24188";
+    layout.pieces.edit(0).selected = true;
 
     ASSERT_EQ(saveLibraryBlockFile(folder, "Station", layout), "");
     const fs::path block = fs::path(folder) / "Station.tdl";
@@ -91,7 +91,7 @@ TEST(UserFiles, LibraryBlocksAreSavedIntoTheirFolderOnlyAndReplacedSafely) {
     EXPECT_EQ(root.listing(), "library") << "nothing written beside the library";
 
     // A save that fails half way leaves the old block as it was.
-    layout.pieces[0].x = 500.0;
+    layout.pieces.edit(0).x = 500.0;
     const RawWrite failing = [](int, const char*, std::size_t size) {
         errno = EIO;
         return size > 8 ? 8L : -1L;

@@ -74,7 +74,7 @@ TEST(XmlText, RealsIgnoreAGermanLocale) {
     std::setlocale(LC_ALL, cLocale.c_str());
     EXPECT_NE(text.find(" x=\"1.5000\" y=\"1234567.2500\""), std::string::npos) << text;
     ASSERT_EQ(error, "");
-    EXPECT_EQ(back.pieces.at(0).y, 1234567.25);
+    EXPECT_EQ(back.pieces[0].y, 1234567.25);
 }
 
 TEST(XmlText, EscapingAndDecodingAreInverse) {

@@ -98,10 +98,10 @@ private:
 
     void selectRandomly(int percent) {
         m_layout.DeselectAll();
-        for (PlacedPiece& p : m_layout.pieces) {
+        for (PlacedPiece& p : m_layout.pieces.edits()) {
             p.selected = pick(100) < percent;
         }
-        for (SceneryItem& s : m_layout.scenery) {
+        for (SceneryItem& s : m_layout.scenery.edits()) {
             s.selected = pick(100) < percent;
         }
         for (LayoutLabel& l : m_layout.labels) {
@@ -187,7 +187,7 @@ private:
         const double dx = uniform(-300, 300), dy = uniform(-300, 300);
         Edit edit(m_editor);
         Layout& doc = edit.change();
-        for (PlacedPiece& p : doc.pieces) {
+        for (PlacedPiece& p : doc.pieces.edits()) {
             if (!p.selected) {
                 continue;
             }

@@ -28,10 +28,10 @@ struct TunnelCommand : ::testing::Test {
         p.x = x;
         p.heading = heading;
         layout.pieces.push_back(p);
-        return layout.pieces.back();
+        return layout.pieces.editBack();
     }
     void join(size_t a, int ca, size_t b, int cb) {
-        joinPieces(layout.pieces[a], ca, layout.pieces[b], cb);
+        joinPieces(layout.pieces.edit(a), ca, layout.pieces.edit(b), cb);
     }
     /// `count` straights end to end along +x from the origin, each joined to the next.
     void straightChain(int count) {
@@ -45,7 +45,7 @@ struct TunnelCommand : ::testing::Test {
     void select(std::initializer_list<size_t> chosen) {
         layout.DeselectAll();
         for (const size_t i : chosen) {
-            layout.pieces[i].selected = true;
+            layout.pieces.edit(i).selected = true;
         }
     }
     bool applies() const { return analyseTunnelChain(layout, editor.catalog()).applies; }

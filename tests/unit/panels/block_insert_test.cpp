@@ -45,7 +45,7 @@ TEST(BlockInsertion, MovesToOriginWithFreshIdsAndKeepsOnlyInnerJoints) {
     EXPECT_DOUBLE_EQ(c.y, 0.0);
     EXPECT_EQ(a.id, 40u);
     EXPECT_EQ(c.id, 42u);
-    EXPECT_EQ(layout.scenery.at(0).id, 43u) << "scenery shares the id counter";
+    EXPECT_EQ(layout.scenery[0].id, 43u) << "scenery shares the id counter";
     EXPECT_DOUBLE_EQ(layout.scenery[0].x, 100.0);
     EXPECT_EQ(a.jointAt(1).target, static_cast<int32_t>(b.id));
     EXPECT_EQ(b.jointAt(0).target, static_cast<int32_t>(a.id));

@@ -38,7 +38,7 @@ TEST(PaletteSystems, ChoiceIndexesMapToSystemsAndLayoutsPickTheirSystem) {
     for (const auto& [article, index] :
          {std::pair{"nope", 0}, {"8500", 3}, {"62064", 2}, {"2200", 1}, {"24188", 0}}) {
         layout.pieces.emplace_back();
-        layout.pieces.back().article = article;
+        layout.pieces.editBack().article = article;
         EXPECT_EQ(systemIndexForLayout(layout, catalog()), index) << "after " << article;
     }
 }

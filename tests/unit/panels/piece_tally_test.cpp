@@ -23,9 +23,9 @@ TEST(PieceTally, RampsAndBridgesAddTheirDeckTrackFreePiecesCountNothing) {
     Layout ramps;
     addPiece(ramps, "74618", false, 5);
     addPiece(ramps, "24188");
-    ramps.pieces.back().free = true;
+    ramps.pieces.editBack().free = true;
     addPiece(ramps, "74620");
-    ramps.pieces.back().free = true;  // a free bridge brings no deck either
+    ramps.pieces.editBack().free = true;  // a free bridge brings no deck either
     EXPECT_EQ(countLayoutPieces(ramps), (PieceTally{{"24172", 2}, {"24188", 3}, {"74618", 5}}));
 
     Layout bridges;

@@ -21,12 +21,12 @@ TEST(SelectionTexts, GradeShowsDegreesPercentAndWarnsAboveSix) {
     Layout layout;
     EXPECT_EQ(summarize(layout).title, "No selection");
     addPiece(layout, "24188", true);
-    layout.pieces[0].grade = 6.0;
+    layout.pieces.edit(0).grade = 6.0;
     SelectionSummary summary = summarize(layout);
     EXPECT_EQ(summary.gradeValue, "+6.00 deg (10.5%)");
     EXPECT_FALSE(summary.gradeTooSteep);
     EXPECT_EQ(summary.warning, "");
-    layout.pieces[0].grade = 6.5;
+    layout.pieces.edit(0).grade = 6.5;
     summary = summarize(layout);
     EXPECT_TRUE(summary.gradeTooSteep);
     EXPECT_EQ(summary.warning, "WARNING: Grade 6.5 deg exceeds 6 deg max!");
@@ -37,14 +37,14 @@ TEST(SelectionTexts, SinglePieceInTheUsersUnit) {
     layout.units = 1;  // centimetres
     layout.levels = {panel_test::level(1, "Ground"), panel_test::level(2, "Upper")};
     addPiece(layout, "24188", true);
-    layout.pieces[0].z = 123.44;
-    layout.pieces[0].level = 2;
+    layout.pieces.edit(0).z = 123.44;
+    layout.pieces.edit(0).level = 2;
     const SelectionSummary summary = summarize(layout);
     EXPECT_EQ(summary.title, "24188 - 188.3mm");
     EXPECT_EQ(summary.info, "Märklin C  |  188.3 mm");
     EXPECT_EQ(summary.heightCaption + summary.heightValue, "Height (cm):12.3");
     EXPECT_EQ(summary.levelIndex, 1);
-    layout.pieces[0].article = "no-such-piece";
+    layout.pieces.edit(0).article = "no-such-piece";
     EXPECT_FALSE(summarizeSelection(layout).has_value()) << "an unknown piece keeps the old view";
 }
 
@@ -52,7 +52,7 @@ TEST(SelectionTexts, HeightsInInchesShowThreeDecimals) {
     Layout layout;
     layout.units = 2;  // inches
     const uint32_t piece = addPiece(layout, "24188", true);
-    layout.pieces[0].z = 38.1;
+    layout.pieces.edit(0).z = 38.1;
     SelectionSummary summary = summarize(layout);
     EXPECT_EQ(summary.heightCaption + summary.heightValue, "Height (in):1.500");
 
@@ -60,8 +60,8 @@ TEST(SelectionTexts, HeightsInInchesShowThreeDecimals) {
     Helix& helix = layout.helices.emplace_back();
     helix.id = layout.AllocateId();
     helix.bottomR1 = static_cast<int32_t>(piece);
-    layout.pieces[0].helix = helix.id;
-    layout.pieces[0].z = 12.7;
+    layout.pieces.edit(0).helix = helix.id;
+    layout.pieces.edit(0).z = 12.7;
     summary = summarize(layout);
     EXPECT_EQ(summary.view, SelectionView::Helix);
     EXPECT_EQ(summary.heightCaption + summary.heightValue, "Base height (in):0.500");
@@ -80,7 +80,7 @@ TEST(SelectionTexts, JoinedStraightsShowAsOneRun) {
     EXPECT_EQ(summary.title, "24172 + 24188 + 24229");
     EXPECT_EQ(summary.info, "3 pieces  |  589.3 mm");
 
-    layout.pieces[0].heading = 90.0;  // turned across: the newest piece is shown alone
+    layout.pieces.edit(0).heading = 90.0;  // turned across: the newest piece is shown alone
     summary = summarize(layout);
     EXPECT_EQ(summary.view, SelectionView::Piece);
     EXPECT_EQ(summary.title, "24229 - 229.3mm");

@@ -36,13 +36,13 @@ TEST(PlanFingerprint, EveryChangeAGestureMakesInPlaceChangesItAndACopyKeepsIt) {
     EXPECT_EQ(planFingerprint(sampleLayout(), options), before);
 
     const std::vector<std::pair<const char*, std::function<void(Layout&)>>> changes = {
-        {"piece moved", [](Layout& l) { l.pieces[0].x += 0.001; }},
-        {"piece turned", [](Layout& l) { l.pieces[0].heading = 15; }},
-        {"piece selected", [](Layout& l) { l.pieces[0].selected = true; }},
-        {"piece raised", [](Layout& l) { l.pieces[0].z = 10; }},
-        {"piece joined", [](Layout& l) { l.pieces[0].joints[1].target = 7; }},
-        {"piece on another level", [](Layout& l) { l.pieces[0].level = 2; }},
-        {"scenery scaled", [](Layout& l) { l.scenery[0].scaley = 2; }},
+        {"piece moved", [](Layout& l) { l.pieces.edit(0).x += 0.001; }},
+        {"piece turned", [](Layout& l) { l.pieces.edit(0).heading = 15; }},
+        {"piece selected", [](Layout& l) { l.pieces.edit(0).selected = true; }},
+        {"piece raised", [](Layout& l) { l.pieces.edit(0).z = 10; }},
+        {"piece joined", [](Layout& l) { l.pieces.edit(0).joints[1].target = 7; }},
+        {"piece on another level", [](Layout& l) { l.pieces.edit(0).level = 2; }},
+        {"scenery scaled", [](Layout& l) { l.scenery.edit(0).scaley = 2; }},
         {"label dragged", [](Layout& l) { l.labels[0].y = 6; }},
         {"tape end dragged", [](Layout& l) { l.measurements[0].x2 = 90; }},
         {"shape corner dragged", [](Layout& l) { l.shapes[0].vertices[2].x = 1; }},
@@ -58,11 +58,11 @@ TEST(PlanFingerprint, EveryChangeAGestureMakesInPlaceChangesItAndACopyKeepsIt) {
     RenderOptions rest = options;
     rest.layer = SelectionLayer::Unselected;
     Layout dragged = sampleLayout();
-    dragged.pieces[0].selected = true;
+    dragged.pieces.edit(0).selected = true;
     const uint64_t restBefore = planFingerprint(dragged, rest);
-    dragged.pieces[0].x += 50;
+    dragged.pieces.edit(0).x += 50;
     EXPECT_EQ(planFingerprint(dragged, rest), restBefore);
-    dragged.scenery[0].x += 50;
+    dragged.scenery.edit(0).x += 50;
     EXPECT_NE(planFingerprint(dragged, rest), restBefore) << "unselected scenery moved";
 
     RenderOptions noGrid = options;

@@ -15,7 +15,7 @@ namespace {
 PlacedPiece& place(Layout& layout, const char* article, double x, double y, double heading,
                    double z = 0.0) {
     addPiece(layout, article, x, y, heading, z);
-    return layout.pieces.back();
+    return layout.pieces.editBack();
 }
 
 // The piece `article` laid on connector c of piece `at` and joined there.
@@ -88,7 +88,7 @@ TEST(LayoutCheck, GradesAboveTheElevationWizardsSixDegreesAndKinksAreReported) {
         Layout chain;
         place(chain, "24188", 0.0, 0.0, 0.0);
         extend(chain, 0, 1, "24188");
-        chain.pieces[1].grade = deg;
+        chain.pieces.edit(1).grade = deg;
         r = checkLayout(chain, Units::Millimetres);
         EXPECT_EQ(kinds(r, CheckKind::SteepGrade),
                   deg == 4.0 ? "Grade changes by 4.0 deg between 24188 and 24188 (limit 3.0 "
@@ -109,7 +109,7 @@ TEST(LayoutCheck, NearMissesBadJointsAndOpenEnds) {
     EXPECT_EQ(r.counts[5], 4) << "four track ends open, the buffer stop's end is not reported";
     EXPECT_EQ(r.findings.back().text, "Open end of 24188");
     // Joined across a 6 mm gap: a bad joint, and no longer open ends or a near miss.
-    layout.pieces[1].x = 194.3;
+    layout.pieces.edit(1).x = 194.3;
     join(layout, layout.pieces[0].id, 1, layout.pieces[1].id, 0);
     r = checkLayout(layout, Units::Millimetres);
     EXPECT_EQ(kinds(r, CheckKind::Gap), "Joint of 24188 and 24188 is off by 6.0 mm and 0.0 deg|");
@@ -178,7 +178,7 @@ TEST(LayoutCheck, IndexFindsWhatAllPairsFind) {
               std::floor(next() * 4.0) * 30.0);
         for (int k = 0; k < 4; ++k)
             extend(heap, heap.pieces.size() - 1, 1, articles[static_cast<int>(next() * 4.0)]);
-        heap.pieces[first + 2].grade = next() * 8.0 - 4.0;
+        heap.pieces.edit(first + 2).grade = next() * 8.0 - 4.0;
     }
     const CheckResult r = checkLayout(heap, Units::Millimetres);
     EXPECT_GT(r.counts[0], 50) << "the heap should hold collisions";

@@ -74,7 +74,7 @@ TEST(Camera, FitFramesTheTrackAroundItsMiddle) {
     EXPECT_NEAR(cam.centreY, -500.0f, 1e-3f);
 
     layout.pieces = {piece3d("24188", 0, 0)};
-    layout.pieces.back().article = "24977";  // a 48.3 mm buffer stop
+    layout.pieces.editBack().article = "24977";  // a 48.3 mm buffer stop
     buildScene(layout, TrackCatalog::instance(), SceneryCatalog::instance(), scene);
     Camera3D small;
     small.fit(scene.trackBounds);

@@ -15,7 +15,7 @@ TEST(Scene, GradedPieceRaisesItsFarEndByLengthTimesSine) {
     Layout layout;
     layout.pieces.push_back(piece3d("24188", 100, 50, 90, 60, 2.0));
     layout.pieces.push_back(piece3d("24188", 100, 50, 90, 60, 2.0));
-    layout.pieces.back().rev = true;
+    layout.pieces.editBack().rev = true;
     const Scene scene = sceneOf(layout);
     ASSERT_EQ(scene.pieces.size(), 2u);
     const double rise = 188.3 * std::sin(2.0 * M_PI / 180.0);
@@ -47,7 +47,7 @@ TEST(Scene, OneCachedMeshPerArticleInUse) {
     hidden.visible = false;
     layout.levels.push_back(hidden);
     layout.pieces.push_back(piece3d("24612", 0, 0));
-    layout.pieces.back().level = 2;
+    layout.pieces.editBack().level = 2;
     const Scene scene = sceneOf(layout);
     EXPECT_EQ(scene.pieces.size(), 45u) << "unknown article and hidden level left out";
     ASSERT_EQ(scene.trackMeshes.size(), 2u);
@@ -176,7 +176,7 @@ TEST(Scene, HelixTurnsClimbStepByStepAndMeet) {
 TEST(Scene, TunnelMoundArchesOverTheCoveredTrack) {
     Layout layout;
     layout.pieces.push_back(piece3d("24188", 0, 0));
-    layout.pieces.back().id = 7;
+    layout.pieces.editBack().id = 7;
     Tunnel tunnel;
     tunnel.covers = {7};
     layout.tunnels.push_back(tunnel);
