@@ -3,7 +3,6 @@
 # make install   - build and install into PREFIX (default /usr/local; DESTDIR=... stages it):
 #                  the program, its menu entry, icons and the ".tdl" file type
 # make uninstall - remove exactly the files the last make install put in place
-# make bench - build and run the benchmarks of bench/ (median of 3 repetitions each)
 # make fuzz - build the fuzz target with clang and run it for FUZZ_SECONDS (600)
 # make bench - build and run the benchmarks on generated layouts, medians of three runs
 #              (BENCH_FILTER=regex picks some; docs/performance.md has the figures)

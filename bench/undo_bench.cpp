@@ -45,6 +45,19 @@ void BM_PushUndo(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 
+/// The usual step: one piece changed since the step before.
+void BM_OnePieceEditAndPushUndo(benchmark::State& state) {
+    Layout layout = makeChain(static_cast<int>(state.range(0)));
+    layout.PushUndo();
+    size_t i = 0;
+    for (auto _ : state) {
+        layout.pieces.edit(i).x += 1.0;
+        i = (i + 997) % layout.pieces.size();
+        layout.PushUndo();
+    }
+    state.SetComplexityN(state.range(0));
+}
+
 void BM_UndoRedo(benchmark::State& state) {
     Layout layout = makeChain(static_cast<int>(state.range(0)));
     layout.PushUndo();
@@ -76,6 +89,7 @@ void BM_DeleteSelection(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_PushUndo)->Arg(1000)->Arg(5000)->Arg(10000)->Arg(50000)->Complexity();
+BENCHMARK(BM_OnePieceEditAndPushUndo)->Arg(1000)->Arg(5000)->Arg(10000)->Arg(50000)->Complexity();
 BENCHMARK(BM_UndoRedo)->Arg(1000)->Arg(5000)->Arg(10000)->Arg(50000)->Complexity();
 BENCHMARK(BM_DeleteSelection)->Arg(1000)->Arg(5000)->Arg(10000)->Complexity();
 
