@@ -87,9 +87,9 @@ private:
 
 // A selection as the canvas makes one: any pieces and scenery, a helix always as a whole.
 void selectSome(Layout& doc, Choices& choices) {
-    for (PlacedPiece& p : doc.pieces)
+    for (PlacedPiece& p : doc.pieces.edits())
         p.selected = choices.flip();
-    for (SceneryItem& s : doc.scenery)
+    for (SceneryItem& s : doc.scenery.edits())
         s.selected = choices.flip();
     doc.CompleteHelixSelection();
 }
@@ -143,16 +143,16 @@ void checkBlock(std::string_view text) {
     if (!readBlockText(text, block).empty())
         return;
     Layout holder;
-    holder.pieces = block.pieces;
-    holder.scenery = block.scenery;
+    holder.pieces = ChunkList<PlacedPiece>(block.pieces);
+    holder.scenery = ChunkList<SceneryItem>(block.scenery);
     holder.SelectAll();
     const std::string saved = writeBlockText(holder, block.name);
     BlockContent again;
     const std::string error = readBlockText(saved, again);
     if (!error.empty())
         breach("a saved block cannot be read", error);
-    holder.pieces = again.pieces;
-    holder.scenery = again.scenery;
+    holder.pieces = ChunkList<PlacedPiece>(again.pieces);
+    holder.scenery = ChunkList<SceneryItem>(again.scenery);
     holder.SelectAll();
     const std::string resaved = writeBlockText(holder, again.name);
     if (resaved != saved)
