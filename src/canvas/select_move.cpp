@@ -163,15 +163,14 @@ bool SelectTool::beginMove() {
     host.captureMouse();
     breakOutsideJoints();
 
-    for (size_t i = 0; i < layout.pieces.size(); ++i) {
-        const PlacedPiece& p = layout.pieces[i];
-        if (p.selected) {
-            m_move.pieces.push_back({p.id, p.pose(), i});
+    for (auto it = layout.pieces.begin(); it != layout.pieces.end(); ++it) {
+        if (it->selected) {
+            m_move.pieces.push_back({it->id, it->pose(), it.index()});
         }
     }
-    for (const SceneryItem& s : layout.scenery) {
-        if (s.selected) {
-            m_move.scenery.push_back({s.id, {s.x, s.y, s.heading}});
+    for (auto it = layout.scenery.begin(); it != layout.scenery.end(); ++it) {
+        if (it->selected) {
+            m_move.scenery.push_back({it->id, {it->x, it->y, it->heading}, it.index()});
         }
     }
     std::unordered_set<uint32_t> carried;
@@ -221,21 +220,8 @@ void SelectTool::dragSelection(ScreenPoint at) {
     CanvasHost& host = m_ctrl.host();
     const Vec2 w = m_ctrl.toWorld(at);
     const double dx = w.x - m_move.grab.x, dy = w.y - m_move.grab.y;
-    // No piece is added or removed while dragging, so the slots taken when the move began
-    // still hold the moving pieces: no look-up on every mouse move.
-    for (const PoseOf& s : m_move.pieces) {
-        if (s.slot < layout.pieces.size() && layout.pieces[s.slot].id == s.id) {
-            PlacedPiece& p = layout.pieces.edit(s.slot);
-            p.x = s.pose.x + dx;
-            p.y = s.pose.y + dy;
-        }
-    }
-    for (const PoseOf& s : m_move.scenery) {
-        if (SceneryItem* item = layout.FindScenery(s.id)) {
-            item->x = s.pose.x + dx;
-            item->y = s.pose.y + dy;
-        }
-    }
+    shiftFromStart(layout.pieces, m_move.pieces, dx, dy);
+    shiftFromStart(layout.scenery, m_move.scenery, dx, dy);
     for (const PoseOf& s : m_move.helices) {
         if (Helix* h = layout.FindHelix(s.id)) {
             h->cx = s.pose.x + dx;

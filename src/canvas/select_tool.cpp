@@ -285,9 +285,9 @@ bool SelectTool::pressOnScenery(ScreenPoint at, Modifiers mods) {
     m_simple = SimpleMove{};
     m_simple.active = true;
     m_simple.grab = m_ctrl.toWorld(at);
-    for (const SceneryItem& s : layout.scenery) {
-        if (s.selected) {
-            m_simple.scenery.push_back({s.id, {s.x, s.y, s.heading}});
+    for (auto it = layout.scenery.begin(); it != layout.scenery.end(); ++it) {
+        if (it->selected) {
+            m_simple.scenery.push_back({it->id, {it->x, it->y, it->heading}, it.index()});
         }
     }
     m_ctrl.notifySelection();
@@ -339,12 +339,7 @@ void SelectTool::moveSimple(ScreenPoint at) {
         m_ctrl.beginEdit();
         m_simple.undoTaken = true;
     }
-    for (const PoseOf& s : m_simple.scenery) {
-        if (SceneryItem* item = layout.FindScenery(s.id)) {
-            item->x = s.pose.x + dx;
-            item->y = s.pose.y + dy;
-        }
-    }
+    shiftFromStart(layout.scenery, m_simple.scenery, dx, dy);
     std::vector<Vec2>* vertices = nullptr;
     if (FreeShape* shape = layout.FindShape(m_simple.shape)) {
         vertices = &shape->vertices;

@@ -40,8 +40,22 @@ private:
     struct PoseOf {
         uint32_t id = kNoId;
         Pose pose;
-        size_t slot = 0;  ///< position in the layout's array when the move began (pieces only)
+        size_t slot = 0;  ///< position in its list when the move began (pieces and scenery)
     };
+    /// Puts each record at its pose when the move began, shifted by (dx, dy). Nothing is added
+    /// or removed while moving, so the positions taken then still hold the records: no look-up
+    /// on every mouse move.
+    template <typename List>
+    static void shiftFromStart(List& list, const std::vector<PoseOf>& poses, double dx,
+                               double dy) {
+        for (const PoseOf& s : poses) {
+            if (s.slot < list.size() && list[s.slot].id == s.id) {
+                auto& record = list.edit(s.slot);
+                record.x = s.pose.x + dx;
+                record.y = s.pose.y + dy;
+            }
+        }
+    }
     struct PieceMove {
         bool pending = false;
         bool moving = false;
