@@ -26,8 +26,8 @@ inline uint32_t addPiece(Layout& layout, const std::string& article, double x, d
 
 /// Records a joint between connector ca of piece a and connector cb of piece b, on both.
 inline void join(Layout& layout, uint32_t a, int ca, uint32_t b, int cb) {
-    PlacedPiece* pa = layout.FindPiece(a);
-    PlacedPiece* pb = layout.FindPiece(b);
+    PlacedPiece* pa = layout.EditPiece(a);
+    PlacedPiece* pb = layout.EditPiece(b);
     pa->joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(b), cb};
     pb->joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(a), ca};
 }

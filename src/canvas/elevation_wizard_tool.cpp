@@ -46,7 +46,7 @@ void ElevationWizardTool::act(const WizardAction& action) {
         if (m_steps.step() == 2 && action.start.piece != kNoId) {
             // The accepted start piece stays selected while the end point is awaited.
             m_ctrl.layout().DeselectAll();
-            if (PlacedPiece* p = m_ctrl.layout().FindPiece(action.start.piece)) {
+            if (PlacedPiece* p = m_ctrl.layout().EditPiece(action.start.piece)) {
                 p->selected = true;
             }
             m_ctrl.notifySelection();

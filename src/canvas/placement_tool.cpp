@@ -160,7 +160,7 @@ void PaletteDragTool::drop() {
     // A piece that closes a loop or fills a gap meets track at its other ends too.
     m_ctrl.currentEdit().joinCoincidentEnds({id});
     layout.DeselectAll();
-    layout.FindPiece(id)->selected = true;
+    layout.EditPiece(id)->selected = true;
     m_ctrl.finishTool();  // this tool lives on until the event has been handled
     m_ctrl.host().releaseMouse();
     m_ctrl.modified();

@@ -80,7 +80,7 @@ bool SelectTool::pressOnHandle(ScreenPoint at) {
 }
 
 void SelectTool::dragHandle(ScreenPoint at) {
-    SceneryItem* item = m_ctrl.layout().FindScenery(m_handle.start.id);
+    SceneryItem* item = m_ctrl.layout().EditScenery(m_handle.start.id);
     if (item == nullptr) {
         return;
     }

@@ -73,7 +73,7 @@ void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
     std::vector<ContextMenuEntry> entries;
     uint32_t objectId = kNoId;  // the shape to copy, or the piece whose grade ends
     const uint32_t pieceId = m_ctrl.pickPieceOrHelixStub(at);
-    if (PlacedPiece* piece = layout.FindPiece(pieceId)) {
+    if (PlacedPiece* piece = layout.EditPiece(pieceId)) {
         if (!piece->selected) {
             layout.DeselectAll();
             piece->selected = true;
@@ -97,7 +97,7 @@ void SelectTool::contextMenu(ScreenPoint at, Modifiers mods) {
         if (selected == 1 && def != nullptr && flippable(*def)) {
             entries.push_back({ContextCommand::Flip, "Flip", true});
         }
-    } else if (SceneryItem* item = layout.FindScenery(m_ctrl.pickScenery(at))) {
+    } else if (SceneryItem* item = layout.EditScenery(m_ctrl.pickScenery(at))) {
         if (!item->selected) {
             if (!mods.shift) {
                 layout.DeselectAll();

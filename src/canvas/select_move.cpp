@@ -130,7 +130,7 @@ std::vector<PlacedPiece*> selectTurntableNeighbours(Layout& layout) {
         }
         for (const Joint& j : p.joints) {
             PlacedPiece* other =
-                j.isOpen() ? nullptr : layout.FindPiece(static_cast<uint32_t>(j.target));
+                j.isOpen() ? nullptr : layout.EditPiece(static_cast<uint32_t>(j.target));
             if (other != nullptr && !other->selected) {
                 other->selected = true;
                 pulled.push_back(other);
@@ -197,7 +197,7 @@ void SelectTool::breakOutsideJoints() {
             if (j.isOpen()) {
                 continue;
             }
-            PlacedPiece* found = layout.FindPiece(static_cast<uint32_t>(j.target));
+            PlacedPiece* found = layout.EditPiece(static_cast<uint32_t>(j.target));
             if (found == nullptr) {
                 j = Joint{};  // a joint to a piece that is gone is open
                 continue;
@@ -307,8 +307,8 @@ void SelectTool::finishMove() {
 void SelectTool::applyMoveSnap() {
     Layout& layout = m_ctrl.layout();
     const TrackCatalog& catalog = m_ctrl.catalog();
-    PlacedPiece* mover = layout.FindPiece(m_move.snapPiece);
-    PlacedPiece* target = layout.FindPiece(m_move.snap.targetId);
+    PlacedPiece* mover = layout.EditPiece(m_move.snapPiece);
+    PlacedPiece* target = layout.EditPiece(m_move.snap.targetId);
     if (mover == nullptr || target == nullptr) {
         return;  // the target went away: no joint
     }

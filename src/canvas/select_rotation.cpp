@@ -205,7 +205,7 @@ void SelectTool::rotateSelection(ScreenPoint at) {
     }
     rot.delta = delta;
     for (const PoseOf& s : rot.pieces) {
-        PlacedPiece* found = layout.FindPiece(s.id);
+        PlacedPiece* found = layout.EditPiece(s.id);
         if (found == nullptr) {
             continue;
         }
@@ -216,7 +216,7 @@ void SelectTool::rotateSelection(ScreenPoint at) {
         p.heading = normalizeHeading(s.pose.heading + delta);
     }
     for (const PoseOf& s : rot.scenery) {
-        if (SceneryItem* item = layout.FindScenery(s.id)) {
+        if (SceneryItem* item = layout.EditScenery(s.id)) {
             const Vec2 r = rotateAbout({s.pose.x, s.pose.y}, rot.pivot, delta);
             item->x = r.x;
             item->y = r.y;

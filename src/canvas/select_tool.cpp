@@ -270,7 +270,7 @@ bool SelectTool::pressOnLabel(ScreenPoint at) {
 
 bool SelectTool::pressOnScenery(ScreenPoint at, Modifiers mods) {
     Layout& layout = m_ctrl.layout();
-    SceneryItem* item = layout.FindScenery(m_ctrl.pickScenery(at));
+    SceneryItem* item = layout.EditScenery(m_ctrl.pickScenery(at));
     if (item == nullptr) {
         return false;
     }
@@ -359,7 +359,7 @@ void SelectTool::moveSimple(ScreenPoint at) {
 
 bool SelectTool::pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods) {
     Layout& layout = m_ctrl.layout();
-    PlacedPiece* piece = layout.FindPiece(id);
+    PlacedPiece* piece = layout.EditPiece(id);
     if (piece == nullptr) {
         return false;
     }
@@ -375,7 +375,7 @@ bool SelectTool::pressOnPiece(uint32_t id, ScreenPoint at, Modifiers mods) {
                 piece->selected = true;
                 for (const Joint& j : piece->joints) {
                     PlacedPiece* other =
-                        j.isOpen() ? nullptr : layout.FindPiece(static_cast<uint32_t>(j.target));
+                        j.isOpen() ? nullptr : layout.EditPiece(static_cast<uint32_t>(j.target));
                     if (other != nullptr) {
                         other->selected = true;
                     }
@@ -449,7 +449,7 @@ void SelectTool::chainSelect(uint32_t clickedId) {
 
 void SelectTool::armMove(uint32_t id, ScreenPoint at) {
     Layout& layout = m_ctrl.layout();
-    if (PlacedPiece* piece = layout.FindPiece(id)) {
+    if (PlacedPiece* piece = layout.EditPiece(id)) {
         extendJoints(*piece, m_ctrl.catalog());
     }
     m_move = PieceMove{};

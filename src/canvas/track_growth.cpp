@@ -19,7 +19,7 @@ void finishJoinedPlacement(CanvasController& ctrl, uint32_t id, int own, uint32_
     // A piece that closes a loop or fills a gap meets track at its other ends too.
     ctrl.currentEdit().joinCoincidentEnds({id});
     ctrl.layout().DeselectAll();
-    ctrl.layout().FindPiece(id)->selected = true;
+    ctrl.layout().EditPiece(id)->selected = true;
     ctrl.modified();
     ctrl.notifySelection();
     ctrl.host().repaint();
@@ -73,7 +73,7 @@ void collectVisiblePieces(const Layout& layout, std::vector<const PlacedPiece*>&
 
 bool clonePieceAt(CanvasController& ctrl, ScreenPoint at) {
     Layout& layout = ctrl.layout();
-    PlacedPiece* piece = layout.FindPiece(ctrl.pickPiece(at));
+    PlacedPiece* piece = layout.EditPiece(ctrl.pickPiece(at));
     const PieceDef* def = piece != nullptr ? ctrl.catalog().byArticle(piece->article) : nullptr;
     if (def == nullptr || piece->helix != kNoId || def->connectors.empty()) {
         return false;
@@ -125,7 +125,7 @@ void autoConnect(CanvasController& ctrl, const std::string& article, bool flippe
             newest = p.id;
         }
     }
-    PlacedPiece* target = newest == kNoId ? nullptr : ctrl.layout().FindPiece(newest);
+    PlacedPiece* target = newest == kNoId ? nullptr : ctrl.layout().EditPiece(newest);
     if (target == nullptr) {
         startPaletteDrag(ctrl, article);
         return;

@@ -452,7 +452,7 @@ T* editable(ChunkList<T>& items, size_t slot) {
 
 }  // namespace
 
-PlacedPiece* Layout::FindPiece(uint32_t id) {
+PlacedPiece* Layout::EditPiece(uint32_t id) {
     return editable(pieces, m_index.pieces.slotOf(pieces, id, m_contentGeneration));
 }
 size_t Layout::PieceSlot(uint32_t id) const {
@@ -461,7 +461,7 @@ size_t Layout::PieceSlot(uint32_t id) const {
 const PlacedPiece* Layout::FindPiece(uint32_t id) const {
     return m_index.pieces.find(pieces, id, m_contentGeneration);
 }
-SceneryItem* Layout::FindScenery(uint32_t id) {
+SceneryItem* Layout::EditScenery(uint32_t id) {
     return editable(scenery, m_index.scenery.slotOf(scenery, id, m_contentGeneration));
 }
 const SceneryItem* Layout::FindScenery(uint32_t id) const {

@@ -259,11 +259,13 @@ public:
 
     /// Look-ups by identifier, through an index kept per list (levels are searched); nullptr
     /// when absent. With repeated ids the first object in the list is found.
-    PlacedPiece* FindPiece(uint32_t id);
     const PlacedPiece* FindPiece(uint32_t id) const;
+    /// The piece or item with `id` to change (its chunk becomes the document's own), nullptr
+    /// when absent. Reading goes through the Find functions, which never copy.
+    PlacedPiece* EditPiece(uint32_t id);
+    SceneryItem* EditScenery(uint32_t id);
     /// Where the piece with `id` stands in `pieces`, IdIndex::kAbsent when there is none.
     size_t PieceSlot(uint32_t id) const;
-    SceneryItem* FindScenery(uint32_t id);
     const SceneryItem* FindScenery(uint32_t id) const;
     LayoutLabel* FindLabel(uint32_t id);
     Measurement* FindMeasurement(uint32_t id);

@@ -98,7 +98,7 @@ void Edit::join(uint32_t piece, int ownConn, uint32_t target, int targetConn, He
         return;
     }
     Layout& doc = change();
-    joinPieces(*doc.FindPiece(piece), ownConn, *doc.FindPiece(target), targetConn);
+    joinPieces(*doc.EditPiece(piece), ownConn, *doc.EditPiece(target), targetConn);
     if (heights == Heights::Inherit) {
         inheritElevation(doc, piece, target, targetConn, ownConn, catalog());
     }
@@ -182,10 +182,10 @@ bool Edit::flip(uint32_t piece) {
         return false;
     }
     Layout& doc = change();
-    PlacedPiece& p = *doc.FindPiece(piece);
+    PlacedPiece& p = *doc.EditPiece(piece);
     for (Joint& j : p.joints) {
         if (PlacedPiece* other =
-                j.isOpen() ? nullptr : doc.FindPiece(static_cast<uint32_t>(j.target))) {
+                j.isOpen() ? nullptr : doc.EditPiece(static_cast<uint32_t>(j.target))) {
             if (j.tconn >= 0 && static_cast<size_t>(j.tconn) < other->joints.size() &&
                 other->joints[static_cast<size_t>(j.tconn)].target == static_cast<int32_t>(p.id)) {
                 other->joints[static_cast<size_t>(j.tconn)] = Joint{};

@@ -30,7 +30,7 @@ void removeGradeRuns(Layout& layout, int32_t anchor) {
 
 bool inheritElevation(Layout& layout, uint32_t newPiece, uint32_t target, int c, int j,
                       const TrackCatalog& catalog) {
-    PlacedPiece* p = layout.FindPiece(newPiece);
+    PlacedPiece* p = layout.EditPiece(newPiece);
     const PlacedPiece* t = layout.FindPiece(target);
     if (p == nullptr || t == nullptr) {
         return false;

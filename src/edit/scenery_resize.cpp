@@ -56,7 +56,7 @@ bool setSceneryScales(LayoutEditor& editor, uint32_t id, double scalex, double s
         return false;
     }
     Edit edit(editor);
-    SceneryItem& target = *edit.change().FindScenery(id);
+    SceneryItem& target = *edit.change().EditScenery(id);
     target.scalex = scalex;
     target.scaley = scaley;
     return true;

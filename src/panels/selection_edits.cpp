@@ -23,7 +23,7 @@ bool isFlat(const PlacedPiece& piece) {
 }
 
 PlacedPiece* pieceById(Layout& layout, int32_t id) {
-    return id < 0 ? nullptr : layout.FindPiece(static_cast<uint32_t>(id));
+    return id < 0 ? nullptr : layout.EditPiece(static_cast<uint32_t>(id));
 }
 
 // The helix's ends carry it between two decks: the bottom sits on the level, the top one rise
@@ -92,7 +92,7 @@ bool changeSelectionLevel(LayoutEditor& editor, const ShownIds& shown, int32_t l
         return true;
     };
     if (shown.scenery != kNoId) {
-        return moveOne([&] { return layout.FindScenery(shown.scenery); });
+        return moveOne([&] { return layout.EditScenery(shown.scenery); });
     }
     if (shown.shape != kNoId) {
         return moveOne([&] { return layout.FindShape(shown.shape); });

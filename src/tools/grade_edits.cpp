@@ -64,7 +64,7 @@ std::string applySetGrade(LayoutEditor& editor, uint32_t piece, int conn, double
     Layout& doc = edit.change();
     startGradeRun(doc, deg, static_cast<int32_t>(piece), conn);
     doc.DeselectAll();
-    PlacedPiece& p = *doc.FindPiece(piece);
+    PlacedPiece& p = *doc.EditPiece(piece);
     p.grade = deg;
     p.rev = conn != 1;
     if (conn != 1) {
@@ -92,7 +92,7 @@ std::string endGrade(LayoutEditor& editor, uint32_t piece) {
     const TrackCatalog& catalog = editor.catalog();
     Edit edit(editor);
     Layout& doc = edit.change();
-    PlacedPiece* p = doc.FindPiece(piece);
+    PlacedPiece* p = doc.EditPiece(piece);
     p->grade = 0.0;
     const Joint low = p->jointAt(p->rev ? 1 : 0);
     if (const PlacedPiece* q = low.isOpen() ? nullptr : doc.FindPiece(low.target)) {
@@ -104,7 +104,7 @@ std::string endGrade(LayoutEditor& editor, uint32_t piece) {
     PlacedPiece* c = p;
     for (int step = 0; step < kLevelSteps; ++step) {
         const Joint far = c->jointAt(farConnector(*c));
-        PlacedPiece* n = far.isOpen() ? nullptr : doc.FindPiece(far.target);
+        PlacedPiece* n = far.isOpen() ? nullptr : doc.EditPiece(far.target);
         if (n == nullptr || std::abs(n->grade) > kFlatGrade) {
             break;
         }

@@ -341,12 +341,12 @@ void selectFinding(LayoutEditor& editor, const CheckFinding& finding) {
     Layout& layout = editor.layout();
     layout.DeselectAll();
     for (const uint32_t id : finding.pieces) {
-        if (PlacedPiece* piece = layout.FindPiece(id)) {
+        if (PlacedPiece* piece = layout.EditPiece(id)) {
             piece->selected = true;
         }
     }
     for (const uint32_t id : finding.scenery) {
-        if (SceneryItem* item = layout.FindScenery(id)) {
+        if (SceneryItem* item = layout.EditScenery(id)) {
             item->selected = true;
         }
     }

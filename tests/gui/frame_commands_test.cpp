@@ -164,7 +164,7 @@ TEST_F(FrameCommandsTest, SaveProposesMyLayoutRefusesPathsAndAsksBeforeReplacing
 TEST_F(FrameCommandsTest, DeleteIsRefusedForHelixAndTunnelTrackAndAsksAboutGrades) {
     Layout& layout = m_frame->editor().layout();
     const uint32_t helixPiece = addPiece(true);
-    layout.FindPiece(helixPiece)->helix = 50;
+    layout.EditPiece(helixPiece)->helix = 50;
     command(Id::Delete);
     EXPECT_EQ(lastPrompt().title, "Helix track is locked");
     EXPECT_EQ(lastPrompt().text,
@@ -189,7 +189,7 @@ TEST_F(FrameCommandsTest, DeleteIsRefusedForHelixAndTunnelTrackAndAsksAboutGrade
 
     layout.DeselectAll();
     const uint32_t graded = addPiece(true);
-    layout.FindPiece(graded)->grade = 1.5;
+    layout.EditPiece(graded)->grade = 1.5;
     m_prompts->queueAnswer(kIdNo);
     command(Id::Delete);
     EXPECT_EQ(lastPrompt().title, "Delete");
@@ -316,9 +316,9 @@ TEST_F(FrameCommandsTest, TheTunnelToolLaysPortalsOnAChainAndThenOffersToRemoveT
     Layout& layout = m_frame->editor().layout();
     const uint32_t a = addPiece(true);
     const uint32_t b = addPiece(true);
-    layout.FindPiece(b)->x = 188.3;
-    layout.FindPiece(a)->joints = {{}, {static_cast<int32_t>(b), 0}};
-    layout.FindPiece(b)->joints = {{static_cast<int32_t>(a), 1}, {}};
+    layout.EditPiece(b)->x = 188.3;
+    layout.EditPiece(a)->joints = {{}, {static_cast<int32_t>(b), 0}};
+    layout.EditPiece(b)->joints = {{static_cast<int32_t>(a), 1}, {}};
     wxToolBar* toolbar = m_frame->GetToolBar();
     m_frame->UpdateCommandStates();
     ASSERT_TRUE(toolbar->GetToolEnabled(Id::Tunnel));

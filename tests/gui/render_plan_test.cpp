@@ -28,7 +28,7 @@ uint32_t attach(Layout& layout, uint32_t from, int conn, const std::string& arti
     const double height = z < 0 ? base.z : z;
     const int32_t level = base.level;
     const uint32_t id = addPiece(layout, article, pose.x, pose.y, pose.heading, height);
-    layout.FindPiece(id)->level = level;
+    layout.EditPiece(id)->level = level;
     join(layout, from, conn, id, own);
     return id;
 }
@@ -82,14 +82,14 @@ Layout samplePlan() {
 
     // Raised line on level 2: a ramp, a bridge, and raised track tinted by height.
     const uint32_t high = addPiece(layout, "24188", 1550, 200, 0, 60);
-    layout.FindPiece(high)->level = 2;
+    layout.EditPiece(high)->level = 2;
     uint32_t h = run(layout, high, 1, "24188", 2);
     h = attach(layout, h, 1, "74620");
     h = attach(layout, h, 1, "24130");
     const uint32_t tinted = addPiece(layout, "24188", 900, 100, 0, 90);
     attach(layout, tinted, 1, "74618", 0, 30);
     const uint32_t graded = attach(layout, tinted, 0, "24188", 1, 110);
-    layout.FindPiece(graded)->grade = 3.0;
+    layout.EditPiece(graded)->grade = 3.0;
     layout.gradeRuns.push_back({3.0, static_cast<int32_t>(graded), 0});
 
     // A turntable with one track on its ring.
@@ -104,10 +104,10 @@ Layout samplePlan() {
     helix.cy = 850;
     const uint32_t bottom = addPiece(layout, "24188", 2450 - 188.3, 490, 0);
     const uint32_t top = addPiece(layout, "24188", 2450, 412.5, 0, 260);
-    layout.FindPiece(bottom)->helix = helix.id;
-    layout.FindPiece(bottom)->hasColor = true;
-    layout.FindPiece(bottom)->color = {150, 90, 90};
-    layout.FindPiece(top)->helix = helix.id;
+    layout.EditPiece(bottom)->helix = helix.id;
+    layout.EditPiece(bottom)->hasColor = true;
+    layout.EditPiece(bottom)->color = {150, 90, 90};
+    layout.EditPiece(top)->helix = helix.id;
     helix.bottomR1 = static_cast<int32_t>(bottom);
     helix.topR2 = static_cast<int32_t>(top);
     layout.helices.push_back(helix);

@@ -58,7 +58,7 @@ TEST_F(TrackToolsDialogTest, AutofillGapPlacesTheDoubleClickedLine) {
               static_cast<int32_t>(layout().pieces.back().id));
 
     // Cancel places nothing.
-    layout().FindPiece(a)->selected = layout().FindPiece(b)->selected = false;
+    layout().EditPiece(a)->selected = layout().EditPiece(b)->selected = false;
     const size_t before = layout().pieces.size();
     EXPECT_FALSE(runAutofillCommand(m_frame, m_frame->editor(), *m_prompts)) << "no selection";
     EXPECT_EQ(layout().pieces.size(), before);

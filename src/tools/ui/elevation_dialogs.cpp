@@ -161,7 +161,7 @@ std::string runWizardAction(wxWindow* parent, LayoutEditor& editor, Prompter& pr
         case WizardAction::Kind::SetGrade: {
             Layout& layout = editor.layout();
             layout.DeselectAll();
-            if (PlacedPiece* piece = layout.FindPiece(action.start.piece)) {
+            if (PlacedPiece* piece = layout.EditPiece(action.start.piece)) {
                 piece->selected = true;
             }
             editor.selectionChanged();

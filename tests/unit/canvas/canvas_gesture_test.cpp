@@ -112,7 +112,7 @@ TEST_F(Fixture, RejoinAt3Point9NotAt4Point1AndHalfMillimetreMoveStaysBroken) {
     const uint32_t second = layout.pieces[1].id;
     auto nudge = [&](double offset) {
         layout.DeselectAll();
-        PlacedPiece& p = *layout.FindPiece(second);
+        PlacedPiece& p = *layout.EditPiece(second);
         p.selected = true;
         ctrl.view().zoom = 10.0;
         const ScreenPoint grab = ctrl.view().worldToScreen(p.x + 94, p.y);

@@ -75,8 +75,8 @@ TEST_F(PieceMove, GroupLetGoNearAnOpenEndSnapsOntoItAsOneRigidBlock) {
     const double h = degToRad(10.0);
     const uint32_t a = put("24188", 1000, 100, 10.0).id;
     const uint32_t b = put("24188", 1000 + 188.3 * std::cos(h), 100 + 188.3 * std::sin(h), 10.0).id;
-    joinPieces(*layout.FindPiece(a), 1, *layout.FindPiece(b), 0);
-    layout.FindPiece(a)->selected = layout.FindPiece(b)->selected = true;
+    joinPieces(*layout.EditPiece(a), 1, *layout.EditPiece(b), 0);
+    layout.EditPiece(a)->selected = layout.EditPiece(b)->selected = true;
     // Grab a's middle and let go with its free end 9.7 mm right of and 5 mm below the target's.
     const ScreenPoint grab = px(1000 + 94 * std::cos(h), 100 + 94 * std::sin(h));
     drag(grab, {grab.x - 802, grab.y + 405});
@@ -99,11 +99,11 @@ TEST_F(PieceMove, GroupLetGoNearAnOpenEndSnapsOntoItAsOneRigidBlock) {
 TEST_F(PieceMove, ATurntableJoinedToTunnelTrackIsLockedAsIfThatTrackWereSelected) {
     const uint32_t tableId = put("74861", 400, 300).id;
     const uint32_t trackId = put("24188", 800, 300).id;
-    joinPieces(*layout.FindPiece(tableId), 0, *layout.FindPiece(trackId), 0);
+    joinPieces(*layout.EditPiece(tableId), 0, *layout.EditPiece(trackId), 0);
     Tunnel& tunnel = layout.tunnels.emplace_back();
     tunnel.id = layout.AllocateId();
     tunnel.covers = {trackId};
-    layout.FindPiece(tableId)->selected = true;
+    layout.EditPiece(tableId)->selected = true;
     drag({400, 300}, {300, 200});
     ASSERT_EQ(host.prompts.records().size(), 1u);
     EXPECT_EQ(host.prompts.records()[0].title, "Tunnel is locked");

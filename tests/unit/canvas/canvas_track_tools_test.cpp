@@ -47,9 +47,9 @@ using C = ContextCommand;
 TEST_F(TrackToolsFixture, ContextMenuOffersAutofillForAFillableGapAndEndGradeForAGradedPiece) {
     const uint32_t a = straight(0.0);
     const uint32_t b = straight(564.9);  // 376.6 mm after a's end: two straights fill it
-    layout.FindPiece(a)->selected = true;
-    layout.FindPiece(b)->selected = true;
-    layout.FindPiece(b)->grade = 2.0;
+    layout.EditPiece(a)->selected = true;
+    layout.EditPiece(b)->selected = true;
+    layout.EditPiece(b)->grade = 2.0;
     EXPECT_EQ(menuAt(650.0), (std::vector<C>{C::AutofillGap, C::Copy}))
         << "a graded piece in a pair offers no End Grade";
     EXPECT_EQ(host.lastMenu[0].text, "Autofill Gap...");
@@ -58,8 +58,8 @@ TEST_F(TrackToolsFixture, ContextMenuOffersAutofillForAFillableGapAndEndGradeFor
 
     const uint32_t touching = straight(188.3);  // closes the gap: nothing left to fill
     layout.DeselectAll();
-    layout.FindPiece(a)->selected = true;
-    layout.FindPiece(touching)->selected = true;
+    layout.EditPiece(a)->selected = true;
+    layout.EditPiece(touching)->selected = true;
     EXPECT_EQ(menuAt(300.0), std::vector<C>{C::Copy});
 
     EXPECT_EQ(menuAt(650.0), (std::vector<C>{C::EndGrade, C::Copy})) << "b alone";
@@ -76,7 +76,7 @@ TEST_F(TrackToolsFixture, ContextMenuOffersAutofillForAFillableGapAndEndGradeFor
 TEST_F(TrackToolsFixture, WizardRefusesWrongClicksThenHandsTheRunToTheHostAndEnds) {
     const uint32_t a = straight(400.0);  // connector 0 at (400, 100) faces -x
     const uint32_t b = straight(588.3, a);
-    layout.FindPiece(b)->selected = true;
+    layout.EditPiece(b)->selected = true;
     ctrl.setTool(std::make_unique<ElevationWizardTool>(ctrl, WizardMode::TargetHeight));
     EXPECT_FALSE(layout.FindPiece(b)->selected) << "starting deselects everything";
     EXPECT_EQ(host.status[0], kWizardStartStatus);

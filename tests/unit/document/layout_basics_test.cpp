@@ -61,9 +61,9 @@ TEST(LayoutSelection, SelectAllTakesPiecesAndSceneryAndHelicesSelectWhole) {
     const uint32_t a = addPiece(layout);
     const uint32_t b = addPiece(layout);
     const uint32_t other = addPiece(layout);
-    layout.FindPiece(a)->helix = layout.FindPiece(b)->helix = 50;
-    layout.FindPiece(other)->helix = 60;
-    layout.FindPiece(b)->selected = true;
+    layout.EditPiece(a)->helix = layout.EditPiece(b)->helix = 50;
+    layout.EditPiece(other)->helix = 60;
+    layout.EditPiece(b)->selected = true;
     layout.CompleteHelixSelection();
     EXPECT_TRUE(layout.FindPiece(a)->selected);
     EXPECT_FALSE(layout.FindPiece(other)->selected);

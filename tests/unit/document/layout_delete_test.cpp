@@ -149,8 +149,8 @@ TEST(LayoutDelete, SelectedLabelsAndShapesGoAndDanglingIdsDoNotUpsetDeletion) {
     Layout layout;
     const uint32_t a = addPiece(layout, "74861", 3);
     const uint32_t b = addPiece(layout);
-    layout.FindPiece(a)->joints[0] = {77, 5};  // names no piece
-    layout.FindPiece(b)->joints[1] = {static_cast<int32_t>(a), 9};
+    layout.EditPiece(a)->joints[0] = {77, 5};  // names no piece
+    layout.EditPiece(b)->joints[1] = {static_cast<int32_t>(a), 9};
     layout.gradeRuns.push_back({1.0, 555, 1});
     layout.labels.push_back({layout.AllocateId(), "gone", 0.0, 0.0, true});
     layout.labels.push_back({layout.AllocateId(), "stays", 0.0, 0.0, false});

@@ -19,14 +19,14 @@ inline uint32_t addPiece(Layout& layout, const std::string& article = "24188", i
 
 /// Joins connector ca of piece a with connector cb of piece b on both sides.
 inline void join(Layout& layout, uint32_t a, int ca, uint32_t b, int cb) {
-    PlacedPiece* pa = layout.FindPiece(a);
-    PlacedPiece* pb = layout.FindPiece(b);
+    PlacedPiece* pa = layout.EditPiece(a);
+    PlacedPiece* pb = layout.EditPiece(b);
     pa->joints.at(static_cast<size_t>(ca)) = {static_cast<int32_t>(b), cb};
     pb->joints.at(static_cast<size_t>(cb)) = {static_cast<int32_t>(a), ca};
 }
 
 inline void select(Layout& layout, uint32_t id) {
-    layout.FindPiece(id)->selected = true;
+    layout.EditPiece(id)->selected = true;
 }
 
 }  // namespace layout_test

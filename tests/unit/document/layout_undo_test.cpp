@@ -46,7 +46,7 @@ TEST(LayoutUndo, RedoRestoresTheUndoneChange) {
     Layout layout;
     layout.PushUndo();
     const uint32_t id = addPiece(layout);
-    layout.FindPiece(id)->x = 123.5;
+    layout.EditPiece(id)->x = 123.5;
     layout.gradeRuns.push_back({2.5, static_cast<int32_t>(id), 1});
     layout.SyncGradeState();
 

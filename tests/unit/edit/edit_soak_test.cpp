@@ -196,7 +196,7 @@ private:
             for (size_t c = 0; c < p.joints.size(); ++c) {
                 Joint& j = p.joints[c];
                 PlacedPiece* other =
-                    j.isOpen() ? nullptr : doc.FindPiece(static_cast<uint32_t>(j.target));
+                    j.isOpen() ? nullptr : doc.EditPiece(static_cast<uint32_t>(j.target));
                 if (other != nullptr && !other->selected) {
                     other->joints[static_cast<size_t>(j.tconn)] = Joint{};
                     j = Joint{};

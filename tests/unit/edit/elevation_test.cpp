@@ -25,7 +25,7 @@ TEST(HeightRule, RunClimbsForwardOrBackwardAndSideTrackStaysFlat) {
     const PieceDef& straight = *TrackCatalog::instance().byArticle("24188");
     Layout l;
     const uint32_t first = add(l, "24188");
-    l.FindPiece(first)->grade = kDeg;
+    l.EditPiece(first)->grade = kDeg;
     startGradeRun(l, kDeg, static_cast<int32_t>(first), 1);
     EXPECT_NEAR(heightAt(*l.FindPiece(first), straight, 1), kRise, 0.005);
 
@@ -58,10 +58,10 @@ TEST(HeightRule, BridgeEndsTheRunAndOneRunPerAnchor) {
     ASSERT_NE(bridge, pieces.end());
     Layout l;
     const uint32_t first = add(l, "24188", 40.0);
-    l.FindPiece(first)->grade = kDeg;
+    l.EditPiece(first)->grade = kDeg;
     startGradeRun(l, kDeg, static_cast<int32_t>(first), 1);
     const uint32_t span = add(l, bridge->article);
-    l.FindPiece(span)->grade = 3.0;
+    l.EditPiece(span)->grade = 3.0;
     ASSERT_TRUE(inheritElevation(l, span, first, 1, 0));
     EXPECT_NEAR(l.FindPiece(span)->z, 40.0 + kRise, 0.005);
     EXPECT_DOUBLE_EQ(l.FindPiece(span)->grade, 0.0);

@@ -72,7 +72,7 @@ TEST_F(LevelEdits, RemovingALevelTakesItsContentsAndOpensJointsOnOtherLevels) {
     {
         Edit edit(editor);
         helixId = edit.addHelix(helix);
-        edit.change().FindPiece(helixEnd)->helix = helixId;
+        edit.change().EditPiece(helixEnd)->helix = helixId;
         edit.join(above, 0, below, 1, Edit::Heights::Keep);
         SceneryItem tree;
         tree.item = "tree";
@@ -133,7 +133,7 @@ TEST_F(LevelEdits, PropertiesMoveLevelTrackToTheNewHeightButNotGradedOrHelixTrac
     const uint32_t helixPiece = piece(1, 400, 99);
     {
         Edit edit(editor);
-        edit.change().FindPiece(graded)->grade = 2.0;
+        edit.change().EditPiece(graded)->grade = 2.0;
     }
     applyLevelProperties(editor, 1, {"  ", 80.0, true, {1, 2, 3}});
     EXPECT_EQ(layout.levels[0].name, "Level 1");

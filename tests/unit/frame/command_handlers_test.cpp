@@ -76,7 +76,7 @@ void addSelectedStraight(RecordingContext& c, double x) {
     piece.x = x;
     Edit edit(c.editor());
     const uint32_t id = edit.addPiece(piece);
-    edit.change().FindPiece(id)->selected = true;
+    edit.change().EditPiece(id)->selected = true;
 }
 
 }  // namespace

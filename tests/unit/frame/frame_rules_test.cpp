@@ -43,22 +43,22 @@ TEST(SelectionLock, HelixAndTunnelLockGradesAndWhatIsDeletable) {
     const uint32_t plain = addPiece(layout);
     const uint32_t helixPiece = addPiece(layout);
     const uint32_t inTunnel = addPiece(layout);
-    layout.FindPiece(helixPiece)->helix = 77;
+    layout.EditPiece(helixPiece)->helix = 77;
     layout.labels.push_back({layout.AllocateId(), "Station", 0, 0, true});
     EXPECT_FALSE(menuDeletableSelected(layout)) << "a label alone does not enable Delete";
     layout.tunnels.emplace_back();
     layout.tunnels[0].covers = {inTunnel};
 
-    layout.FindPiece(plain)->selected = true;
+    layout.EditPiece(plain)->selected = true;
     EXPECT_TRUE(menuDeletableSelected(layout));
     EXPECT_EQ(findSelectionLock(layout, false), SelectionLock::None);
-    layout.FindPiece(inTunnel)->selected = true;
+    layout.EditPiece(inTunnel)->selected = true;
     EXPECT_EQ(findSelectionLock(layout, false), SelectionLock::Tunnel);
-    layout.FindPiece(helixPiece)->selected = true;
+    layout.EditPiece(helixPiece)->selected = true;
     EXPECT_EQ(findSelectionLock(layout, false), SelectionLock::Helix) << "the first one decides";
-    layout.FindPiece(plain)->grade = -0.001;
+    layout.EditPiece(plain)->grade = -0.001;
     EXPECT_FALSE(gradedPieceSelected(layout)) << "0.001 degrees still counts as level";
-    layout.FindPiece(plain)->grade = -0.0011;
+    layout.EditPiece(plain)->grade = -0.0011;
     EXPECT_TRUE(gradedPieceSelected(layout));
 }
 

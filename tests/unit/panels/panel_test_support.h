@@ -23,8 +23,8 @@ inline uint32_t addPiece(Layout& layout, const std::string& article, bool select
 
 /// Joins connector ca of piece a with connector cb of piece b on both sides.
 inline void join(Layout& layout, uint32_t a, int ca, uint32_t b, int cb) {
-    layout.FindPiece(a)->joints.at(static_cast<size_t>(ca)) = {static_cast<int32_t>(b), cb};
-    layout.FindPiece(b)->joints.at(static_cast<size_t>(cb)) = {static_cast<int32_t>(a), ca};
+    layout.EditPiece(a)->joints.at(static_cast<size_t>(ca)) = {static_cast<int32_t>(b), cb};
+    layout.EditPiece(b)->joints.at(static_cast<size_t>(cb)) = {static_cast<int32_t>(a), ca};
 }
 
 /// A level with `id`, `name` and deck height `height` (mm).

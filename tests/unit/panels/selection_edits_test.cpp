@@ -13,8 +13,8 @@ TEST(SelectionEdits, LevelChangeMovesFlatTrackAndLeavesGradedPieces) {
     layout.levels = {panel_test::level(1, "Ground"), panel_test::level(2, "Upper", 150.0)};
     const uint32_t flat = addPiece(layout, "24188", true);
     const uint32_t graded = addPiece(layout, "24188", true);
-    layout.FindPiece(graded)->grade = 2.0;
-    layout.FindPiece(graded)->z = 33.0;
+    layout.EditPiece(graded)->grade = 2.0;
+    layout.EditPiece(graded)->z = 33.0;
     const uint32_t other = addPiece(layout, "24188");
 
     ASSERT_TRUE(changeSelectionLevel(editor, ShownIds{}, 2));
@@ -53,13 +53,13 @@ TEST(SelectionEdits, ColourChoiceShowsTheColourTheSelectionShares) {
     addPiece(layout, "24188");
     EXPECT_EQ(selectedColourEntry(layout), 0) << "no own colour: Default";
     ASSERT_TRUE(applyPieceColour(editor, 5));
-    layout.FindPiece(a)->selected = true;
+    layout.EditPiece(a)->selected = true;
     EXPECT_EQ(selectedColourEntry(layout), 5);
     EXPECT_STREQ(pieceColourAt(5).name, "Blue");
-    layout.FindPiece(b)->selected = true;
+    layout.EditPiece(b)->selected = true;
     EXPECT_EQ(selectedColourEntry(layout), 5) << "both blue";
-    layout.FindPiece(b)->color = {1, 2, 3};
+    layout.EditPiece(b)->color = {1, 2, 3};
     EXPECT_EQ(selectedColourEntry(layout), -1) << "a colour of no entry";
-    layout.FindPiece(b)->hasColor = false;
+    layout.EditPiece(b)->hasColor = false;
     EXPECT_EQ(selectedColourEntry(layout), -1) << "blue and default differ";
 }

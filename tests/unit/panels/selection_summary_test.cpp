@@ -72,7 +72,7 @@ TEST(SelectionTexts, JoinedStraightsShowAsOneRun) {
     const uint32_t a = addPiece(layout, "24188", true);
     const uint32_t b = addPiece(layout, "24172", true);
     const uint32_t c = addPiece(layout, "24229", true);
-    layout.FindPiece(c)->heading = 180.4;  // the other way round, within a degree
+    layout.EditPiece(c)->heading = 180.4;  // the other way round, within a degree
     panel_test::join(layout, b, 1, a, 0);
     panel_test::join(layout, a, 1, c, 1);
     SelectionSummary summary = summarize(layout);
@@ -89,7 +89,7 @@ TEST(SelectionTexts, JoinedStraightsShowAsOneRun) {
 TEST(SelectionTexts, SceneryAndShapeViews) {
     Layout layout;
     const uint32_t item = panel_test::addScenery(layout, "platform", true);
-    layout.FindScenery(item)->scalex = 2.0;
+    layout.EditScenery(item)->scalex = 2.0;
     EXPECT_EQ(summarize(layout).info, "Scenery  |  460 x 60 mm");
     layout.DeselectAll();
     FreeShape shape;

@@ -22,8 +22,8 @@ PlacedPiece piece(uint32_t id, double z = 0.0, uint32_t helix = kNoId) {
 }
 
 void join(Layout& layout, uint32_t a, int ca, uint32_t b, int cb) {
-    layout.FindPiece(a)->joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(b), cb};
-    layout.FindPiece(b)->joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(a), ca};
+    layout.EditPiece(a)->joints[static_cast<size_t>(ca)] = {static_cast<int32_t>(b), cb};
+    layout.EditPiece(b)->joints[static_cast<size_t>(cb)] = {static_cast<int32_t>(a), ca};
 }
 
 const PieceDef& straight() {

@@ -74,7 +74,7 @@ TEST_F(AutofillTest, StraightGapOffersTwoStraightsFirstThenThreePieceFills) {
     EXPECT_EQ(gapHeading(search.gap), "Gap: 376.6 mm. Select fill:");
 
     // Six millimetres beside the line the same ends are an arc gap, which no arc spans.
-    layout.FindPiece(b)->y = 6.0;
+    layout.EditPiece(b)->y = 6.0;
     EXPECT_FALSE(searchGap(layout, search));
     EXPECT_FALSE(search.straight);
 }
@@ -91,8 +91,8 @@ TEST_F(AutofillTest, RightAngleCornerOffersCurvesByCountAndLeftCornerLaysThemEnd
         EXPECT_FALSE(o.reversed);
     }
 
-    layout.FindPiece(b)->y = -360.0;
-    layout.FindPiece(b)->heading = 270.0;
+    layout.EditPiece(b)->y = -360.0;
+    layout.EditPiece(b)->heading = 270.0;
     GapSearch left;
     ASSERT_TRUE(searchGap(layout, left));
     ASSERT_EQ(lines(left), lines(right));
@@ -119,15 +119,15 @@ TEST_F(AutofillTest, RefusesMixedSystemsTouchingEndsAndUnmatchedGaps) {
               "  - 24188 (Marklin C-Track)\n  - 2200 (Marklin K-Track)");
     EXPECT_FALSE(layout.FindPiece(a)->selected || layout.FindPiece(b)->selected);
 
-    layout.FindPiece(b)->article = "24188";
-    layout.FindPiece(b)->x = 188.3 + 0.8;
+    layout.EditPiece(b)->article = "24188";
+    layout.EditPiece(b)->x = 188.3 + 0.8;
     EXPECT_FALSE(searchGap(layout, a, b, search)) << "ends closer than 1 mm need nothing";
     EXPECT_TRUE(search.options.empty());
 
-    layout.FindPiece(b)->x = 188.3 + 40.0;  // no straight of 40 +- 1.5 mm
+    layout.EditPiece(b)->x = 188.3 + 40.0;  // no straight of 40 +- 1.5 mm
     EXPECT_FALSE(searchGap(layout, a, b, search));
     EXPECT_TRUE(search.straight);
-    layout.FindPiece(a)->selected = layout.FindPiece(b)->selected = true;
+    layout.EditPiece(a)->selected = layout.EditPiece(b)->selected = true;
     EXPECT_FALSE(autofillGapCommand(editor, prompts, never));
     EXPECT_EQ(prompts.records().back().title, "Autofill - No Solution");
     EXPECT_EQ(prompts.records().back().text, kAutofillNoSolutionText);
@@ -142,7 +142,7 @@ TEST_F(AutofillTest, PlacingJoinsBothEndsContinuesTheClimbAndEndsOnB) {
         } else {
             twoEnds({188.3 + 376.6, 0.0}, 0.0);
         }
-        layout.FindPiece(a)->grade = 2.0;
+        layout.EditPiece(a)->grade = 2.0;
         startGradeRun(layout, 2.0, static_cast<int32_t>(a), 1);
         GapSearch search;
         ASSERT_TRUE(searchGap(layout, search));
@@ -191,7 +191,7 @@ TEST_F(AutofillTest, NothingChangesWhenThereIsNothingToPlace) {
     ASSERT_TRUE(searchGap(layout, search));
     FillOption unknown{{"24188", "no-such-piece"}, 376.6, false};
     EXPECT_EQ(placeFill(editor, search, unknown), FillPlacement::PieceMissing);
-    layout.FindPiece(b)->x += 20.0;  // B moved away from the searched end
+    layout.EditPiece(b)->x += 20.0;  // B moved away from the searched end
     EXPECT_EQ(placeFill(editor, search, search.options.front()), FillPlacement::EndsMoved);
 
     EXPECT_EQ(layout.pieces.size(), 2u);

@@ -175,7 +175,7 @@ TEST_F(WizardTest, EndGradeFlattensOntoThePredecessorAndLevelsTheFlatPiecesAfter
     const uint32_t flat1 = straight(376.6, 0.0, second);
     const uint32_t flat2 = straight(564.9, 0.0, flat1);
     const uint32_t graded = straight(753.2, 30.0, flat2);
-    layout.FindPiece(graded)->grade = 1.0;
+    layout.EditPiece(graded)->grade = 1.0;
     ASSERT_TRUE(canEndGrade(layout, second));
     EXPECT_FALSE(canEndGrade(layout, flat1));
 
