@@ -13,6 +13,13 @@ class ChunkTable {
 public:
     static constexpr size_t kPage = 64;
 
+    ChunkTable() = default;
+    // Copies go through copyOf, which knows which pages may be shared.
+    ChunkTable(const ChunkTable&) = delete;
+    ChunkTable& operator=(const ChunkTable&) = delete;
+    ChunkTable(ChunkTable&&) noexcept = default;
+    ChunkTable& operator=(ChunkTable&&) noexcept = default;
+
     size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     const P& operator[](size_t i) const { return m_pages[i / kPage]->slots[i % kPage]; }
