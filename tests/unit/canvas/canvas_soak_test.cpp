@@ -2,8 +2,9 @@
 // turntables and helices, clicks, chains, rubber bands, moves, Alt and wheel turns, the Delete key
 // with its questions answered at random, copy and paste, library blocks, context menus, levels,
 // grades, autofill, tunnels, both wizards, undo and redo. After every step the document must be
-// sound; every 1,000 steps a save must read back to the same bytes and undo then redo must give
-// back the same file. A failure names the seed and step, so it can be replayed:
+// sound; after every fourth step that took one undo step, undo must bring back the pieces and
+// items exactly as they were and redo the step; every 1,000 steps a save must read back to the
+// same bytes and undo then redo must give back the same file. A failure names the seed and step, so it can be replayed:
 // RAILVANE_SOAK_SEED and RAILVANE_SOAK_STEPS set them.
 #include <cstdlib>
 #include <random>
@@ -329,6 +330,25 @@ std::string gestureRules(const Layout& layout) {
     return problems;
 }
 
+/// Pieces and scenery items with every field that undo brings back, numbers exactly.
+std::string contentOf(const Layout& layout) {
+    std::ostringstream out;
+    out << std::hexfloat;
+    for (const PlacedPiece& p : layout.pieces) {
+        out << p.id << p.article << ' ' << p.x << ' ' << p.y << ' ' << p.heading << ' ' << p.z
+            << ' ' << p.grade << ' ' << p.level << ' ' << p.helix << p.rev << p.free << p.hasColor;
+        for (const Joint& j : p.joints) {
+            out << ' ' << j.target << ':' << j.tconn;
+        }
+        out << '\n';
+    }
+    for (const SceneryItem& s : layout.scenery) {
+        out << s.id << s.item << ' ' << s.x << ' ' << s.y << ' ' << s.heading << ' ' << s.scalex
+            << ' ' << s.scaley << ' ' << s.level << '\n';
+    }
+    return out.str();
+}
+
 /// The environment's value of `name`, or `fallback`.
 unsigned long fromEnvironment(const char* name, unsigned long fallback) {
     const char* value = std::getenv(name);
@@ -343,9 +363,23 @@ TEST(CanvasSoak, RandomGesturesAndCommandsKeepTheDocumentSoundAndItsFilesStable)
     CanvasSoak soak(seed);
     Layout& layout = soak.layout();
     size_t mostPieces = 0;
+    int undoChecks = 0;
     for (int i = 1; i <= steps; ++i) {
         SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(i));
+        const bool checkUndo = i % 4 == 0;  // a quarter of the steps keeps the run quick
+        const std::string before = checkUndo ? contentOf(layout) : std::string();
+        const size_t depth = layout.undoStack.size();
         soak.step();
+        if (checkUndo && layout.undoStack.size() == depth + 1 && depth + 1 < kUndoLimit) {
+            ++undoChecks;
+            // The step took one undo step (below the limit, more would show): undo brings back
+            // the pieces and items as they were, and redo brings back the step.
+            const std::string after = contentOf(layout);
+            ASSERT_TRUE(soak.editor().undo());
+            ASSERT_EQ(contentOf(layout), before) << "undo of the step";
+            ASSERT_TRUE(soak.editor().redo());
+            ASSERT_EQ(contentOf(layout), after) << "redo of the step";
+        }
         ASSERT_EQ(layout.checkInvariants() + gestureRules(layout), "");
         mostPieces = std::max(mostPieces, layout.pieces.size());
         if (i % 1000 != 0) {
@@ -362,4 +396,5 @@ TEST(CanvasSoak, RandomGesturesAndCommandsKeepTheDocumentSoundAndItsFilesStable)
         }
     }
     EXPECT_GT(mostPieces, std::min<size_t>(40, static_cast<size_t>(steps) / 50));
+    EXPECT_GT(undoChecks, steps / 40) << "steps whose undo and redo were checked";
 }
