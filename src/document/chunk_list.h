@@ -138,8 +138,6 @@ public:
 
     const_iterator begin() const { return {this, 0, 0, 0}; }
     const_iterator end() const { return {this, m_chunks.size(), 0, m_size}; }
-    const_iterator cbegin() const { return begin(); }
-    const_iterator cend() const { return end(); }
     const_reverse_iterator rbegin() const { return const_reverse_iterator(end()); }
     const_reverse_iterator rend() const { return const_reverse_iterator(begin()); }
 
@@ -209,11 +207,13 @@ public:
             auto fresh = std::make_shared<Chunk>();
             fresh->items.reserve(kChunk);
             m_chunks.push_back(std::move(fresh));
+            if (m_startsValid) {  // appending keeps every earlier start
+                m_starts.push_back(m_size);
+            }
         }
         Chunk& last = own(m_chunks.size() - 1);
         last.items.emplace_back(std::forward<Args>(args)...);
         ++m_size;
-        forgetStarts();
         return last.items.back();
     }
     template <typename It>
@@ -223,27 +223,18 @@ public:
         }
     }
     /// Removes the records `remove` holds true for; only their chunks are copied. Returns how
-    /// many went.
+    /// many went. `remove` may be asked more than once about a record.
     template <typename Pred>
     size_t eraseIf(Pred remove) {
         size_t removed = 0;
         bool emptied = false;
         for (size_t c = 0; c < m_chunks.size(); ++c) {
             const std::vector<T>& items = m_chunks[c]->items;
-            const auto first = std::find_if(items.begin(), items.end(), std::ref(remove));
-            if (first != items.end()) {
-                const size_t from = static_cast<size_t>(first - items.begin());
+            if (std::any_of(items.begin(), items.end(), std::ref(remove))) {
                 std::vector<T>& mine = own(c).items;
-                const auto gone = std::remove_if(
-                    mine.begin() + static_cast<std::ptrdiff_t>(from) + 1, mine.end(),
-                    std::ref(remove));
-                // The first match was found by the search; the rest are moved over it.
-                auto out = mine.begin() + static_cast<std::ptrdiff_t>(from);
-                out = std::move(out + 1, gone, out);
-                removed += static_cast<size_t>(mine.end() - out);
-                mine.erase(out, mine.end());
+                removed += std::erase_if(mine, std::ref(remove));
+                emptied = emptied || mine.empty();
             }
-            emptied = emptied || m_chunks[c]->items.empty();
         }
         if (emptied) {
             std::vector<ChunkPtr> kept = m_chunks.toVector();
@@ -271,7 +262,6 @@ public:
         m_chunks.settle();
     }
 
-    std::vector<T> toVector() const { return {begin(), end()}; }
     /// A token that changes when the chunk table moves: with the size and the end records it
     /// tells an index built over the list whether positions may have moved.
     const void* table() const { return m_chunks.token(); }
