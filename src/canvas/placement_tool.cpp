@@ -136,9 +136,7 @@ void PaletteDragTool::drop() {
     record.article = def->article;
     record.joints.resize(def->connectors.size());
     const Pose pose = target != nullptr ? snap.pose : free;
-    record.x = pose.x;
-    record.y = pose.y;
-    record.heading = pose.heading;
+    record.setPose(pose);
     if (target != nullptr) {
         record.level = target->level;
         record.z = target->z;
@@ -186,9 +184,7 @@ void PaletteDragTool::placeTurntableSpokes(uint32_t turntableId) {
         PlacedPiece p;
         p.article = spoke->article;
         const Pose pose = matingPose(*spoke, 0, connectorToWorld(*table, *tdef, c));
-        p.x = pose.x;
-        p.y = pose.y;
-        p.heading = pose.heading;
+        p.setPose(pose);
         p.level = table->level;
         p.z = table->z;
         const uint32_t id = m_ctrl.currentEdit().addPiece(std::move(p));

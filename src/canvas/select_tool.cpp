@@ -18,17 +18,6 @@ namespace {
 
 constexpr const char* kTurntable = "74861";
 
-bool insidePolygon(const std::vector<Vec2>& v, Vec2 p) {
-    bool inside = false;
-    for (size_t i = 0, j = v.size() - 1; i < v.size(); j = i++) {
-        if ((v[i].y > p.y) != (v[j].y > p.y) &&
-            p.x < (v[j].x - v[i].x) * (p.y - v[i].y) / (v[j].y - v[i].y) + v[i].x) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}
-
 }  // namespace
 
 // ---- Events ----------------------------------------------------------------------------------

@@ -104,9 +104,7 @@ bool clonePieceAt(CanvasController& ctrl, ScreenPoint at) {
     clone.article = piece->article;
     clone.level = piece->level;
     clone.z = piece->z;
-    clone.x = pose.x;
-    clone.y = pose.y;
-    clone.heading = pose.heading;
+    clone.setPose(pose);
     clone.joints.resize(def->connectors.size());
     const uint32_t sourceId = piece->id;
     const uint32_t id = ctrl.addPiece(std::move(clone));
@@ -147,9 +145,7 @@ void autoConnect(CanvasController& ctrl, const std::string& article, bool flippe
     const Pose pose = matingPose(*def, own, connectorToWorld(*target, *tdef, end));
     PlacedPiece record;
     record.article = def->article;
-    record.x = pose.x;
-    record.y = pose.y;
-    record.heading = pose.heading;
+    record.setPose(pose);
     record.level = target->level;
     record.z = target->z;
     record.joints.resize(def->connectors.size());

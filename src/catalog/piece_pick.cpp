@@ -5,14 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-double distance(Vec2 a, Vec2 b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
-
-}  // namespace
-
 double segmentDistance(Vec2 p, Vec2 a, Vec2 b) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;

@@ -39,9 +39,6 @@ Vec2 rightNormal(double headingDeg) {
     const double r = degToRad(headingDeg);
     return {-std::sin(r), std::cos(r)};
 }
-double distance(Vec2 a, Vec2 b) {
-    return std::hypot(a.x - b.x, a.y - b.y);
-}
 
 RouteSegment makeStraight(Vec2 a, Vec2 b, double fallbackHeading = 0.0) {
     RouteSegment s;

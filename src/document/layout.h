@@ -58,6 +58,11 @@ struct PlacedPiece {
     std::vector<Joint> joints;  ///< one per connector; a missing entry counts as open
 
     Pose pose() const { return {x, y, heading}; }
+    void setPose(const Pose& at) {
+        x = at.x;
+        y = at.y;
+        heading = at.heading;
+    }
     /// Joint on connector i, open when the array is shorter or i is negative.
     Joint jointAt(int i) const;
 };

@@ -194,9 +194,7 @@ bool Edit::flip(uint32_t piece) {
         j = Joint{};
     }
     const Pose flipped = flippedPose(*def, p.pose());
-    p.x = flipped.x;
-    p.y = flipped.y;
-    p.heading = flipped.heading;
+    p.setPose(flipped);
     joinCoincidentEnds({piece});
     return true;
 }

@@ -40,6 +40,30 @@ Vec2 rotateAbout(Vec2 p, Vec2 pivot, double deg) {
     const double dx = p.x - pivot.x, dy = p.y - pivot.y;
     return {pivot.x + dx * c - dy * s, pivot.y + dx * s + dy * c};
 }
+double dot(Vec2 a, Vec2 b) {
+    return a.x * b.x + a.y * b.y;
+}
+
+double distance(Vec2 a, Vec2 b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+double cross(Vec2 o, Vec2 a, Vec2 b) {
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+bool insidePolygon(const std::vector<Vec2>& polygon, Vec2 p) {
+    bool inside = false;
+    for (size_t i = 0, n = polygon.size(), j = n - 1; i < n; j = i++) {
+        const Vec2 a = polygon[i];
+        const Vec2 b = polygon[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
+            inside = !inside;
+        }
+    }
+    return inside;
+}
+
 double radToDeg(double radians) {
     return radians * 180.0 / std::numbers::pi;
 }

@@ -74,6 +74,12 @@ double degToRad(double degrees);               ///< degrees -> radians
 double radToDeg(double radians);               ///< radians -> degrees
 /// `p` turned by `deg` degrees about `pivot` (clockwise on screen, where y grows downward).
 Vec2 rotateAbout(Vec2 p, Vec2 pivot, double deg);
+double dot(Vec2 a, Vec2 b);
+double distance(Vec2 a, Vec2 b);
+/// (a - o) x (b - o): positive when o, a, b turn counter-clockwise in a y-up frame.
+double cross(Vec2 o, Vec2 a, Vec2 b);
+/// Even-odd test; a point on an edge may fall either way.
+bool insidePolygon(const std::vector<Vec2>& polygon, Vec2 p);
 
 double toDisplay(double mm, Units units);       ///< mm -> shown value
 double fromDisplay(double value, Units units);  ///< typed value -> mm

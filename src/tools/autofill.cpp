@@ -296,9 +296,7 @@ FillPlacement placeFill(LayoutEditor& editor, const GapSearch& search, const Fil
         PlacedPiece piece;
         piece.article = def->article;
         const Pose pose = matingPose(*def, entry, end);
-        piece.x = pose.x;
-        piece.y = pose.y;
-        piece.heading = pose.heading;
+        piece.setPose(pose);
         piece.level = level;
         piece.z = z;
         const uint32_t id = edit.addPiece(std::move(piece));

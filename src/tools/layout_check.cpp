@@ -162,22 +162,6 @@ void checkOffTable(const Layout& layout, const CheckModel& model, const SceneryC
     }
 }
 
-double cross(Vec2 o, Vec2 a, Vec2 b) {
-    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
-bool insidePolygon(const std::vector<Vec2>& poly, Vec2 p) {
-    bool inside = false;
-    for (size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {
-        if ((poly[i].y > p.y) != (poly[j].y > p.y) &&
-            p.x <
-                (poly[j].x - poly[i].x) * (p.y - poly[i].y) / (poly[j].y - poly[i].y) + poly[i].x) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}
-
 double boundaryDistance(const std::vector<Vec2>& poly, Vec2 p) {
     double best = std::hypot(p.x - poly[0].x, p.y - poly[0].y);
     for (size_t i = 0, j = poly.size() - 1; i < poly.size(); j = i++) {

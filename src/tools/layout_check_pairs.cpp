@@ -19,10 +19,6 @@ Vec2 lerp(Vec2 a, Vec2 b, double t) {
     return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
 }
 
-double dot(Vec2 a, Vec2 b) {
-    return a.x * b.x + a.y * b.y;
-}
-
 Vec2 minus(Vec2 a, Vec2 b) {
     return {a.x - b.x, a.y - b.y};
 }

@@ -205,9 +205,7 @@ bool placeTargetFill(LayoutEditor& editor, const TargetFillStart& start,
         PlacedPiece piece;
         piece.article = def->article;
         const Pose pose = matingPose(*def, 0, end);
-        piece.x = pose.x;
-        piece.y = pose.y;
-        piece.heading = pose.heading;
+        piece.setPose(pose);
         piece.level = level;
         piece.grade = grade;
         piece.z = height;

@@ -5,10 +5,6 @@
 
 namespace {
 
-double cross(Vec2 o, Vec2 a, Vec2 b) {
-    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
-}
-
 // True when p lies inside or on the counter-clockwise triangle a-b-c.
 bool inTriangle(Vec2 p, Vec2 a, Vec2 b, Vec2 c) {
     return cross(a, b, p) >= 0.0 && cross(b, c, p) >= 0.0 && cross(c, a, p) >= 0.0;
@@ -104,14 +100,3 @@ std::vector<std::array<uint32_t, 3>> triangulate(const std::vector<Vec2>& polygo
     return out;
 }
 
-bool insidePolygon(const std::vector<Vec2>& polygon, Vec2 p) {
-    bool inside = false;
-    for (size_t i = 0, n = polygon.size(), j = n - 1; i < n; j = i++) {
-        const Vec2 a = polygon[i];
-        const Vec2 b = polygon[j];
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
-            inside = !inside;
-        }
-    }
-    return inside;
-}

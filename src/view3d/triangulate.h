@@ -16,6 +16,3 @@ double signedArea(const std::vector<Vec2>& polygon);
 /// (y up). Repeated consecutive points and collinear points are passed over. Empty when the
 /// polygon has fewer than 3 distinct corners or is not simple enough to be clipped.
 std::vector<std::array<uint32_t, 3>> triangulate(const std::vector<Vec2>& polygon);
-
-/// Even-odd test of a point against a closed polygon.
-bool insidePolygon(const std::vector<Vec2>& polygon, Vec2 p);

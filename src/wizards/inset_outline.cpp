@@ -8,17 +8,6 @@ namespace {
 constexpr double kAxisTolerance = 0.5;
 constexpr double kShortestEdge = 1.0;
 
-bool inside(const std::vector<Vec2>& polygon, Vec2 p) {
-    bool in = false;
-    for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
-        const Vec2 a = polygon[i], b = polygon[j];
-        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x) {
-            in = !in;
-        }
-    }
-    return in;
-}
-
 Vec2 unit(Vec2 from, Vec2 to) {
     const double dx = to.x - from.x, dy = to.y - from.y;
     const double len = std::hypot(dx, dy);
@@ -72,7 +61,7 @@ std::optional<InsetOutline> insetOutline(const std::vector<Vec2>& outline, doubl
     const Vec2 first = unit(ring[0], ring[1]);
     const Vec2 probe{(ring[0].x + ring[1].x) / 2.0 - 2.0 * first.y,
                      (ring[0].y + ring[1].y) / 2.0 + 2.0 * first.x};
-    if (!inside(ring, probe)) {
+    if (!insidePolygon(ring, probe)) {
         std::reverse(ring.begin(), ring.end());
     }
     const size_t n = ring.size();

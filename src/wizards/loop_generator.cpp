@@ -18,14 +18,6 @@ constexpr double kPlatformClearance = 4.0;
 constexpr double kPlatformThinnest = 3.0;
 constexpr double kBuildingDistance = 20.0;
 
-double dot(Vec2 a, Vec2 b) {
-    return a.x * b.x + a.y * b.y;
-}
-
-double distance(Vec2 a, Vec2 b) {
-    return std::hypot(b.x - a.x, b.y - a.y);
-}
-
 Vec2 at(const WorldConnector& c) {
     return {c.x, c.y};
 }
@@ -46,9 +38,7 @@ size_t LoopGenerator::place(Chain& chain, const PieceDef& def, bool reversed, do
     PlacedPiece piece;
     piece.id = static_cast<uint32_t>(m_fragment.pieces.size() + 1);
     piece.article = def.article;
-    piece.x = pose.x;
-    piece.y = pose.y;
-    piece.heading = pose.heading;
+    piece.setPose(pose);
     piece.z = z;
     piece.grade = grade;
     piece.level = m_level;

@@ -375,9 +375,7 @@ void LayoutRenderer::drawHelixRings(wxDC& dc, const Layout& layout, const Canvas
             copy.level = levelId;
             for (int k = 1; k <= n; ++k) {
                 const Pose pose = helixCopyPose(h, radius, k);
-                copy.x = pose.x;
-                copy.y = pose.y;
-                copy.heading = pose.heading;
+                copy.setPose(pose);
                 drawPlacedPiece(dc, copy, *def, view, selected, false, false);
             }
         }

@@ -10,6 +10,7 @@
 #include "canvas/canvas_controller.h"
 #include "canvas/track_growth.h"
 #include "edit/track_joints.h"
+#include "../../placed_piece_support.h"
 #include "fake_host.h"
 
 inline const Modifiers kNone{};
@@ -43,16 +44,9 @@ struct GestureFixture : ::testing::Test {
     /// Appends a piece straight into the document (no undo step, open joints); returns it.
     PlacedPiece& put(const std::string& article, double x, double y, double heading = 0.0,
                      int32_t level = 1) {
-        PlacedPiece p;
-        p.id = layout.AllocateId();
-        p.article = article;
-        p.x = x;
-        p.y = y;
-        p.heading = heading;
+        PlacedPiece& p = *layout.EditPiece(addPiece(layout, article, x, y, heading));
         p.level = level;
-        layout.pieces.push_back(p);
-        extendJoints(layout.pieces.editBack(), ctrl.catalog());
-        return layout.pieces.editBack();
+        return p;
     }
     void click(ScreenPoint at, Modifiers mods = kNone) {
         ctrl.leftDown(at, mods);
